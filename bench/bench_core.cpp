@@ -1,0 +1,80 @@
+#include "core/design_pass.h"
+#include "core/forecast.h"
+#include "core/meniscus_solver.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace monocl;
+
+void BM_SolveMeniscus(benchmark::State& st)
+{
+    MonoclState s;
+    double sf = 0;
+    std::int32_t failed = 0;
+    double dh = 0.0038;
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(dh);
+        SolveMeniscus(dh, 1.0, 0.052, 1.5182, 63.84, 0.004, 0.5, 0.785398, s.N, s.Df, s.S1, s.S2,
+                      s.S3, s.S4, s.S5, s.SolverAux, s.R1, s.R2, s.X2, s.Rs, s.Rm, s.Rp, s.Dm,
+                      s.dA, s.rK, s.dS, s.dl, s.v1, s.v2, sf, failed, s);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_SolveMeniscus);
+
+MonoclState forecastState()
+{
+    MonoclState s;
+    s.MeasuredHeight = 5;
+    s.MeasuredEdge = 2;
+    s.MeasuredFocal = 75;
+    s.MeasuredDiameter = 20;
+    s.NdMin = 1.5;
+    s.NdMax = 1.7;
+    return s;
+}
+
+void BM_DesignPass(benchmark::State& st)
+{
+    MonoclState s;
+    DesignControls c;
+    c.ABEdit = "63.84";
+    for (auto _ : st) {
+        RecomputeLocals l;
+        DesignPass(c, s, l);
+        benchmark::DoNotOptimize(l);
+    }
+}
+BENCHMARK(BM_DesignPass);
+
+void BM_Forecast(benchmark::State& st)
+{
+    MonoclState s = forecastState();
+    const ForecastControls c;
+    for (auto _ : st) {
+        ForecastValues v = ComputeForecast(c, s);
+        benchmark::DoNotOptimize(v);
+    }
+}
+BENCHMARK(BM_Forecast);
+
+void BM_DesignPassAndForecast(benchmark::State& st)
+{
+    MonoclState s = forecastState();
+    DesignControls dc;
+    dc.ABEdit = "63.84";
+    const ForecastControls fc;
+    for (auto _ : st) {
+        RecomputeLocals l;
+        DesignPass(dc, s, l);
+        l.Forecast = ComputeForecast(fc, s);
+        benchmark::DoNotOptimize(l);
+    }
+}
+BENCHMARK(BM_DesignPassAndForecast);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "forecast.h"
+#include "monocl_state.h"
+
+#include <cstdint>
+#include <string>
+
+namespace monocl {
+
+// The values one recompute shares between its steps. They start at zero in
+// every run.
+struct RecomputeLocals {
+    double EdgeRatio = 0;
+    double FilterFactor = 0;
+    std::int32_t DesignFailed = 0;
+    double sf = 0;
+    double FrontSag = 0;
+    double RearSag = 0;
+    double RearShift = 0;
+    ForecastValues Forecast;
+};
+
+// What the design reads off the controls of the design tab.
+struct DesignControls {
+    int OtSpin = 5;        // relative edge thickness
+    int KsfBar = 60;       // track bar position 0..100
+    int KxrBar = 100;      // track bar position 0..100
+    std::string NDedit = "1.5182";
+    std::string ABEdit = "64";
+    int FSpin = 52;        // focal length, mm
+    int ASpin = 45;        // field of view, degrees
+    bool RB1 = true;       // zero coma
+    bool RB2 = false;      // zero astigmatism
+    bool Sf1 = true;       // no filter
+    bool Sf2 = false;      // yellow 1.4x
+    bool Sf3 = false;      // yellow 2x
+    char decimalSeparator = '.';
+};
+
+// Reads the requirements into the store. The two index texts are converted
+// afresh; an unconvertible text throws ConversionError.
+void ReadDesignInputs(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals);
+
+// Thin-lens pass, centre thickness from that shape, then the pass with that
+// thickness.
+void RunDesignPasses(MonoclState& state, RecomputeLocals& locals);
+
+// The sags of the final shape at its rim and the shift of the rear surface.
+void ComputeEdgeGeometry(const MonoclState& state, RecomputeLocals& locals);
+
+// The three steps above in order, as the recompute runs them.
+void DesignPass(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals);
+
+// The axial depth of a spherical surface of radius R at half-diameter halfD,
+// R + sqrt(R^2 - halfD^2); negative for a negative R.
+double SurfaceSag(double R, double halfD);
+
+} // namespace monocl

@@ -1,0 +1,43 @@
+#include "errors.h"
+
+namespace monocl {
+
+const char* mathErrorMessage(MathError::Kind kind) noexcept
+{
+    switch (kind) {
+    case MathError::Kind::InvalidOperation:
+        return "Invalid floating point operation";
+    case MathError::Kind::DivisionByZero:
+        return "Floating point division by zero";
+    case MathError::Kind::Overflow:
+        return "Floating point overflow";
+    }
+    return "Invalid floating point operation";
+}
+
+MathError::MathError(Kind kind)
+    : MonoclError(mathErrorMessage(kind))
+    , kind_(kind)
+{
+}
+
+namespace {
+
+std::string conversionMessage(const std::string& text)
+{
+    // Appended piece by piece: GCC 12 warns falsely on operator+ here.
+    std::string message;
+    message.reserve(text.size() + 40);
+    message.append(1, '\'').append(text).append("' is not a valid floating point value");
+    return message;
+}
+
+} // namespace
+
+ConversionError::ConversionError(const std::string& text)
+    : MonoclError(conversionMessage(text))
+    , text_(text)
+{
+}
+
+} // namespace monocl

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace monocl {
+
+// The faults the computation can run into. They end the running recompute at
+// the operation that raised them; whatever was written before stays written.
+class MonoclError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class MathError : public MonoclError {
+public:
+    enum class Kind { InvalidOperation, DivisionByZero, Overflow };
+
+    explicit MathError(Kind kind);
+    Kind kind() const noexcept { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// A text that the recompute cannot turn into a real number.
+class ConversionError : public MonoclError {
+public:
+    explicit ConversionError(const std::string& text);
+    const std::string& text() const noexcept { return text_; }
+
+private:
+    std::string text_;
+};
+
+const char* mathErrorMessage(MathError::Kind kind) noexcept;
+
+} // namespace monocl

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "errors.h"
+
+#include <cmath>
+
+namespace monocl {
+
+// A double whose every operation is checked as it happens: an invalid
+// operation, a division by zero or an overflow throws MathError at once, so a
+// NaN or an infinity can never come out of a formula. Underflow and inexact
+// results pass silently. The checks are explicit branches, so they do not
+// depend on the floating-point environment or on what the optimiser does with
+// its flags.
+class Real {
+public:
+    constexpr Real() = default;
+    constexpr Real(double v) : v_(v) {} // NOLINT: implicit by design, formulas mix literals in
+
+    constexpr double value() const { return v_; }
+
+    friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_); }
+    friend Real operator-(Real a, Real b) { return checked(a.v_ - b.v_); }
+    friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_); }
+    friend Real operator/(Real a, Real b)
+    {
+        if (b.v_ == 0.0)
+            throw MathError(a.v_ == 0.0 ? MathError::Kind::InvalidOperation
+                                        : MathError::Kind::DivisionByZero);
+        return checked(a.v_ / b.v_);
+    }
+    friend Real operator-(Real a) { return Real(-a.v_); }
+
+    Real& operator+=(Real b) { return *this = *this + b; }
+    Real& operator-=(Real b) { return *this = *this - b; }
+    Real& operator*=(Real b) { return *this = *this * b; }
+    Real& operator/=(Real b) { return *this = *this / b; }
+
+    friend bool operator==(Real a, Real b) { return a.v_ == b.v_; }
+    friend bool operator!=(Real a, Real b) { return a.v_ != b.v_; }
+    friend bool operator<(Real a, Real b) { return a.v_ < b.v_; }
+    friend bool operator>(Real a, Real b) { return a.v_ > b.v_; }
+    friend bool operator<=(Real a, Real b) { return a.v_ <= b.v_; }
+    friend bool operator>=(Real a, Real b) { return a.v_ >= b.v_; }
+
+    // Throws for a NaN or an infinity; used where a plain double enters.
+    static Real checked(double v)
+    {
+        if (std::isnan(v))
+            throw MathError(MathError::Kind::InvalidOperation);
+        if (std::isinf(v))
+            throw MathError(MathError::Kind::Overflow);
+        return Real(v);
+    }
+
+private:
+    double v_ = 0.0;
+};
+
+inline Real sqrt(Real x)
+{
+    if (x.value() < 0.0)
+        throw MathError(MathError::Kind::InvalidOperation);
+    return Real(std::sqrt(x.value()));
+}
+
+inline Real abs(Real x) { return Real(std::fabs(x.value())); }
+
+inline Real tan(Real x) { return Real::checked(std::tan(x.value())); }
+
+inline Real min(Real a, Real b) { return a < b ? a : b; }
+inline Real max(Real a, Real b) { return a > b ? a : b; }
+
+// General power, base to a real exponent.
+inline Real pow(Real base, Real exponent)
+{
+    const double b = base.value();
+    const double e = exponent.value();
+    if (b == 0.0) {
+        if (e < 0.0)
+            throw MathError(MathError::Kind::DivisionByZero);
+        return Real(e == 0.0 ? 1.0 : 0.0);
+    }
+    if (b < 0.0 && std::trunc(e) != e)
+        throw MathError(MathError::Kind::InvalidOperation);
+    return Real::checked(std::pow(b, e));
+}
+
+} // namespace monocl

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/meniscus_solver.h"
+#include "core/monocl_state.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace monocl::test {
+
+// All outputs of one solver call, so tests can name them.
+struct SolverRun {
+    MonoclState store;
+    double N = 0, Df = 0, S1 = 0, S2 = 0, S3 = 0, S4 = 0, S5 = 0, W = 0, R1 = 0, R2 = 0, X2 = 0;
+    double Rs = 0, Rm = 0, Rp = 0, Dm = 0, dA = 0, rK = 0, dS = 0, dl = 0, v1 = 0, v2 = 0, sf = 0;
+    std::int32_t failed = -1;
+
+    void solve(double dh, double T, double F, double n, double nu, double ks, double kx,
+               double twoBeta)
+    {
+        SolveMeniscus(dh, T, F, n, nu, ks, kx, twoBeta, N, Df, S1, S2, S3, S4, S5, W, R1, R2, X2,
+                      Rs, Rm, Rp, Dm, dA, rK, dS, dl, v1, v2, sf, failed, store);
+    }
+    double Rt() const { return store.Rt; }
+};
+
+inline const double StartField = 45.0 * 3.14159265358979323846 / 180.0;
+
+} // namespace monocl::test
+
+// Relative closeness to the number of digits a worked example gives.
+#define EXPECT_REL(actual, expected, rel) \
+    EXPECT_NEAR((actual), (expected), std::fabs(expected) * (rel))

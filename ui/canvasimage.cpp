@@ -1,0 +1,299 @@
+#include "canvasimage.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace monocl {
+
+namespace {
+
+// Wide integers for the line geometry: differences of two long long
+// coordinates and their products must not overflow.
+__extension__ typedef __int128 Wide;
+__extension__ typedef unsigned __int128 UWide;
+
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb White = qRgb(255, 255, 255);
+
+QRgb* row(QImage& image, int y)
+{
+    return reinterpret_cast<QRgb*>(image.scanLine(y));
+}
+
+// Paints the columns [x1, x2] of one row, clipped to the surface.
+void paintSpan(QImage& image, int y, long long x1, long long x2, QRgb color)
+{
+    const long long from = std::max(x1, 0LL);
+    const long long to = std::min(x2, static_cast<long long>(image.width()) - 1);
+    if (from > to)
+        return;
+    QRgb* line = row(image, y);
+    std::fill(line + from, line + to + 1, color);
+}
+
+// A row of an ellipse's pixel set: the columns [left, right], empty when
+// left > right. The ends are clamped to [-2, width + 1], which keeps every
+// comparison the rasteriser makes on them right within the surface.
+struct Span {
+    long long left = 1;
+    long long right = 0;
+    bool empty() const { return left > right; }
+};
+
+// The pixels of the ellipse inscribed in [left, right) x [top, bottom) are
+// those whose centres (x + 1/2, y + 1/2) lie in the continuous ellipse that
+// fills the rectangle. Each row of that set is one run of columns, and the
+// runs shrink monotonically from the middle rows outwards.
+class EllipseRows {
+public:
+    EllipseRows(long long left, long long top, long long right, long long bottom, int width)
+        : top_(top)
+        , bottom_(bottom)
+        , left_(left)
+        , right_(right)
+        , width_(width)
+        , cx_((static_cast<long double>(left) + static_cast<long double>(right)) / 2)
+        , a_((static_cast<long double>(right) - static_cast<long double>(left)) / 2)
+        , b_((static_cast<long double>(bottom) - static_cast<long double>(top)) / 2)
+    {
+    }
+
+    Span at(long long y) const
+    {
+        Span span;
+        if (y < top_ || y >= bottom_)
+            return span;
+        // Distances of the row's centre line from the top and bottom edges;
+        // their product is b^2 - dy^2 without cancellation.
+        const long double fromTop = (static_cast<long double>(y) - static_cast<long double>(top_)) + 0.5L;
+        const long double toBottom = (static_cast<long double>(bottom_) - static_cast<long double>(y)) - 0.5L;
+        const long double halfWidth = a_ * (std::sqrt(fromTop * toBottom) / b_);
+        long double first = std::ceil(cx_ - halfWidth - 0.5L);
+        long double last = std::floor(cx_ + halfWidth - 0.5L);
+        first = std::max(first, static_cast<long double>(left_));
+        last = std::min(last, static_cast<long double>(right_) - 1);
+        if (first > last)
+            return span;
+        const long double lo = -2;
+        const long double hi = static_cast<long double>(width_) + 1;
+        span.left = static_cast<long long>(std::clamp(first, lo, hi));
+        span.right = static_cast<long long>(std::clamp(last, lo, hi));
+        return span;
+    }
+
+private:
+    long long top_;
+    long long bottom_;
+    long long left_;
+    long long right_;
+    int width_;
+    long double cx_;
+    long double a_;
+    long double b_;
+};
+
+} // namespace
+
+CanvasImage::CanvasImage(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void CanvasImage::setBrushColor(const QColor& color)
+{
+    brush_ = color.rgb();
+}
+
+QColor CanvasImage::brushColor() const
+{
+    return QColor(brush_);
+}
+
+bool CanvasImage::ensureSurface()
+{
+    if (!surface_.isNull())
+        return true;
+    if (width() <= 0 || height() <= 0)
+        return false;
+    surface_ = QImage(width(), height(), QImage::Format_RGB32);
+    surface_.fill(White);
+    return true;
+}
+
+void CanvasImage::fillRect(long long x1, long long y1, long long x2, long long y2)
+{
+    if (!ensureSurface())
+        return;
+    const long long top = std::max(y1, 0LL);
+    const long long bottom = std::min(y2, static_cast<long long>(surface_.height()));
+    for (long long y = top; y < bottom; ++y)
+        paintSpan(surface_, static_cast<int>(y), x1, x2 - 1, brush_);
+    update();
+}
+
+void CanvasImage::ellipse(long long left, long long top, long long right, long long bottom)
+{
+    if (!ensureSurface())
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (left == right || top == bottom)
+        return;
+
+    const EllipseRows rows(left, top, right, bottom, surface_.width());
+    const long long first = std::max(top, 0LL);
+    const long long last = std::min(bottom - 1, static_cast<long long>(surface_.height()) - 1);
+    Span above = rows.at(first - 1);
+    Span here = rows.at(first);
+    for (long long y = first; y <= last; ++y) {
+        const Span below = rows.at(y + 1);
+        if (!here.empty()) {
+            // A pixel of the set is on the outline when one of its four
+            // neighbours is outside the set. That inner boundary is an
+            // 8-connected ring which no 4-connected path crosses.
+            long long innerLeft = here.left + 1;
+            long long innerRight = here.right - 1;
+            if (above.empty() || below.empty()) {
+                innerRight = innerLeft - 1;
+            } else {
+                innerLeft = std::max({innerLeft, above.left, below.left});
+                innerRight = std::min({innerRight, above.right, below.right});
+            }
+            const int yi = static_cast<int>(y);
+            if (innerLeft > innerRight) {
+                paintSpan(surface_, yi, here.left, here.right, Black);
+            } else {
+                paintSpan(surface_, yi, here.left, innerLeft - 1, Black);
+                paintSpan(surface_, yi, innerLeft, innerRight, brush_);
+                paintSpan(surface_, yi, innerRight + 1, here.right, Black);
+            }
+        }
+        above = here;
+        here = below;
+    }
+    update();
+}
+
+void CanvasImage::moveTo(long long x, long long y)
+{
+    penX_ = x;
+    penY_ = y;
+}
+
+void CanvasImage::lineTo(long long x, long long y)
+{
+    const long long startX = penX_;
+    const long long startY = penY_;
+    penX_ = x;
+    penY_ = y;
+    if (!ensureSurface())
+        return;
+
+    const Wide dx = static_cast<Wide>(x) - startX;
+    const Wide dy = static_cast<Wide>(y) - startY;
+    const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    // Steps along the major axis, from 0 to steps - 1 (the end point is not
+    // drawn); the minor coordinate is the rounded exact one.
+    const Wide majorDelta = xMajor ? dx : dy;
+    const Wide minorDelta = xMajor ? dy : dx;
+    const Wide majorStart = xMajor ? startX : startY;
+    const Wide minorStart = xMajor ? startY : startX;
+    const int majorSign = majorDelta < 0 ? -1 : 1;
+    const int minorSign = minorDelta < 0 ? -1 : 1;
+    const UWide steps = static_cast<UWide>(majorDelta < 0 ? -majorDelta : majorDelta);
+    const UWide minorSteps = static_cast<UWide>(minorDelta < 0 ? -minorDelta : minorDelta);
+    if (steps == 0)
+        return;
+
+    const Wide majorSize = xMajor ? surface_.width() : surface_.height();
+    const Wide minorSize = xMajor ? surface_.height() : surface_.width();
+    // The steps whose major coordinate is on the surface.
+    Wide firstStep = majorSign > 0 ? -majorStart : majorStart - (majorSize - 1);
+    Wide lastStep = majorSign > 0 ? (majorSize - 1) - majorStart : majorStart;
+    firstStep = std::max<Wide>(firstStep, 0);
+    lastStep = std::min<Wide>(lastStep, static_cast<Wide>(steps) - 1);
+    for (Wide i = firstStep; i <= lastStep; ++i) {
+        const UWide product = static_cast<UWide>(i) * minorSteps;
+        UWide offset = product / steps;
+        if (2 * (product % steps) >= steps)
+            ++offset;
+        const Wide minor = minorStart + minorSign * static_cast<Wide>(offset);
+        if (minor < 0 || minor >= minorSize)
+            continue;
+        const Wide major = majorStart + majorSign * i;
+        const int px = static_cast<int>(xMajor ? major : minor);
+        const int py = static_cast<int>(xMajor ? minor : major);
+        row(surface_, py)[px] = Black;
+    }
+    update();
+}
+
+void CanvasImage::floodFill(long long x, long long y, const QColor& border)
+{
+    if (!ensureSurface())
+        return;
+    const int w = surface_.width();
+    const int h = surface_.height();
+    if (x < 0 || y < 0 || x >= w || y >= h)
+        return;
+    const QRgb stop = border.rgb() & RGB_MASK;
+    auto open = [&](int px, int py, const std::vector<unsigned char>& done) {
+        return !done[static_cast<std::size_t>(py) * w + px] && (row(surface_, py)[px] & RGB_MASK) != stop;
+    };
+
+    std::vector<unsigned char> done(static_cast<std::size_t>(w) * h, 0);
+    std::vector<std::pair<int, int>> seeds;
+    seeds.emplace_back(static_cast<int>(x), static_cast<int>(y));
+    while (!seeds.empty()) {
+        const auto [sx, sy] = seeds.back();
+        seeds.pop_back();
+        if (!open(sx, sy, done))
+            continue;
+        int left = sx;
+        while (left > 0 && open(left - 1, sy, done))
+            --left;
+        int right = sx;
+        while (right < w - 1 && open(right + 1, sy, done))
+            ++right;
+        QRgb* line = row(surface_, sy);
+        for (int px = left; px <= right; ++px) {
+            line[px] = brush_;
+            done[static_cast<std::size_t>(sy) * w + px] = 1;
+        }
+        // One seed for every run of open pixels in the rows above and below.
+        for (const int ny : {sy - 1, sy + 1}) {
+            if (ny < 0 || ny >= h)
+                continue;
+            bool inRun = false;
+            for (int px = left; px <= right; ++px) {
+                const bool o = open(px, ny, done);
+                if (o && !inRun)
+                    seeds.emplace_back(px, ny);
+                inRun = o;
+            }
+        }
+    }
+    update();
+}
+
+void CanvasImage::setHeight(int height)
+{
+    resize(width(), height);
+}
+
+void CanvasImage::paintEvent(QPaintEvent* event)
+{
+    if (surface_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(event->rect().topLeft(), surface_, event->rect());
+}
+
+} // namespace monocl

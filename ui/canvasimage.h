@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace monocl {
+
+// An image control with a drawing surface. The surface is an RGB32 image that
+// comes into being, white, at the first drawing operation with the widget's
+// size at that moment, and is kept from then on: later resizes of the widget
+// neither recreate nor scale it. The widget shows the surface pixel for pixel
+// at its top left corner, without a frame; before the first drawing it shows
+// nothing.
+//
+// Coordinates are pixel indices and may lie anywhere in the long long range;
+// whatever falls outside the surface is clipped. The operations follow the
+// usual raster conventions: rectangles exclude their right and bottom edges,
+// a line excludes its end point.
+class CanvasImage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CanvasImage(QWidget* parent = nullptr);
+
+    // The drawing surface; a null image before the first drawing.
+    QImage image() const { return surface_; }
+
+    void setBrushColor(const QColor& color);
+    QColor brushColor() const;
+
+    // Fills [x1, x2) x [y1, y2) with the brush.
+    void fillRect(long long x1, long long y1, long long x2, long long y2);
+
+    // The ellipse inscribed in the rectangle [left, right) x [top, bottom):
+    // a one-pixel black outline, closed against a 4-connected flood fill, with
+    // the inside filled with the brush. Swapped edges are put in order; an
+    // empty rectangle draws nothing.
+    void ellipse(long long left, long long top, long long right, long long bottom);
+
+    // The pen position and a one-pixel black line from it to (x, y), the end
+    // point itself not drawn; the pen then stands at (x, y).
+    void moveTo(long long x, long long y);
+    void lineTo(long long x, long long y);
+
+    // Fills with the brush every pixel 4-connected to the seed whose colour is
+    // not the border colour. A seed outside the surface or on a border-coloured
+    // pixel fills nothing.
+    void floodFill(long long x, long long y, const QColor& border);
+
+    // Sets the widget's height, keeping its width and position.
+    void setHeight(int height);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Creates the surface if there is none yet; false if the widget is too
+    // small to have one.
+    bool ensureSurface();
+
+    QImage surface_;
+    QRgb brush_ = qRgb(255, 255, 255);
+    long long penX_ = 0;
+    long long penY_ = 0;
+};
+
+} // namespace monocl

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/forecast.h"
+#include "core/monocl_state.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace monocl {
+
+// The forecast table: a header row and 12 rows of a smaller and a larger
+// value. Rows 1 and 4 have no second value; their second cell is never
+// written.
+constexpr int ForecastTableRows = 13;
+constexpr int ForecastTableCols = 3;
+constexpr std::array<int, ForecastTableCols> ForecastColWidths = {500, 50, 50};
+
+struct ForecastRow {
+    std::string label;
+    std::string minText;
+    std::optional<std::string> maxText;
+};
+
+std::string ForecastTableHeader(int col);
+
+// Row 1..12 from the forecast of the present recompute.
+ForecastRow ForecastTableRow(int row, const MonoclState& state, const ForecastValues& values,
+                             char separator);
+
+} // namespace monocl

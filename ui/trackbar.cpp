@@ -1,0 +1,11 @@
+#include "trackbar.h"
+
+TrackBar::TrackBar(QWidget* parent)
+    : QSlider(Qt::Horizontal, parent)
+{
+    setRange(0, 100);
+    setTickPosition(QSlider::TicksBelow);
+    setTickInterval(1);
+    setSingleStep(1);
+    setPageStep(2);
+}
