@@ -553,9 +553,13 @@ TEST(MeniscusSketch, FailedDesignKeepsTheEarlierPicture)
     EXPECT_EQ(c.widget.image(), before);
     draw(c.widget, StartDesign);
     EXPECT_NE(c.widget.image(), before);
-    // A new drawing wipes the old one completely.
+    // A new drawing wipes whatever was there.
     Canvas fresh(235, 235);
     draw(fresh.widget, StartDesign);
+    EXPECT_EQ(c.widget.image(), fresh.widget.image());
+    c.widget.setBrushColor(Qt::red);
+    c.widget.fillRect(0, 0, 235, 235);
+    draw(c.widget, StartDesign);
     EXPECT_EQ(c.widget.image(), fresh.widget.image());
 }
 

@@ -49,9 +49,13 @@ void Memo::setFontColor(const QColor& color)
 {
     // A palette change repolishes and repaints the memo; skip it when the
     // colour is already there.
-    if (color == fontColor())
+    const QPalette& current = palette();
+    const bool unchanged = current.color(QPalette::Active, QPalette::Text) == color
+        && current.color(QPalette::Inactive, QPalette::Text) == color
+        && current.color(QPalette::Disabled, QPalette::Text) == color;
+    if (unchanged)
         return;
-    QPalette colored = palette();
+    QPalette colored = current;
     colored.setColor(QPalette::Text, color); // every colour group
     setPalette(colored);
 }

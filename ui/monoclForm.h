@@ -1,0 +1,163 @@
+#pragma once
+
+#include "core/design_pass.h"
+#include "core/forecast.h"
+#include "core/monocl_state.h"
+
+#include <QWidget>
+
+#include <exception>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+class Memo;
+class SpinEdit;
+class StringGrid;
+class TrackBar;
+
+namespace monocl {
+class CanvasImage;
+}
+
+// The main window: the direct design on the first tab, the forecast on the
+// second, notes, the monocle's scheme and an about page on the others. Every
+// input change runs its handler, and every handler ends with the recompute
+// PageControl1Change, which rewrites both problems' outputs.
+class Toptmono : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Creates the controls with their initial texts, values and checked
+    // states, connects the handlers and runs FormCreate.
+    explicit Toptmono(monocl::MonoclState& state, QWidget* parent = nullptr);
+    ~Toptmono() override;
+
+    char decimalSeparator() const { return separator_; }
+
+    // Sets an edit field's text from the program. A differing text runs the
+    // field's change handler at once, nested, as typing does; an equal text
+    // runs nothing. A fault of the nested run ends the caller too.
+    void setFieldText(QLineEdit* field, const QString& text);
+
+public slots:
+    void FormCreate(QObject* Sender);
+    void PageControl1Change(QObject* Sender);
+
+    void FSpinChange(QObject* Sender);
+    void ASpinChange(QObject* Sender);
+    void OtSpinChange(QObject* Sender);
+    void NDeditChange(QObject* Sender);
+    void ABEditChange(QObject* Sender);
+    void KsfBarChange(QObject* Sender);
+    void KxrBarChange(QObject* Sender);
+    void Sf1Click(QObject* Sender);
+    void Sf2Click(QObject* Sender);
+    void Sf3Click(QObject* Sender);
+    void fp1Click(QObject* Sender);
+    void RB1Click(QObject* Sender);
+    void RB2Click(QObject* Sender);
+
+    void ihmChange(QObject* Sender);
+    void ihChange(QObject* Sender);
+    void idChange(QObject* Sender);
+    void iffChange(QObject* Sender);
+    void inminChange(QObject* Sender);
+    void inmaxChange(QObject* Sender);
+    void VminSPChange(QObject* Sender);
+    void VmaxSPChange(QObject* Sender);
+    void NSpinChange(QObject* Sender);
+    void sfp1Click(QObject* Sender);
+    void sfp2Click(QObject* Sender);
+    void sfp3Click(QObject* Sender);
+
+private:
+    // Building the window.
+    void createDesignTab(QWidget* page);
+    void createForecastTab(QWidget* page);
+    void createNotesTab(QWidget* page);
+    void createSchemeTab(QWidget* page);
+    void createAboutTab(QWidget* page);
+    void connectHandlers();
+    void setFocusOrder();
+
+    // Running handlers: faults are caught here, never let through a signal,
+    // and shown once the outermost handler has ended.
+    void runHandler(const std::function<void()>& body);
+    void showFault(const std::exception_ptr& fault);
+
+    // The common course of the eight real-number fields.
+    using RealCheck = std::function<double(double)>;
+    void realFieldChange(QObject* sender, QLineEdit* field, double& stored, int decimals,
+                         const RealCheck& checks);
+    void showValue(QLineEdit* field, double value, int decimals);
+    double clampIndex(QLineEdit* field, double& stored, double value);
+    void trackBarChange(QObject* sender, TrackBar* bar, QLabel* label, const QString& prefix);
+
+    // The recompute's steps.
+    monocl::DesignControls readDesignControls() const;
+    monocl::ForecastControls readForecastControls() const;
+    void recomputeDesign(monocl::RecomputeLocals& locals);
+    void recomputeForecast(monocl::RecomputeLocals& locals);
+    void LayoutDesignTable();
+    void FillDesignTable(const monocl::RecomputeLocals& locals);
+    void FillForecastTable(const monocl::ForecastValues& values);
+    void WriteConclusions(const monocl::ForecastValues& values);
+
+    monocl::MonoclState& state_;
+    char separator_ = '.';
+    int handlerDepth_ = 0;
+    std::exception_ptr pendingFault_;
+
+public:
+    // The controls, named as the handlers and the recompute address them.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+
+    SpinEdit* FSpin = nullptr;
+    SpinEdit* ASpin = nullptr;
+    SpinEdit* OtSpin = nullptr;
+    QLineEdit* NDedit = nullptr;
+    QLineEdit* ABEdit = nullptr;
+    TrackBar* KsfBar = nullptr;
+    TrackBar* KxrBar = nullptr;
+    QLabel* Lksf = nullptr;
+    QLabel* LKxr = nullptr;
+    QRadioButton* Sf1 = nullptr;
+    QRadioButton* Sf2 = nullptr;
+    QRadioButton* Sf3 = nullptr;
+    QRadioButton* fp1 = nullptr;
+    QRadioButton* RB1 = nullptr;
+    QRadioButton* RB2 = nullptr;
+    monocl::CanvasImage* esk = nullptr;
+    StringGrid* MonGrid = nullptr;
+
+    QLabel* Image2 = nullptr;
+    QLineEdit* ihm = nullptr;
+    QLineEdit* ih = nullptr;
+    QLineEdit* id = nullptr;
+    QLineEdit* iff = nullptr;
+    QLineEdit* inmin = nullptr;
+    QLineEdit* inmax = nullptr;
+    SpinEdit* VminSP = nullptr;
+    SpinEdit* VmaxSP = nullptr;
+    SpinEdit* NSpin = nullptr;
+    QRadioButton* sfp1 = nullptr;
+    QRadioButton* sfp2 = nullptr;
+    QRadioButton* sfp3 = nullptr;
+    QRadioButton* Sfp4 = nullptr;
+    StringGrid* PrognozGrid = nullptr;
+    Memo* vvd = nullptr;
+    Memo* recom = nullptr;
+
+    QLabel* Image1 = nullptr;
+    Memo* Memo1 = nullptr;
+};

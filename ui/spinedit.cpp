@@ -221,7 +221,7 @@ void SpinEdit::stepBy(int steps)
 {
     // In 64 bits so that a step past INT_MAX cannot wrap around.
     const qint64 next = qint64(value()) + steps;
-    setValue(int(qBound<qint64>(m_minimum, next, m_maximum)));
+    setValue(int(qBound(qint64(m_minimum), next, qint64(m_maximum))));
 }
 
 // An integer outside the range is replaced by the nearer bound. Other texts

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/monocl_state.h"
+#include "monoclForm.h"
+
+#include <memory>
+
+namespace monocl {
+
+// Brings the program to its start state: the store's start values, the
+// window with its controls (FormCreate runs as the last step of its
+// creation), then the general texts of the glass range's two indices. The
+// window is returned unshown. A QApplication must exist.
+std::unique_ptr<Toptmono> startUp(MonoclState& state);
+
+} // namespace monocl

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds monocl with its tests and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-debian.sh --tests
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+cmake --build build/test
+ctest --test-dir build/test --output-on-failure --timeout 600
