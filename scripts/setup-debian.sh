@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev fonts-dejavu-core
+    qt6-base-dev fonts-liberation2 fonts-dejavu-core
     libgtest-dev libbenchmark-dev
 )
 # The extra checks of the test script: sanitizers, fuzzers and coverage.

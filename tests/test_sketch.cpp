@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -7,6 +7,8 @@
 #include "core/errors.h"
 #include "core/forecast.h"
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -161,8 +161,10 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     resize(1151, 766);
 
     // The layout is in fixed pixels, in a 13-pixel font of its own whatever
-    // the desktop's text size.
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // the desktop's text size. Liberation Sans has the widths the layout was
+    // made for; DejaVu Sans stands in where it is missing.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(13);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);

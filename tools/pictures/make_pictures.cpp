@@ -293,7 +293,7 @@ QImage monocleScheme()
     const double rayH = halfOpening * std::sqrt(2.0) / 2;
     // The meniscus: both centres of curvature on the stop's side.
     const double front = 332, thickness = 70, rear = front + thickness;
-    const double r1 = 400, r2 = 240, halfHeight = 185, index = 1.8;
+    const double r1 = 280, r2 = 210, halfHeight = 180, index = 1.8;
     const double c1 = front - r1, c2 = rear - r2;
     auto frontAt = [&](double y) { return c1 + std::sqrt(r1 * r1 - y * y); };
     auto rearAt = [&](double y) { return c2 + std::sqrt(r2 * r2 - y * y); };
@@ -412,7 +412,6 @@ QImage monocleScheme()
     label(p, QPointF((rear + focusX) / 2, yBottom - 22), QStringLiteral("f"));
 
     p.end();
-    std::printf("focus at x = %.1f px\n", focusX);
     return image;
 }
 
