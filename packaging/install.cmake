@@ -1,0 +1,1 @@
+# Installation rules: see packaging/.
