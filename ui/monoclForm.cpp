@@ -23,6 +23,13 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+// The pictures live in a resource of this static library, which a linker
+// may drop unless it is referenced; this pulls it in.
+static void initPictures()
+{
+    Q_INIT_RESOURCE(monocl);
+}
+
 using namespace monocl;
 
 namespace {
@@ -156,6 +163,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     , state_(state)
     , separator_(systemDecimalSeparator())
 {
+    initPictures();
     setObjectName(QStringLiteral("optmono"));
     setWindowTitle(QStringLiteral("Выбор наилучших конструктивных параметров монокля "));
     resize(1151, 766);
