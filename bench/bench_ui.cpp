@@ -1,1 +1,293 @@
-int main() { return 0; }
+// Timings of the real window, headless (QT_QPA_PLATFORM=offscreen): a full
+// recompute, the start-up and one keystroke, each up to the end of the
+// repaint it causes.
+//
+//   QT_QPA_PLATFORM=offscreen monocl_bench_ui [benchmark flags]
+//   QT_QPA_PLATFORM=offscreen monocl_bench_ui --paint_census
+//
+// --paint_census prints, instead of timings, which widgets receive a paint
+// event in one step of each case: the repaint work the step causes.
+
+#include "ui/startup.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMap>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Watches the application's events: closes any error box the moment it
+// shows, so that a fault cannot stop the run in a modal loop, and, while
+// counting, tallies the paint events by widget.
+class EventWatch : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                ++faults;
+                QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+            }
+            break;
+        case QEvent::Paint:
+            if (counting)
+                ++paints[describe(watched)];
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    static QString describe(QObject* o)
+    {
+        // A viewport has no name of its own; name it after its scroll area.
+        QObject* named = o;
+        while (named && named->objectName().isEmpty())
+            named = named->parent();
+        QString text = QString::fromLatin1(o->metaObject()->className());
+        if (named && named != o)
+            text += QStringLiteral(" in ") + named->objectName();
+        else if (named)
+            text += QLatin1Char(' ') + named->objectName();
+        return text;
+    }
+
+    long faults = 0;
+    bool counting = false;
+    QMap<QString, long> paints;
+};
+
+EventWatch* watch = nullptr;
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+// startUp's window, shown on the given tab and painted once.
+std::unique_ptr<Toptmono> shownWindow(monocl::MonoclState& state, int tab)
+{
+    std::unique_ptr<Toptmono> window = monocl::startUp(state);
+    window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(tab);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        std::fprintf(stderr, "the window was not exposed\n");
+    window->activateWindow();
+    (void)QTest::qWaitForWindowActive(window.get());
+    settle();
+    return window;
+}
+
+// The timed steps, kept out of line so that a profiler can collect just them
+// (valgrind --tool=callgrind --toggle-collect='*Step*').
+[[gnu::noinline]] void recomputeStep(Toptmono& window)
+{
+    window.PageControl1Change(nullptr);
+    QApplication::processEvents();
+}
+
+[[gnu::noinline]] std::unique_ptr<Toptmono> startUpStep(monocl::MonoclState& state)
+{
+    return monocl::startUp(state);
+}
+
+[[gnu::noinline]] void showStep(Toptmono& window)
+{
+    window.show();
+    // Not qWaitForWindowExposed: it sleeps 10 ms whenever the first pass of
+    // events does not expose the window.
+    while (!window.windowHandle()->isExposed())
+        QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+[[gnu::noinline]] void keystrokeStep(QLineEdit* edit, Qt::Key key)
+{
+    QTest::keyClick(edit, key);
+    QApplication::processEvents();
+}
+
+void reportFaults(benchmark::State& st, long before)
+{
+    st.counters["faults"] = static_cast<double>(watch->faults - before);
+}
+
+// One recompute with unchanged inputs, up to the end of its repaint. Arg:
+// the tab in view (0 the design, 1 the forecast).
+void BM_Recompute(benchmark::State& st)
+{
+    const long faults = watch->faults;
+    monocl::MonoclState state;
+    std::unique_ptr<Toptmono> window = shownWindow(state, static_cast<int>(st.range(0)));
+    for (auto _ : st)
+        recomputeStep(*window);
+    reportFaults(st, faults);
+}
+BENCHMARK(BM_Recompute)->ArgName("tab")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+
+// startUp's whole course: the store, the window with FormCreate, the glass
+// range texts. The window's destruction is not timed.
+void BM_StartUp(benchmark::State& st)
+{
+    const long faults = watch->faults;
+    monocl::MonoclState state;
+    for (auto _ : st) {
+        std::unique_ptr<Toptmono> window = startUpStep(state);
+        st.PauseTiming();
+        window.reset();
+        settle();
+        st.ResumeTiming();
+    }
+    reportFaults(st, faults);
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+
+// As BM_StartUp, then shown and painted the first time: what the user waits
+// for. Not a goal of its own; it shows what the first show adds.
+void BM_StartUpShown(benchmark::State& st)
+{
+    const long faults = watch->faults;
+    monocl::MonoclState state;
+    for (auto _ : st) {
+        std::unique_ptr<Toptmono> window = startUpStep(state);
+        showStep(*window);
+        st.PauseTiming();
+        window.reset();
+        settle();
+        st.ResumeTiming();
+    }
+    reportFaults(st, faults);
+}
+BENCHMARK(BM_StartUpShown)->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One keystroke into NDedit up to the end of its repaint: a digit typed at
+// the end, then, next iteration, erased again, so the text stays a valid
+// number.
+void BM_KeystrokeNDedit(benchmark::State& st)
+{
+    const long faults = watch->faults;
+    monocl::MonoclState state;
+    std::unique_ptr<Toptmono> window = shownWindow(state, 0);
+    auto* edit = window->findChild<QLineEdit*>(QStringLiteral("NDedit"));
+    edit->setFocus();
+    edit->end(false);
+    settle();
+    const QString start = edit->text();
+    bool typed = false;
+    for (auto _ : st) {
+        keystrokeStep(edit, typed ? Qt::Key_Backspace : Qt::Key_8);
+        typed = !typed;
+    }
+    if (typed)
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    if (edit->text() != start)
+        st.SkipWithError("NDedit did not return to its start text");
+    reportFaults(st, faults);
+}
+BENCHMARK(BM_KeystrokeNDedit)->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+
+// ---- The paint census ----------------------------------------------------------
+
+void printCensus(const char* step, int steps)
+{
+    std::printf("%s: paint events per step (%d steps)\n", step, steps);
+    if (watch->paints.isEmpty())
+        std::printf("  (none)\n");
+    for (auto it = watch->paints.cbegin(); it != watch->paints.cend(); ++it)
+        std::printf("  %6.2f  %s\n", double(it.value()) / steps, qPrintable(it.key()));
+    watch->paints.clear();
+}
+
+template <class Step>
+void census(const char* name, Toptmono& window, int steps, Step step)
+{
+    settle();
+    watch->paints.clear();
+    watch->counting = true;
+    for (int i = 0; i < steps; ++i) {
+        step(i);
+        QApplication::processEvents();
+    }
+    watch->counting = false;
+    printCensus(name, steps);
+    (void)window;
+}
+
+int paintCensus()
+{
+    constexpr int steps = 20;
+    for (int tab : {0, 1}) {
+        monocl::MonoclState state;
+        std::unique_ptr<Toptmono> window = shownWindow(state, tab);
+        const QByteArray name = "recompute, tab " + QByteArray::number(tab);
+        census(name.constData(), *window, steps, [&](int) { window->PageControl1Change(nullptr); });
+    }
+    {
+        monocl::MonoclState state;
+        std::unique_ptr<Toptmono> window = shownWindow(state, 0);
+        auto* edit = window->findChild<QLineEdit*>(QStringLiteral("NDedit"));
+        edit->setFocus();
+        edit->end(false);
+        census("keystroke in NDedit", *window, steps, [&](int i) {
+            QTest::keyClick(edit, i % 2 ? Qt::Key_Backspace : Qt::Key_8);
+        });
+    }
+    {
+        monocl::MonoclState state;
+        watch->paints.clear();
+        watch->counting = true;
+        std::unique_ptr<Toptmono> window = monocl::startUp(state);
+        showStep(*window);
+        watch->counting = false;
+        printCensus("start-up and first show", 1);
+    }
+    std::printf("faults: %ld\n", watch->faults);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    EventWatch events;
+    watch = &events;
+    app.installEventFilter(&events);
+
+    bool census = false;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--paint_census") == 0)
+            census = true;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    if (census)
+        return paintCensus();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

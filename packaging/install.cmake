@@ -1,1 +1,37 @@
-# Installation rules: see packaging/.
+# Installation rules and the Debian package of monocl.
+# Included from the top-level CMakeLists.txt after the monocl target is defined.
+# Also works when monocl is pulled into another project with add_subdirectory:
+# paths are taken from this file's directory, and CPack is set up only when
+# monocl is the top-level project.
+
+include(GNUInstallDirs)
+
+option(MONOCL_INSTALL "Add the install rules of monocl (program, desktop entry, icons)" ON)
+
+if(MONOCL_INSTALL)
+    # Only the program itself: the static libraries, tests, benchmarks and
+    # fuzzers have no install rules.
+    install(TARGETS monocl
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    )
+
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/monocl.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+    )
+
+    # Icon "monocl" in the hicolor theme: the SVG and its rendered PNG sizes
+    # (packaging/icons/render-icons.sh makes the PNGs from the SVG).
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/monocl.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    )
+    foreach(size IN ITEMS 16 24 32 48 64 128 256)
+        install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/png/monocl-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME monocl.png
+        )
+    endforeach()
+endif()
+
+if(PROJECT_IS_TOP_LEVEL AND MONOCL_INSTALL)
+    include(${CMAKE_CURRENT_LIST_DIR}/cpack.cmake)
+endif()

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev fonts-liberation2 fonts-dejavu-core
     libgtest-dev libbenchmark-dev
 )

@@ -8,6 +8,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("monocl"));
     QApplication::setApplicationDisplayName(QStringLiteral("monocl"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("monocl"));
 
     monocl::MonoclState state;
     std::unique_ptr<Toptmono> window = monocl::startUp(state);

@@ -685,6 +685,7 @@ void Toptmono::sfp3Click(QObject* Sender) { PageControl1Change(Sender); }
 void Toptmono::PageControl1Change(QObject* /*Sender*/)
 {
     runHandler([&] {
+        ++recomputeRuns_;
         RecomputeLocals locals;
         // The forecast does not depend on the design, so a fault in the
         // design steps must not freeze it: both halves run, and the first

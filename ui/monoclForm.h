@@ -39,6 +39,10 @@ public:
 
     char decimalSeparator() const { return separator_; }
 
+    // How many recomputes have run since the window was created; tests and
+    // benchmarks use it to see whether an event reached the computation.
+    long recomputeRuns() const { return recomputeRuns_; }
+
     // Sets an edit field's text from the program. A differing text runs the
     // field's change handler at once, nested, as typing does; an equal text
     // runs nothing. A fault of the nested run ends the caller too.
@@ -111,6 +115,7 @@ private:
     monocl::MonoclState& state_;
     char separator_ = '.';
     int handlerDepth_ = 0;
+    long recomputeRuns_ = 0;
     std::exception_ptr pendingFault_;
 
 public:

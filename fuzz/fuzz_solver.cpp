@@ -1,0 +1,133 @@
+// Runs the meniscus solver on arbitrary finite inputs, then the whole design
+// pass on arbitrary control readings, and checks that a fault is always a
+// MonoclError and that no NaN or infinity is ever left behind.
+//
+// Input, front to back (missing bytes give the start design):
+//   8 doubles, 8 bytes each: dh, T, F, n, nu, ks, kx, twoBeta;
+//   5 int32: OtSpin, KsfBar, KxrBar, FSpin, ASpin;
+//   1 flag byte: bit 0 RB1, 1 RB2, 2 Sf1, 3 Sf2, 4 Sf3, 5 decimal comma,
+//     6 start from the built-in start values, 7 run the pass twice;
+//   NDedit, ABEdit: a length byte and the text each.
+
+#include "core/design_pass.h"
+#include "core/errors.h"
+#include "core/meniscus_solver.h"
+#include "format/number_text.h"
+#include "fuzz_support.h"
+
+#include <cmath>
+#include <cstdint>
+#include <exception>
+#include <string>
+
+using namespace monocl;
+using fuzzsupport::checkFinite;
+using fuzzsupport::show;
+
+namespace {
+
+void fuzzSolver(fuzzsupport::Reader& in)
+{
+    const double dh = in.finiteDouble(0.0);
+    const double T = in.finiteDouble(1.0);
+    const double F = in.finiteDouble(0.052);
+    const double n = in.finiteDouble(1.5182);
+    const double nu = in.finiteDouble(63.84);
+    const double ks = in.finiteDouble(0.004);
+    const double kx = in.finiteDouble(0.5);
+    const double twoBeta = in.finiteDouble(0.7853981633974483);
+
+    double out[22] = {};
+    double& N = out[0];
+    double& Df = out[1];
+    double& S1 = out[2];
+    double& S2 = out[3];
+    double& S3 = out[4];
+    double& S4 = out[5];
+    double& S5 = out[6];
+    double& SolverAux = out[7];
+    double& R1 = out[8];
+    double& R2 = out[9];
+    double& X2 = out[10];
+    double& Rs = out[11];
+    double& Rm = out[12];
+    double& Rp = out[13];
+    double& Dm = out[14];
+    double& dA = out[15];
+    double& rK = out[16];
+    double& dS = out[17];
+    double& dl = out[18];
+    double& v1 = out[19];
+    double& v2 = out[20];
+    double& sf = out[21];
+    std::int32_t DesignFailed = -1;
+    MonoclState store;
+
+    const std::string inputs = "SolveMeniscus(" + show(dh) + ", " + show(T) + ", " + show(F) + ", "
+        + show(n) + ", " + show(nu) + ", " + show(ks) + ", " + show(kx) + ", " + show(twoBeta) + ")";
+    bool faulted = false;
+    try {
+        SolveMeniscus(dh, T, F, n, nu, ks, kx, twoBeta, N, Df, S1, S2, S3, S4, S5, SolverAux, R1,
+                      R2, X2, Rs, Rm, Rp, Dm, dA, rK, dS, dl, v1, v2, sf, DesignFailed, store);
+    } catch (const MathError&) {
+        faulted = true;
+    } catch (const std::exception& e) {
+        FUZZ_CHECK(false, inputs + " threw " + e.what());
+    }
+    for (int i = 0; i < 22; ++i)
+        FUZZ_CHECK(std::isfinite(out[i]), inputs + ": output " + std::to_string(i) + " = " + show(out[i]));
+    checkFinite(store, inputs.c_str());
+    if (!faulted)
+        FUZZ_CHECK(DesignFailed == 0 || DesignFailed == 1,
+                   inputs + ": DesignFailed = " + std::to_string(DesignFailed));
+}
+
+void fuzzDesignPass(fuzzsupport::Reader& in)
+{
+    DesignControls c;
+    c.OtSpin = in.int32(c.OtSpin);
+    c.KsfBar = in.int32(c.KsfBar);
+    c.KxrBar = in.int32(c.KxrBar);
+    c.FSpin = in.int32(c.FSpin);
+    c.ASpin = in.int32(c.ASpin);
+    const std::uint8_t flags = in.byte(0x05);
+    c.RB1 = flags & 0x01;
+    c.RB2 = flags & 0x02;
+    c.Sf1 = flags & 0x04;
+    c.Sf2 = flags & 0x08;
+    c.Sf3 = flags & 0x10;
+    c.decimalSeparator = (flags & 0x20) ? ',' : '.';
+    c.NDedit = in.text(c.NDedit);
+    c.ABEdit = in.text(c.ABEdit);
+
+    MonoclState state;
+    if (flags & 0x40)
+        applyStartValues(state);
+    const int runs = (flags & 0x80) ? 2 : 1;
+    for (int run = 0; run < runs; ++run) {
+        RecomputeLocals locals;
+        try {
+            DesignPass(c, state, locals);
+        } catch (const MathError&) {
+        } catch (const ConversionError&) {
+            double v = 0;
+            FUZZ_CHECK(!parseReal(c.NDedit, c.decimalSeparator, v)
+                           || !parseReal(c.ABEdit, c.decimalSeparator, v),
+                       "ConversionError although both texts convert");
+        } catch (const std::exception& e) {
+            FUZZ_CHECK(false, std::string("DesignPass threw ") + e.what());
+        }
+        checkFinite(state, "DesignPass: store");
+        checkFinite(locals, "DesignPass: locals");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzzsupport::Reader in(data, size);
+    fuzzSolver(in);
+    fuzzDesignPass(in);
+    return 0;
+}

@@ -1,0 +1,518 @@
+// A seeded, reproducible soak of the real window: random user events, and
+// after each one a check of everything the window shows against what the
+// computation gives for the inputs the window shows.
+//
+//   MONOCL_SOAK_EVENTS  number of events (default 2000)
+//   MONOCL_SOAK_SEED    random seed (default 1)
+#include "ui/canvasimage.h"
+#include "ui/conclusions.h"
+#include "ui/design_table.h"
+#include "ui/forecast_table.h"
+#include "ui/memo.h"
+#include "ui/sketch.h"
+#include "ui/spinedit.h"
+#include "ui/startup.h"
+#include "ui/stringgrid.h"
+#include "ui/trackbar.h"
+
+#include "core/design_pass.h"
+#include "core/errors.h"
+#include "core/forecast.h"
+#include "format/number_text.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+using namespace monocl;
+
+namespace {
+
+long envNumber(const char* name, long fallback)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? std::strtol(value, nullptr, 10) : fallback;
+}
+
+// Answers error boxes as they open.
+class BoxCatcher : public QObject
+{
+public:
+    BoxCatcher()
+    {
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    messages << box->text();
+                    box->button(QMessageBox::Ok)->click();
+                }
+        });
+        timer_.start();
+    }
+    QStringList messages;
+
+private:
+    QTimer timer_;
+};
+
+struct RealField {
+    const char* name;
+    int decimals;
+    double MonoclState::*stored;
+};
+
+const RealField realFields[] = {
+    {"NDedit", 4, &MonoclState::NdEntry},       {"ABEdit", 2, &MonoclState::AbbeEntry},
+    {"ihm", 2, &MonoclState::MeasuredHeight},   {"ih", 2, &MonoclState::MeasuredEdge},
+    {"id", 2, &MonoclState::MeasuredDiameter},  {"iff", 2, &MonoclState::MeasuredFocal},
+    {"inmin", 2, &MonoclState::NdMin},          {"inmax", 2, &MonoclState::NdMax},
+};
+
+const char* spinNames[] = {"FSpin", "ASpin", "OtSpin", "VminSP", "VmaxSP", "NSpin"};
+const char* radioNames[] = {"Sf1", "Sf2", "Sf3", "fp1", "RB1", "RB2", "sfp1", "sfp2", "sfp3", "Sfp4"};
+
+class Soak
+{
+public:
+    explicit Soak(unsigned seed) : rng_(seed)
+    {
+        window_ = startUp(state_);
+        sep_ = window_->decimalSeparator();
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        if (!QTest::qWaitForWindowActive(window_.get()))
+            ADD_FAILURE() << "the window did not become active";
+        design_ = window_->findChild<StringGrid*>(QStringLiteral("MonGrid"));
+        forecast_ = window_->findChild<StringGrid*>(QStringLiteral("PrognozGrid"));
+        vvd_ = window_->findChild<Memo*>(QStringLiteral("vvd"));
+        recom_ = window_->findChild<Memo*>(QStringLiteral("recom"));
+        tabs_ = window_->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        snapshot();
+    }
+
+    // Runs one random event and checks the window after it; returns what
+    // went wrong, or an empty text.
+    std::string step(long index)
+    {
+        boxes_.messages.clear();
+        event_.clear();
+        const long runs = window_->recomputeRuns();
+        randomEvent();
+        recomputed_ = window_->recomputeRuns() != runs;
+        std::string problem = check();
+        snapshot();
+        if (!problem.empty())
+            problem = "event " + std::to_string(index) + " (" + event_ + "): " + problem;
+        return problem;
+    }
+
+private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+
+    template <class T>
+    T* find(const char* name) const
+    {
+        return window_->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // ---- Events ------------------------------------------------------------------
+
+    QString numberLike(double low, double high)
+    {
+        const double v = std::uniform_real_distribution<double>(low, high)(rng_);
+        return QString::fromStdString(fixedText(v, 8, pick(5), sep_));
+    }
+
+    QString junkText()
+    {
+        static const char* pieces[] = {"0", "1", "2", "5", "7", "9", ",", ".", "+", "-", "E", "e",
+                                       " ", "a", "x", "E400", "E-400", "1E400", "1E-400", "00", ""};
+        QString text;
+        const int n = pick(6);
+        for (int i = 0; i < n; ++i)
+            text += QString::fromLatin1(pieces[pick(std::size(pieces))]);
+        return text;
+    }
+
+    QString realText(const RealField& f)
+    {
+        if (chance(0.4))
+            return junkText();
+        const std::string name = f.name;
+        if (name == "NDedit" || name == "inmin" || name == "inmax")
+            return numberLike(1.0, 2.0);
+        if (name == "ABEdit")
+            return numberLike(-10.0, 200.0);
+        return numberLike(-2.0, 100.0);
+    }
+
+    void typeText(QWidget* target, const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(target, c.toLatin1());
+    }
+
+    void realFieldEvent()
+    {
+        const RealField& f = realFields[pick(std::size(realFields))];
+        QLineEdit* edit = find<QLineEdit>(f.name);
+        const QString text = realText(f);
+        if (chance(0.5)) {
+            event_ = std::string("paste '") + text.toStdString() + "' into " + f.name;
+            edit->setText(text);
+        } else {
+            // One keystroke is one event: the next ones follow in later steps.
+            event_ = std::string("type '") + text.left(1).toStdString() + "' into " + f.name;
+            if (chance(0.3))
+                edit->selectAll();
+            else
+                edit->end(false);
+            if (text.isEmpty())
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                typeText(edit, text.left(1));
+        }
+    }
+
+    void spinEvent()
+    {
+        SpinEdit* spin = find<SpinEdit>(spinNames[pick(std::size(spinNames))]);
+        const int choice = pick(6);
+        if (choice == 0) {
+            event_ = "focus leaves " + spin->objectName().toStdString();
+            spin->lineEdit()->setFocus();
+            find<QLineEdit>("NDedit")->setFocus();
+            return;
+        }
+        spin->lineEdit()->setFocus();
+        if (choice == 1) {
+            event_ = "step up " + spin->objectName().toStdString();
+            spin->stepUp();
+        } else if (choice == 2) {
+            event_ = "step down " + spin->objectName().toStdString();
+            spin->stepDown();
+        } else {
+            QString text;
+            switch (pick(4)) {
+            case 0: text = QString::number(std::uniform_int_distribution<int>(spin->minimum(), spin->maximum())(rng_)); break;
+            case 1: text = QString::number(std::uniform_int_distribution<int>(-100000, 100000)(rng_)); break;
+            case 2: text = junkText(); break;
+            default: text = QString(); break;
+            }
+            event_ = "paste '" + text.toStdString() + "' into " + spin->objectName().toStdString();
+            spin->setText(text);
+        }
+    }
+
+    void randomEvent()
+    {
+        const int kind = pick(100);
+        if (kind < 40) {
+            realFieldEvent();
+        } else if (kind < 60) {
+            spinEvent();
+        } else if (kind < 75) {
+            auto* bar = find<TrackBar>(chance(0.5) ? "KsfBar" : "KxrBar");
+            const int position = pick(101);
+            event_ = "move " + bar->objectName().toStdString() + " to " + std::to_string(position);
+            bar->setValue(position);
+        } else if (kind < 92) {
+            auto* button = find<QRadioButton>(radioNames[pick(std::size(radioNames))]);
+            event_ = "click " + button->objectName().toStdString();
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            const int tab = pick(5);
+            event_ = "switch to tab " + std::to_string(tab);
+            tabs_->setCurrentIndex(tab);
+        }
+    }
+
+    // ---- Checks ----------------------------------------------------------------------
+
+    DesignControls designControls() const
+    {
+        DesignControls c;
+        c.OtSpin = find<SpinEdit>("OtSpin")->value();
+        c.KsfBar = find<TrackBar>("KsfBar")->value();
+        c.KxrBar = find<TrackBar>("KxrBar")->value();
+        c.NDedit = find<QLineEdit>("NDedit")->text().toStdString();
+        c.ABEdit = find<QLineEdit>("ABEdit")->text().toStdString();
+        c.FSpin = find<SpinEdit>("FSpin")->value();
+        c.ASpin = find<SpinEdit>("ASpin")->value();
+        c.RB1 = find<QRadioButton>("RB1")->isChecked();
+        c.RB2 = find<QRadioButton>("RB2")->isChecked();
+        c.Sf1 = find<QRadioButton>("Sf1")->isChecked();
+        c.Sf2 = find<QRadioButton>("Sf2")->isChecked();
+        c.Sf3 = find<QRadioButton>("Sf3")->isChecked();
+        c.decimalSeparator = sep_;
+        return c;
+    }
+
+    ForecastControls forecastControls() const
+    {
+        ForecastControls c;
+        c.VminSP = find<SpinEdit>("VminSP")->value();
+        c.VmaxSP = find<SpinEdit>("VmaxSP")->value();
+        c.NSpin = find<SpinEdit>("NSpin")->value();
+        c.sfp1 = find<QRadioButton>("sfp1")->isChecked();
+        c.sfp2 = find<QRadioButton>("sfp2")->isChecked();
+        c.sfp3 = find<QRadioButton>("sfp3")->isChecked();
+        c.Sfp4 = find<QRadioButton>("Sfp4")->isChecked();
+        return c;
+    }
+
+    using Grid = std::vector<std::vector<std::string>>;
+
+    static Grid read(const StringGrid* g)
+    {
+        Grid cells(static_cast<std::size_t>(g->colCount()));
+        for (int c = 0; c < g->colCount(); ++c)
+            for (int r = 0; r < g->rowCount(); ++r)
+                cells[static_cast<std::size_t>(c)].push_back(g->cell(c, r).toStdString());
+        return cells;
+    }
+
+    static std::vector<std::string> lines(const Memo* m)
+    {
+        std::vector<std::string> out;
+        for (const QString& l : m->lines())
+            out.push_back(l.toStdString());
+        return out;
+    }
+
+    void snapshot()
+    {
+        designBefore_ = read(design_);
+        forecastBefore_ = read(forecast_);
+        vvdBefore_ = lines(vvd_);
+        recomBefore_ = lines(recom_);
+        colourBefore_ = vvd_->fontColor();
+    }
+
+    static void setCell(Grid& g, int col, int row, const std::string& text)
+    {
+        if (col < static_cast<int>(g.size()) && row < static_cast<int>(g[col].size()))
+            g[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)] = text;
+    }
+
+    static void resizeRows(Grid& g, int rows)
+    {
+        for (auto& column : g)
+            column.resize(static_cast<std::size_t>(rows));
+    }
+
+    // What the design steps leave in the table for the visible inputs, and
+    // the first fault's message, if any.
+    Grid expectedDesign(std::string& fault) const
+    {
+        Grid g = designBefore_;
+        MonoclState s = state_;
+        RecomputeLocals l;
+        try {
+            ReadDesignInputs(designControls(), s, l);
+            resizeRows(g, DesignTableRows);
+            RunDesignPasses(s, l);
+            ComputeEdgeGeometry(s, l);
+            if (l.DesignFailed != 0) {
+                for (int row = 1; row < DesignTableRows; ++row)
+                    setCell(g, 1, row, DesignFailedDash);
+            } else {
+                setCell(g, 0, 0, DesignTableHeader(0));
+                setCell(g, 1, 0, DesignTableHeader(1));
+                for (int row = 1; row < DesignTableRows; ++row) {
+                    setCell(g, 0, row, DesignTableLabel(row));
+                    setCell(g, 1, row, DesignTableValue(row, s, l, sep_));
+                }
+            }
+            // The sketch's own faults, on a canvas of the same size.
+            CanvasImage canvas;
+            canvas.resize(235, 237);
+            DrawMeniscusSketch(canvas, s.R1, s.R2, s.Dm, l.FrontSag, l.RearSag, l.RearShift,
+                               l.DesignFailed);
+        } catch (const MonoclError& e) {
+            fault = e.what();
+        }
+        return g;
+    }
+
+    struct ForecastView {
+        Grid grid;
+        std::vector<std::string> vvd, recom;
+        QColor colour;
+    };
+
+    ForecastView expectedForecast(std::string& fault) const
+    {
+        ForecastView v{forecastBefore_, vvdBefore_, recomBefore_, colourBefore_};
+        MonoclState s = state_;
+        try {
+            const ForecastValues f = ComputeForecast(forecastControls(), s);
+            for (int col = 0; col < ForecastTableCols; ++col)
+                setCell(v.grid, col, 0, ForecastTableHeader(col));
+            v.grid.resize(ForecastTableCols);
+            resizeRows(v.grid, ForecastTableRows);
+            for (int row = 1; row < ForecastTableRows; ++row) {
+                const ForecastRow r = ForecastTableRow(row, s, f, sep_);
+                setCell(v.grid, 0, row, r.label);
+                setCell(v.grid, 1, row, r.minText);
+                if (r.maxText)
+                    setCell(v.grid, 2, row, *r.maxText);
+            }
+            v.vvd.clear();
+            v.recom.clear();
+            const Conclusions c = DecideConclusions(s, f, sep_);
+            v.vvd = c.vvd;
+            v.recom = c.recom;
+            v.colour = c.colour == VerdictGreen ? QColor(0, 128, 0) : QColor(255, 0, 0);
+        } catch (const MonoclError& e) {
+            fault = e.what();
+        }
+        return v;
+    }
+
+    static bool looksBroken(const std::string& text)
+    {
+        std::string lower;
+        for (char c : text)
+            lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+        return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+    }
+
+    std::string checkNumbersLookRight() const
+    {
+        for (const StringGrid* grid : {design_, forecast_})
+            for (int c = 1; c < grid->colCount(); ++c)
+                for (int r = 1; r < grid->rowCount(); ++r) {
+                    const std::string t = grid->cell(c, r).toStdString();
+                    if (looksBroken(t))
+                        return "cell holds '" + t + "'";
+                }
+        for (const Memo* m : {vvd_, recom_})
+            for (const std::string& l : lines(m))
+                if (looksBroken(l))
+                    return "memo line '" + l + "'";
+        return {};
+    }
+
+    std::string checkFields() const
+    {
+        for (const RealField& f : realFields) {
+            const std::string text = find<QLineEdit>(f.name)->text().toStdString();
+            double v = 0;
+            if (!parseReal(text, sep_, v))
+                return std::string(f.name) + " shows unparsable '" + text + "'";
+            const double stored = state_.*f.stored;
+            if (v != stored && text != fixedText(stored, 8, f.decimals, sep_))
+                return std::string(f.name) + " shows '" + text + "' but holds " +
+                       fixedText(stored, 15, 10, '.');
+        }
+        return {};
+    }
+
+    static bool knownMessage(const QString& m)
+    {
+        return m == QLatin1String("Invalid floating point operation.")
+            || m == QLatin1String("Floating point division by zero.")
+            || m == QLatin1String("Floating point overflow.")
+            || (m.startsWith(QLatin1Char('\'')) && m.endsWith(QLatin1String("' is not a valid floating point value.")));
+    }
+
+    std::string check()
+    {
+        for (const QString& m : boxes_.messages)
+            if (!knownMessage(m))
+                return "unknown box message '" + m.toStdString() + "'";
+        if (std::string p = checkNumbersLookRight(); !p.empty())
+            return p;
+        if (std::string p = checkFields(); !p.empty())
+            return p;
+
+        if (!recomputed_) {
+            if (!boxes_.messages.isEmpty())
+                return "a box opened though nothing was recomputed";
+            if (read(design_) != designBefore_ || read(forecast_) != forecastBefore_
+                || lines(vvd_) != vvdBefore_ || lines(recom_) != recomBefore_)
+                return "the window changed though nothing was recomputed";
+            return {};
+        }
+
+        std::string designFault, forecastFault;
+        const Grid design = expectedDesign(designFault);
+        const ForecastView forecast = expectedForecast(forecastFault);
+        if (read(design_) != design)
+            return "design table differs from the computation";
+        if (read(forecast_) != forecast.grid)
+            return "forecast table differs from the computation";
+        if (lines(vvd_) != forecast.vvd || lines(recom_) != forecast.recom)
+            return "conclusions differ from the computation";
+        if (!vvd_->lines().isEmpty() && vvd_->fontColor() != forecast.colour)
+            return "conclusions in the wrong colour";
+
+        const std::string fault = designFault.empty() ? forecastFault : designFault;
+        if (fault.empty() && !boxes_.messages.isEmpty())
+            return "a box said '" + boxes_.messages.front().toStdString() + "' with nothing at fault";
+        if (!fault.empty()) {
+            if (boxes_.messages.size() != 1)
+                return "a fault '" + fault + "' showed " + std::to_string(boxes_.messages.size()) + " boxes";
+            if (boxes_.messages.front().toStdString() != fault + ".")
+                return "box said '" + boxes_.messages.front().toStdString() + "', expected '" + fault + "'";
+        }
+        return {};
+    }
+
+    std::mt19937 rng_;
+    MonoclState state_;
+    std::unique_ptr<Toptmono> window_;
+    char sep_ = ',';
+    BoxCatcher boxes_;
+    StringGrid* design_ = nullptr;
+    StringGrid* forecast_ = nullptr;
+    Memo* vvd_ = nullptr;
+    Memo* recom_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    std::string event_;
+    bool recomputed_ = false;
+    Grid designBefore_, forecastBefore_;
+    std::vector<std::string> vvdBefore_, recomBefore_;
+    QColor colourBefore_;
+};
+
+} // namespace
+
+TEST(Soak, RandomEventsKeepTheWindowTrue)
+{
+    const long events = envNumber("MONOCL_SOAK_EVENTS", 2000);
+    const auto seed = static_cast<unsigned>(envNumber("MONOCL_SOAK_SEED", 1));
+    Soak soak(seed);
+    int reported = 0;
+    for (long i = 0; i < events && reported < 10; ++i) {
+        const std::string problem = soak.step(i);
+        if (!problem.empty()) {
+            ADD_FAILURE() << "seed " << seed << ", " << problem;
+            ++reported;
+        }
+    }
+    std::printf("soak: %ld events, seed %u\n", events, seed);
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
