@@ -13,6 +13,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -481,4 +483,32 @@ TEST_F(Window, SpinEditsReadAndClampAsTyped)
     QTest::keyClick(fspin->lineEdit(), '-');
     EXPECT_EQ(fspin->value(), 0);
     EXPECT_EQ(boxes->messages, QStringList{"Invalid floating point operation."});
+}
+
+TEST_F(Window, InputsCarryAccessibleNames)
+{
+    for (const char* name : {"FSpin", "ASpin", "OtSpin", "NDedit", "ABEdit", "KsfBar", "KxrBar",
+                             "MonGrid", "ihm", "ih", "id", "iff", "inmin", "inmax", "VminSP",
+                             "VmaxSP", "NSpin", "PrognozGrid", "vvd", "recom"}) {
+        auto* w = find<QWidget>(name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
+        if (auto* spin = qobject_cast<SpinEdit*>(w)) {
+            EXPECT_EQ(spin->lineEdit()->accessibleName(), w->accessibleName()) << name;
+        }
+    }
+    EXPECT_EQ(edit("ihm")->accessibleName(), QStringLiteral("Высота линзы, мм hm="));
+}
+
+TEST_F(Window, GridCopiesItsSelection)
+{
+    window->show();
+    StringGrid* g = grid("MonGrid");
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(g, Qt::Key_C, Qt::ControlModifier);
+    const QStringList rows = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(rows.size(), 29);
+    EXPECT_EQ(rows.front(), num("7,8"));
+    EXPECT_EQ(rows.back(), num("-0,41"));
 }

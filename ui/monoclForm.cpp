@@ -151,6 +151,15 @@ SpinEdit* spinEdit(int minimum, int maximum, int value, char separator)
     return spin;
 }
 
+// Screen readers meet a spin edit's inner field when it has the focus, so it
+// carries the name too.
+void setAccessibleNameOf(QWidget* control, const QString& name)
+{
+    control->setAccessibleName(name);
+    if (auto* spin = qobject_cast<SpinEdit*>(control))
+        spin->lineEdit()->setAccessibleName(name);
+}
+
 QLineEdit* lineEdit(const QString& text)
 {
     return new QLineEdit(text);
@@ -292,7 +301,7 @@ void Toptmono::createDesignTab(QWidget* page)
                                  {KsfBar, "Относительная сферическая аберрация %"},
                                  {KxrBar, "Относительная хроматическая аберрация"},
                                  {MonGrid, "Расчетные параметры"}})
-        control->setAccessibleName(QString::fromUtf8(name));
+        setAccessibleNameOf(control, QString::fromUtf8(name));
 }
 
 void Toptmono::createForecastTab(QWidget* page)
@@ -376,7 +385,7 @@ void Toptmono::createForecastTab(QWidget* page)
                                  {PrognozGrid, "Прогнозируемые параметры монокля"},
                                  {vvd, "Выводы"},
                                  {recom, "Рекомендации"}})
-        control->setAccessibleName(QString::fromUtf8(name));
+        setAccessibleNameOf(control, QString::fromUtf8(name));
 }
 
 void Toptmono::createNotesTab(QWidget* page)
