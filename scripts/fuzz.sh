@@ -56,7 +56,12 @@ for t in "${targets[@]}"; do
         -artifact_prefix="$artifacts/$t-" \
         ${FUZZ_FLAGS:-} >"$log" 2>&1 || status=$?
     count=$(grep -Eo 'Done [0-9]+ runs' "$log" | tail -1 | grep -Eo '[0-9]+' || true)
-    runs[$t]=${count:-?}
+    if [[ -z "$count" ]]; then
+        # Stopped early: the last status line tells how far it got.
+        count=$(grep -Eo '^#[0-9]+' "$log" | tail -1 | tr -d '#' || true)
+        count="${count:-0} (stopped)"
+    fi
+    runs[$t]=$count
     if ((status != 0)); then
         failed+=("$t")
         echo "$t FAILED (exit $status); log: $log"

@@ -512,3 +512,35 @@ TEST_F(Window, GridCopiesItsSelection)
     EXPECT_EQ(rows.front(), num("7,8"));
     EXPECT_EQ(rows.back(), num("-0,41"));
 }
+
+TEST_F(Window, EqualTextsRunNothing)
+{
+    const long runs = window->recomputeRuns();
+    edit("ihm")->setText(edit("ihm")->text());
+    window->setFieldText(edit("NDedit"), edit("NDedit")->text());
+    find<QRadioButton>("RB1")->setChecked(true);
+    EXPECT_EQ(window->recomputeRuns(), runs);
+    edit("ihm")->setText(num("4,5"));
+    EXPECT_EQ(window->recomputeRuns(), runs + 1);
+}
+
+TEST_F(Window, SketchFollowsTheDesign)
+{
+    auto* esk = find<monocl::CanvasImage>("esk");
+    EXPECT_EQ(esk->size(), QSize(235, 235));
+    const QImage start = esk->grab().toImage();
+    EXPECT_EQ(start.pixelColor(80, 117), QColor(220, 220, 250));
+    EXPECT_EQ(start.pixelColor(2, 117), QColor(255, 255, 255));
+
+    // A failed design keeps the earlier picture; a new design redraws it.
+    find<TrackBar>("KsfBar")->setValue(100);
+    const QImage before = esk->grab().toImage();
+    edit("ABEdit")->setText(QStringLiteral("100"));
+    ASSERT_EQ(grid("MonGrid")->cell(1, 1), QStringLiteral(" - "));
+    EXPECT_EQ(esk->grab().toImage(), before);
+    find<TrackBar>("KsfBar")->setValue(60);
+    ASSERT_NE(grid("MonGrid")->cell(1, 1), QStringLiteral(" - "));
+    EXPECT_NE(esk->grab().toImage(), before);
+    edit("ABEdit")->setText(num("63,84"));
+    EXPECT_EQ(esk->grab().toImage(), start);
+}
