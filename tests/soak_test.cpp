@@ -30,6 +30,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "quiet_qt.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -514,5 +516,6 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    silenceOffscreenSizeHintWarnings();
     return RUN_ALL_TESTS();
 }

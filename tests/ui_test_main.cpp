@@ -1,3 +1,5 @@
+#include "quiet_qt.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,5 +8,6 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    silenceOffscreenSizeHintWarnings();
     return RUN_ALL_TESTS();
 }
