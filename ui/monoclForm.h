@@ -118,8 +118,8 @@ private:
     long recomputeRuns_ = 0;
     std::exception_ptr pendingFault_;
 
-public:
-    // The controls, named as the handlers and the recompute address them.
+    // The controls, named as the handlers and the recompute address them;
+    // from outside, find them by object name.
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
     QWidget* TabSheet5 = nullptr;
