@@ -4,9 +4,15 @@
 //
 //   QT_QPA_PLATFORM=offscreen monocl_bench_ui [benchmark flags]
 //   QT_QPA_PLATFORM=offscreen monocl_bench_ui --paint_census
+//   valgrind --tool=callgrind --toggle-collect='*Step*'
+//       monocl_bench_ui --profile=recompute0 --steps=200
 //
 // --paint_census prints, instead of timings, which widgets receive a paint
 // event in one step of each case: the repaint work the step causes.
+// --profile runs one case's step a fixed number of times after a warm-up
+// that bypasses the step functions, so that a profiler collecting only the
+// step functions sees exactly that many steps and no one-time costs. The
+// cases: recompute0, recompute1 (the tab in view), keystroke, startup.
 
 #include "ui/startup.h"
 
@@ -21,6 +27,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -190,6 +197,8 @@ void BM_KeystrokeNDedit(benchmark::State& st)
     edit->end(false);
     settle();
     const QString start = edit->text();
+    if (start != QLatin1Char('1') + QChar::fromLatin1(window->decimalSeparator()) + QStringLiteral("5182"))
+        st.SkipWithError("NDedit does not hold its start text");
     bool typed = false;
     for (auto _ : st) {
         keystrokeStep(edit, typed ? Qt::Key_Backspace : Qt::Key_8);
@@ -217,7 +226,7 @@ void printCensus(const char* step, int steps)
 }
 
 template <class Step>
-void census(const char* name, Toptmono& window, int steps, Step step)
+void census(const char* name, int steps, Step step)
 {
     settle();
     watch->paints.clear();
@@ -228,7 +237,6 @@ void census(const char* name, Toptmono& window, int steps, Step step)
     }
     watch->counting = false;
     printCensus(name, steps);
-    (void)window;
 }
 
 int paintCensus()
@@ -238,7 +246,7 @@ int paintCensus()
         monocl::MonoclState state;
         std::unique_ptr<Toptmono> window = shownWindow(state, tab);
         const QByteArray name = "recompute, tab " + QByteArray::number(tab);
-        census(name.constData(), *window, steps, [&](int) { window->PageControl1Change(nullptr); });
+        census(name.constData(), steps, [&](int) { window->PageControl1Change(nullptr); });
     }
     {
         monocl::MonoclState state;
@@ -246,7 +254,7 @@ int paintCensus()
         auto* edit = window->findChild<QLineEdit*>(QStringLiteral("NDedit"));
         edit->setFocus();
         edit->end(false);
-        census("keystroke in NDedit", *window, steps, [&](int i) {
+        census("keystroke in NDedit", steps, [&](int i) {
             QTest::keyClick(edit, i % 2 ? Qt::Key_Backspace : Qt::Key_8);
         });
     }
@@ -263,6 +271,46 @@ int paintCensus()
     return 0;
 }
 
+// ---- Fixed-count runs for a profiler ------------------------------------------
+
+int profileRun(const QString& which, int steps)
+{
+    monocl::MonoclState state;
+    if (which == QLatin1String("recompute0") || which == QLatin1String("recompute1")) {
+        std::unique_ptr<Toptmono> window = shownWindow(state, which.endsWith(QLatin1Char('1')));
+        for (int i = 0; i < 5; ++i) {
+            window->PageControl1Change(nullptr);
+            QApplication::processEvents();
+        }
+        for (int i = 0; i < steps; ++i)
+            recomputeStep(*window);
+    } else if (which == QLatin1String("keystroke")) {
+        std::unique_ptr<Toptmono> window = shownWindow(state, 0);
+        auto* edit = window->findChild<QLineEdit*>(QStringLiteral("NDedit"));
+        edit->setFocus();
+        edit->end(false);
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(edit, i % 2 ? Qt::Key_Backspace : Qt::Key_8);
+            QApplication::processEvents();
+        }
+        for (int i = 0; i < steps; ++i)
+            keystrokeStep(edit, i % 2 ? Qt::Key_Backspace : Qt::Key_8);
+    } else if (which == QLatin1String("startup")) {
+        // The warm-up loads the fonts and the pictures' decoders.
+        shownWindow(state, 0).reset();
+        settle();
+        for (int i = 0; i < steps; ++i) {
+            startUpStep(state).reset();
+            settle();
+        }
+    } else {
+        std::fprintf(stderr, "unknown case %s\n", qPrintable(which));
+        return 1;
+    }
+    std::printf("%s: %d steps, faults %ld\n", qPrintable(which), steps, watch->faults);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -273,16 +321,24 @@ int main(int argc, char** argv)
     app.installEventFilter(&events);
 
     bool census = false;
+    QString profile;
+    int steps = 200;
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--paint_census") == 0)
             census = true;
+        else if (std::strncmp(argv[i], "--profile=", 10) == 0)
+            profile = QString::fromLatin1(argv[i] + 10);
+        else if (std::strncmp(argv[i], "--steps=", 8) == 0)
+            steps = std::atoi(argv[i] + 8);
         else
             argv[kept++] = argv[i];
     }
     argc = kept;
     if (census)
         return paintCensus();
+    if (!profile.isEmpty())
+        return profileRun(profile, steps);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -397,3 +397,18 @@ TEST(Memo, FontColourInEveryGroupAndDrawn)
     memo.setFontColor(Qt::red);
     EXPECT_EQ(paletteChanges.count, 0);
 }
+
+TEST(Memo, SetLinesRewritesOnlyWhatChanged)
+{
+    Memo memo;
+    memo.setLines({QStringLiteral("a"), QStringLiteral("b")});
+    EXPECT_EQ(memo.lines(), (QStringList{"a", "b"}));
+    QSignalSpy changes(&memo, &QPlainTextEdit::textChanged);
+    memo.setLines({QStringLiteral("a"), QStringLiteral("b")});
+    EXPECT_EQ(changes.count(), 0);
+    memo.setLines({QStringLiteral("c")});
+    EXPECT_EQ(memo.lines(), QStringList{"c"});
+    EXPECT_GT(changes.count(), 0);
+    memo.setLines({});
+    EXPECT_TRUE(memo.lines().isEmpty());
+}

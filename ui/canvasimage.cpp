@@ -122,6 +122,7 @@ bool CanvasImage::ensureSurface()
         return false;
     surface_ = QImage(width(), height(), QImage::Format_RGB32);
     surface_.fill(White);
+    updateOpaque();
     return true;
 }
 
@@ -244,28 +245,34 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
     if (x < 0 || y < 0 || x >= w || y >= h)
         return;
     const QRgb stop = border.rgb() & RGB_MASK;
-    auto open = [&](int px, int py, const std::vector<unsigned char>& done) {
-        return !done[static_cast<std::size_t>(py) * w + px] && (row(surface_, py)[px] & RGB_MASK) != stop;
+    // One detach for the whole fill: scanLine() on a non-const image checks
+    // for sharing on every call.
+    uchar* const bits = surface_.bits();
+    const qsizetype stride = surface_.bytesPerLine();
+    const auto line = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
+    std::vector<unsigned char> done(static_cast<std::size_t>(w) * h, 0);
+    const auto open = [&](int px, int py) {
+        return !done[static_cast<std::size_t>(py) * w + px] && (line(py)[px] & RGB_MASK) != stop;
     };
 
-    std::vector<unsigned char> done(static_cast<std::size_t>(w) * h, 0);
     std::vector<std::pair<int, int>> seeds;
     seeds.emplace_back(static_cast<int>(x), static_cast<int>(y));
     while (!seeds.empty()) {
         const auto [sx, sy] = seeds.back();
         seeds.pop_back();
-        if (!open(sx, sy, done))
+        if (!open(sx, sy))
             continue;
         int left = sx;
-        while (left > 0 && open(left - 1, sy, done))
+        while (left > 0 && open(left - 1, sy))
             --left;
         int right = sx;
-        while (right < w - 1 && open(right + 1, sy, done))
+        while (right < w - 1 && open(right + 1, sy))
             ++right;
-        QRgb* line = row(surface_, sy);
+        QRgb* row = line(sy);
+        unsigned char* doneRow = done.data() + static_cast<std::size_t>(sy) * w;
         for (int px = left; px <= right; ++px) {
-            line[px] = brush_;
-            done[static_cast<std::size_t>(sy) * w + px] = 1;
+            row[px] = brush_;
+            doneRow[px] = 1;
         }
         // One seed for every run of open pixels in the rows above and below.
         for (const int ny : {sy - 1, sy + 1}) {
@@ -273,7 +280,7 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
                 continue;
             bool inRun = false;
             for (int px = left; px <= right; ++px) {
-                const bool o = open(px, ny, done);
+                const bool o = open(px, ny);
                 if (o && !inRun)
                     seeds.emplace_back(px, ny);
                 inRun = o;
@@ -281,6 +288,20 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
         }
     }
     update();
+}
+
+// While the surface covers the whole widget, a repaint of the widget need not
+// repaint the parents under it first.
+void CanvasImage::updateOpaque()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 !surface_.isNull() && surface_.width() >= width() && surface_.height() >= height());
+}
+
+void CanvasImage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateOpaque();
 }
 
 void CanvasImage::setHeight(int height)

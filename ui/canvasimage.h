@@ -53,11 +53,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Creates the surface if there is none yet; false if the widget is too
     // small to have one.
     bool ensureSurface();
+    void updateOpaque();
 
     QImage surface_;
     QRgb brush_ = qRgb(255, 255, 255);

@@ -35,6 +35,16 @@ void Memo::appendLine(const QString& line)
     m_noLines = false;
 }
 
+void Memo::setLines(const QStringList& lines)
+{
+    // Rewriting the same lines would lay the text out and repaint it anew.
+    if (this->lines() == lines)
+        return;
+    clearLines();
+    for (const QString& line : lines)
+        appendLine(line);
+}
+
 QStringList Memo::lines() const
 {
     QStringList result;

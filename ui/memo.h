@@ -17,6 +17,8 @@ public:
 
     void clearLines();
     void appendLine(const QString& line);
+    // Makes the lines these, doing nothing when they are already.
+    void setLines(const QStringList& lines);
     // One entry per text block.
     QStringList lines() const;
 

@@ -755,8 +755,17 @@ void Toptmono::recomputeDesign(RecomputeLocals& locals)
     RunDesignPasses(state_, locals);
     ComputeEdgeGeometry(state_, locals);
     FillDesignTable(locals);
+    // The sketch depends on nothing else: with the same values it would be
+    // drawn pixel for pixel again, so it is left as it is.
+    const SketchInputs sketch{state_.R1,        state_.R2,      state_.Dm,
+                              locals.FrontSag,  locals.RearSag, locals.RearShift,
+                              locals.DesignFailed, esk->width()};
+    if (lastSketch_ && *lastSketch_ == sketch)
+        return;
+    lastSketch_.reset();
     DrawMeniscusSketch(*esk, state_.R1, state_.R2, state_.Dm, locals.FrontSag, locals.RearSag,
                        locals.RearShift, locals.DesignFailed);
+    lastSketch_ = sketch;
 }
 
 void Toptmono::recomputeForecast(RecomputeLocals& locals)
@@ -808,12 +817,23 @@ void Toptmono::FillForecastTable(const ForecastValues& values)
 
 void Toptmono::WriteConclusions(const ForecastValues& values)
 {
-    vvd->clearLines();
-    recom->clearLines();
-    const Conclusions c = DecideConclusions(state_, values, separator_);
-    for (const std::string& line : c.vvd)
-        vvd->appendLine(qs(line));
+    Conclusions c;
+    try {
+        c = DecideConclusions(state_, values, separator_);
+    } catch (...) {
+        // Nothing is decided: both memos are left empty.
+        vvd->clearLines();
+        recom->clearLines();
+        throw;
+    }
+    const auto toLines = [](const std::vector<std::string>& lines) {
+        QStringList list;
+        list.reserve(static_cast<qsizetype>(lines.size()));
+        for (const std::string& line : lines)
+            list.append(qs(line));
+        return list;
+    };
+    vvd->setLines(toLines(c.vvd));
     vvd->setFontColor(fromColourValue(c.colour));
-    for (const std::string& line : c.recom)
-        recom->appendLine(qs(line));
+    recom->setLines(toLines(c.recom));
 }

@@ -8,6 +8,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -117,6 +118,16 @@ private:
     int handlerDepth_ = 0;
     long recomputeRuns_ = 0;
     std::exception_ptr pendingFault_;
+
+    // What the sketch was last drawn from.
+    struct SketchInputs
+    {
+        double R1, R2, Dm, FrontSag, RearSag, RearShift;
+        std::int32_t DesignFailed;
+        int width;
+        bool operator==(const SketchInputs&) const = default;
+    };
+    std::optional<SketchInputs> lastSketch_;
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.
