@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Builds monocl with its tests and runs every test.
+# Builds monocl with its tests and runs every test: the Release suite (unit,
+# window and soak tests), the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh --tests
+
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure --timeout 600
+
+bash scripts/sanitize.sh
+bash scripts/fuzz.sh "${MONOCL_FUZZ_SECONDS:-20}"
