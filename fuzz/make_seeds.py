@@ -9,10 +9,8 @@ import math
 import os
 import shutil
 import struct
-import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-DBL_MAX = sys.float_info.max
 
 
 def f64(*values):

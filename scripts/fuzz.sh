@@ -7,7 +7,8 @@
 # target runs on a copy of its seed corpus under fuzz/corpus/, so the
 # committed seeds never grow. A crash, a failed check or a leak fails the
 # script; the input that caused it is kept in build/fuzz/artifacts/.
-# Extra libFuzzer flags can be given in FUZZ_FLAGS (e.g. FUZZ_FLAGS=-jobs=2).
+# Extra libFuzzer flags can be given in FUZZ_FLAGS (e.g. FUZZ_FLAGS=-only_ascii=1),
+# another clang in MONOCL_FUZZ_CXX.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,7 +25,7 @@ fi
 
 build=build/fuzz
 cmake -S . -B "$build" -G Ninja \
-    -DCMAKE_CXX_COMPILER="${CXX:-clang++}" \
+    -DCMAKE_CXX_COMPILER="${MONOCL_FUZZ_CXX:-clang++}" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBUILD_TESTING=OFF \
     -DMONOCL_FUZZ=ON >/dev/null
