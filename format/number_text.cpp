@@ -2,7 +2,6 @@
 
 #include "core/errors.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -18,11 +17,11 @@ struct Decimal {
     int exponent = 0;
 };
 
-Decimal toDecimal15(double v)
+Decimal toDecimal(double v, int significant)
 {
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v),
-                                   std::chars_format::scientific, 14);
+                                   std::chars_format::scientific, significant - 1);
     const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
     Decimal dec;
     const std::size_t e = text.find('e');
@@ -33,6 +32,36 @@ Decimal toDecimal15(double v)
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
                     text.data() + text.size(), exponent);
     dec.exponent = exponent;
+    return dec;
+}
+
+// digits x 10^scale as strtod reads it. With no radix character in it, the
+// C library's locale does not matter. Appended piece by piece: GCC 12 warns
+// falsely on operator+ here.
+double readDigits(const std::string& digits, long long scale)
+{
+    std::string canonical;
+    canonical.reserve(digits.size() + 24);
+    canonical.append(digits).append(1, 'e').append(std::to_string(scale));
+    return std::strtod(canonical.c_str(), nullptr);
+}
+
+// Whether digits x 10^scale lies beyond the largest double, so that its text
+// could not be read back.
+bool beyondDouble(const std::string& digits, int scale)
+{
+    return std::isinf(readDigits(digits, scale));
+}
+
+Decimal toDecimal15(double v)
+{
+    Decimal dec = toDecimal(v, 15);
+    // Next to the largest double, rounding to 15 digits can carry past it;
+    // such a value keeps its 15 digits cut instead.
+    if (beyondDouble(dec.digits, dec.exponent - 14)) {
+        dec = toDecimal(v, 17);
+        dec.digits.resize(15);
+    }
     return dec;
 }
 
@@ -89,10 +118,16 @@ std::string fixedText(double v, int p, int d, char separator)
             unit = dec.exponent - static_cast<int>(dec.digits.size()) + 1;
         } else if (count > 0) {
             kept = dec.digits.substr(0, static_cast<std::size_t>(count));
-            if (dec.digits[static_cast<std::size_t>(count)] >= '5')
-                incrementDigits(kept);
+            if (dec.digits[static_cast<std::size_t>(count)] >= '5') {
+                std::string up = kept;
+                incrementDigits(up);
+                // A carry past the largest double would give a text that
+                // cannot be read back; the digits are cut there instead.
+                if (!beyondDouble(up, unit))
+                    kept = up;
+            }
         } else if (count == 0 && dec.digits[0] >= '5') {
-            kept = "1";
+            kept.assign(1, '1');
         }
     }
 
@@ -223,11 +258,7 @@ bool parseReal(std::string_view text, char separator, double& value)
         value = negative ? -0.0 : 0.0;
         return true;
     }
-    // The canonical form has no radix character, so strtod's locale does
-    // not matter.
-    const std::string canonical = digits + "e" + std::to_string(scale);
-    errno = 0;
-    const double parsed = std::strtod(canonical.c_str(), nullptr);
+    const double parsed = readDigits(digits, scale);
     if (std::isinf(parsed))
         return false;
     value = negative ? -parsed : parsed;

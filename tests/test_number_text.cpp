@@ -139,3 +139,22 @@ TEST(TryParseFloat, SetsTheFlag)
     TryParseFloat("5", value, failed, ',');
     EXPECT_EQ(failed, 0);
 }
+
+TEST(FixedText, NeverWritesBeyondTheLargestDouble)
+{
+    const double largest = 1.7976931348623157e308;
+    for (double v : {largest, -largest, 1.6e308, 1.76e308, 1.7976931348622999e308}) {
+        for (int p : {1, 2, 8, 14, 15}) {
+            const std::string text = fixedText(v, p, 0, ',');
+            double back = 0;
+            EXPECT_TRUE(parseReal(text, ',', back)) << text;
+            EXPECT_NEAR(back / v, 1.0, 1.0) << text;
+        }
+        double back = 0;
+        EXPECT_TRUE(parseReal(generalText(v, ','), ',', back)) << generalText(v, ',');
+        EXPECT_NEAR(back / v, 1.0, 1e-14);
+    }
+    EXPECT_EQ(fixedText(1.6e308, 1, 0, ','), "1E308");
+    EXPECT_EQ(generalText(largest, ','), "1,79769313486231E308");
+    EXPECT_EQ(fixedText(1.5e308, 2, 0, ','), "1,5E308");
+}
