@@ -51,7 +51,7 @@ double SphericalSpotFactor()
 
 ForecastValues ComputeForecast(const ForecastControls& c, MonoclState& s)
 {
-    // 1: the control readings.
+    // The control readings.
     const Real abbeMin = c.VminSP;
     const Real abbeMax = c.VmaxSP;
     s.AbbeMin = abbeMin.value();
@@ -73,7 +73,7 @@ ForecastValues ComputeForecast(const ForecastControls& c, MonoclState& s)
     const Real d = Real::checked(s.MeasuredDiameter);
     const Real halfD = d / 2.0;
 
-    // 2-3: the second surface from its measured sag.
+    // The second surface from its measured sag.
     Real dr2 = hm - h;
     if (dr2 == 0.0)
         dr2 = 0.001;
@@ -81,7 +81,7 @@ ForecastValues ComputeForecast(const ForecastControls& c, MonoclState& s)
     const Real r2 = -(halfD * halfD + dr2 * dr2) / (2.0 * dr2);
     s.R2 = r2.value();
 
-    // 4-5: the first surface for each end of the index range.
+    // The first surface for each end of the index range.
     EndShape lo, hi;
     lo.n = Real::checked(s.NdMin);
     hi.n = Real::checked(s.NdMax);
@@ -94,7 +94,7 @@ ForecastValues ComputeForecast(const ForecastControls& c, MonoclState& s)
     hi.ratio = hi.r1 / r2;
     s.RadiusRatioAtNdMax = hi.ratio.value();
 
-    // 6: sags of the first surface; only the lower end's radicand is tested.
+    // Sags of the first surface; only the lower end's radicand is tested.
     if (lo.r1 * lo.r1 - halfD * halfD >= 0.0) {
         lo.dr1 = firstSag(lo.r1, halfD);
         hi.dr1 = firstSag(hi.r1, halfD);
@@ -103,7 +103,7 @@ ForecastValues ComputeForecast(const ForecastControls& c, MonoclState& s)
         hi.dr1 = 0.0;
     }
 
-    // 7-10: thickness, thickness factor, angle and main parameters.
+    // Thickness, thickness factor, angle and main parameters.
     // Each step runs for both ends before the next, as a fault must stop
     // at the first operation that raises it.
     lo.dm = hm - lo.dr1;
@@ -127,16 +127,16 @@ ForecastValues ComputeForecast(const ForecastControls& c, MonoclState& s)
     v.WAtNdMin = lo.W.value();
     v.WAtNdMax = hi.W.value();
 
-    // 11: each candidate pairs one end's shape with the other end's thickness.
+    // Each candidate pairs one end's shape with the other end's thickness.
     v.X2ByUpperShape = (-(hi.W / hi.P) * F * lo.K).value();
     v.X2ByLowerShape = (-(lo.W / lo.P) * F * hi.K).value();
 
-    // 12: relative spherical aberration.
+    // Relative spherical aberration.
     const Real q = SphericalSpotFactor();
     v.sAtNdMin = (q * lo.P / (N * N * N)).value();
     v.sAtNdMax = (q * hi.P / (N * N * N)).value();
 
-    // 13: the chromatic extremes; the high one from the upper index end.
+    // The chromatic extremes; the high one from the upper index end.
     v.ChromaticHigh = max(chromatic(N, hi.P, abbeMax, FF), chromatic(N, hi.P, abbeMin, FF)).value();
     v.ChromaticLow = min(chromatic(N, lo.P, abbeMax, FF), chromatic(N, lo.P, abbeMin, FF)).value();
     return v;

@@ -21,7 +21,7 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
     const Real twoBeta = Real::checked(twoBeta_);
     const Real sqrt2 = sqrt(Real(2.0));
 
-    // 1-4: f-number from the chromatic requirement, stop diameter.
+    // F-number from the chromatic requirement, stop diameter.
     DesignFailed = 0;
     const Real mu = 1.0 / n;
     const Real Nr = 1.0 / (nu * ks * kx);
@@ -29,19 +29,19 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
     const Real Dfr = F / Nr;
     Df = Dfr.value();
 
-    // 5-6: the spherical requirement fixes the bending (smaller root).
+    // The spherical requirement fixes the bending (smaller root).
     const Real Q = Real(32.0) * (1.0 - mu) * (1.0 - mu) / sqrt2 * Nr * Nr / kx / nu;
     const Real D1 = (mu + 2.0) * (mu + 2.0) - (1.0 - Q) * 4.0 * (2.0 * mu + 1.0);
     Real a = ((mu + 2.0) - sqrt(D1)) / (2.0 * (2.0 * mu + 1.0));
 
-    // 7-9: radii, and the angle parameter taken afresh from them.
+    // Radii, and the angle parameter taken afresh from them.
     const Real R1r = (n - 1.0) * F / (n * a);
     R1 = R1r.value();
     const Real R2r = (n - 1.0) * (F - dh * a) / (n * a - 1.0);
     R2 = R2r.value();
     a = 1.0 / (n * (1.0 - R1r / R2r) + (n - 1.0) * dh / R2r);
 
-    // 10: main parameters of the thick lens.
+    // Main parameters of the thick lens.
     const Real g = 1.0 - a * dh / F;
     const Real P = mu * a * a * a / ((mu - 1.0) * (mu - 1.0))
         + (1.0 - a) * (1.0 - a) / ((1.0 - mu) * (1.0 - mu)) * (1.0 - mu * a) * g;
@@ -49,7 +49,7 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
     const Real W = mu * a * a / (mu - 1.0) + (1.0 - a) / (1.0 - mu) * (1.0 - mu * a) * g;
     SolverAux = W.value();
 
-    // 11: the correction type places the stop.
+    // The correction type places the stop.
     Real y = 0.0;
     if (T == 1.0) {
         y = -W / P;
@@ -63,7 +63,7 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
         }
     }
 
-    // 12: Seidel sums.
+    // Seidel sums.
     const Real S2r = y * P + W;
     S2 = S2r.value();
     const Real S3r = y * y * P + 2.0 * y * W + 1.0;
@@ -73,13 +73,13 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
     const Real S4r = (1.0 - mu) * F * (1.0 / R1r - 1.0 / R2r);
     S4 = S4r.value();
 
-    // 13: vertex distances; the thickness enters by its magnitude here.
+    // Vertex distances; the thickness enters by its magnitude here.
     const Real c = abs(dh) * (n - 1.0) / n;
     sf = (F * (1.0 - c / R1r)).value();
     const Real X2r = y * F * (1.0 - c / R2r);
     X2 = X2r.value();
 
-    // 14: focal surfaces.
+    // Focal surfaces.
     Rp = (-F / S4r).value();
     const Real Rmr = F / (S4r + S3r);
     Rm = Rmr.value();
@@ -87,11 +87,11 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
     store.Rt = Rtr.value();
     Rs = (0.5 / (1.0 / Rmr + 1.0 / Rtr)).value();
 
-    // 15: meniscus diameter: the stop plus the field over the stop distance.
+    // Meniscus diameter: the stop plus the field over the stop distance.
     const Real beta = twoBeta / 2.0;
     Dm = (2.0 * abs(tan(beta) * X2r) + Dfr).value();
 
-    // 16: spot sizes at the edge of the field.
+    // Spot sizes at the edge of the field.
     const Real dSr = (sqrt2 * (2.0 * P) / 64.0) * Dfr * Dfr * Dfr / F / F;
     dS = dSr.value();
     const Real dAr = beta * beta * (-0.5 * S3r) * F / Nr;
@@ -99,7 +99,7 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
     dl = (beta * beta * (-F * S5r) * beta / 2.0).value();
     rK = ((-0.375 * Dfr * Dfr / F) * S2r * twoBeta / 2.0).value();
 
-    // 17: resolution in lines per millimetre; no astigmatism spot adds no blur.
+    // Resolution in lines per millimetre; no astigmatism spot adds no blur.
     const Real v1r = 0.001 / (dSr / 4.0);
     v1 = v1r.value();
     Real blur = 1.0 / v1r;
@@ -109,7 +109,7 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
     }
     v2 = (1.0 / (blur * 0.85)).value();
 
-    // 18: the first surface must be concave toward the stop.
+    // The first surface must be concave toward the stop.
     if (R1r > 0.0)
         DesignFailed = 1;
 }

@@ -10,7 +10,7 @@ packages=(
 )
 # The extra checks of the test script: sanitizers, fuzzers and coverage.
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(clang libclang-rt-14-dev gcovr xauth xvfb)
+    packages+=(clang libclang-rt-14-dev gcovr)
 fi
 
 missing=()
@@ -23,8 +23,13 @@ fi
 
 as_root=()
 if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+        echo "These packages are missing; install them as root: ${missing[*]}" >&2
+        exit 1
+    fi
     as_root=(sudo)
 fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -4,6 +4,8 @@
 //
 //   MONOCL_SOAK_EVENTS  number of events (default 2000)
 //   MONOCL_SOAK_SEED    random seed (default 1)
+#include "box_catcher.h"
+
 #include "ui/canvasimage.h"
 #include "ui/conclusions.h"
 #include "ui/design_table.h"
@@ -20,17 +22,12 @@
 #include "core/forecast.h"
 #include "format/number_text.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
-
-#include "quiet_qt.h"
 
 #include <gtest/gtest.h>
 
@@ -48,28 +45,6 @@ long envNumber(const char* name, long fallback)
     const char* value = std::getenv(name);
     return value && *value ? std::strtol(value, nullptr, 10) : fallback;
 }
-
-// Answers error boxes as they open.
-class BoxCatcher : public QObject
-{
-public:
-    BoxCatcher()
-    {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    messages << box->text();
-                    box->button(QMessageBox::Ok)->click();
-                }
-        });
-        timer_.start();
-    }
-    QStringList messages;
-
-private:
-    QTimer timer_;
-};
 
 struct RealField {
     const char* name;
@@ -196,12 +171,12 @@ private:
         SpinEdit* spin = find<SpinEdit>(spinNames[pick(std::size(spinNames))]);
         const int choice = pick(6);
         if (choice == 0) {
-            event_ = "focus leaves " + spin->objectName().toStdString();
+            // Focus moving into this field leaves the one that had it, which
+            // applies its range.
+            event_ = "focus moves to " + spin->objectName().toStdString();
             spin->lineEdit()->setFocus();
-            find<QLineEdit>("NDedit")->setFocus();
             return;
         }
-        spin->lineEdit()->setFocus();
         if (choice == 1) {
             event_ = "step up " + spin->objectName().toStdString();
             spin->stepUp();
@@ -221,8 +196,26 @@ private:
         }
     }
 
+    // A click that takes the focus from a spin edit is two actions: the
+    // spin edit applies its range as it loses the focus, then the click
+    // acts. The first is an event of its own here.
+    bool leaveSpinFocusFor(QWidget* target)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || !qobject_cast<SpinEdit*>(focus->parentWidget()))
+            return false;
+        event_ = "focus moves to " + target->objectName().toStdString();
+        target->setFocus(Qt::MouseFocusReason);
+        if (QApplication::focusWidget() == focus)
+            focus->clearFocus();
+        return true;
+    }
+
     void randomEvent()
     {
+        // An error box takes the activation away; a user clicks back first.
+        if (QApplication::activeWindow() != window_.get())
+            QApplication::setActiveWindow(window_.get());
         const int kind = pick(100);
         if (kind < 40) {
             realFieldEvent();
@@ -235,9 +228,13 @@ private:
             bar->setValue(position);
         } else if (kind < 92) {
             auto* button = find<QRadioButton>(radioNames[pick(std::size(radioNames))]);
+            if (leaveSpinFocusFor(button))
+                return;
             event_ = "click " + button->objectName().toStdString();
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
+            if (leaveSpinFocusFor(tabs_))
+                return;
             const int tab = pick(5);
             event_ = "switch to tab " + std::to_string(tab);
             tabs_->setCurrentIndex(tab);
@@ -510,12 +507,4 @@ TEST(Soak, RandomEventsKeepTheWindowTrue)
         }
     }
     std::printf("soak: %ld events, seed %u\n", events, seed);
-}
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    silenceOffscreenSizeHintWarnings();
-    return RUN_ALL_TESTS();
 }

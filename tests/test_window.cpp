@@ -9,6 +9,7 @@
 #include "ui/trackbar.h"
 
 #include "core/forecast.h"
+#include "box_catcher.h"
 #include "qt_print.h"
 
 #include <QAbstractButton>
@@ -28,38 +29,6 @@
 using namespace monocl;
 
 namespace {
-
-// Answers every error box as soon as it opens and remembers what it said.
-class BoxCatcher : public QObject
-{
-public:
-    BoxCatcher()
-    {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, &BoxCatcher::answer);
-        timer_.start();
-    }
-
-    QStringList messages;
-    bool allLookRight = true;
-
-private:
-    void answer()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible())
-                continue;
-            messages << box->text();
-            allLookRight = allLookRight && box->icon() == QMessageBox::Critical
-                && box->windowTitle() == QLatin1String("monocl")
-                && box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
-            box->button(QMessageBox::Ok)->click();
-        }
-    }
-
-    QTimer timer_;
-};
 
 class Window : public ::testing::Test
 {
@@ -543,4 +512,21 @@ TEST_F(Window, SketchFollowsTheDesign)
     EXPECT_NE(esk->grab().toImage(), before);
     edit("ABEdit")->setText(num("63,84"));
     EXPECT_EQ(esk->grab().toImage(), start);
+}
+
+TEST_F(Window, FaultsWhileABoxIsOpenStaySilent)
+{
+    QTest::mouseClick(find<QRadioButton>("RB2"), Qt::LeftButton);
+    long runsWhileOpen = 0;
+    boxes->whileOpen = [&] {
+        // An auto-repeat that fires inside the box's event loop.
+        const long before = window->recomputeRuns();
+        find<SpinEdit>("NSpin")->stepUp();
+        runsWhileOpen = window->recomputeRuns() - before;
+    };
+    find<SpinEdit>("ASpin")->setText(QStringLiteral("70"));
+    EXPECT_EQ(runsWhileOpen, 1);
+    EXPECT_EQ(boxes->messages, QStringList{"Invalid floating point operation."});
+    find<SpinEdit>("NSpin")->stepUp();
+    EXPECT_EQ(boxes->messages.size(), 2) << "the next action shows its box again";
 }

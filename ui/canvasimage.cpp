@@ -128,7 +128,7 @@ bool CanvasImage::ensureSurface()
 
 void CanvasImage::fillRect(long long x1, long long y1, long long x2, long long y2)
 {
-    if (!ensureSurface())
+    if (!ensureSurface() || x1 >= x2 || y1 >= y2)
         return;
     const long long top = std::max(y1, 0LL);
     const long long bottom = std::min(y2, static_cast<long long>(surface_.height()));

@@ -13,7 +13,6 @@
 #include "core/errors.h"
 #include "format/number_text.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -160,11 +159,6 @@ void setAccessibleNameOf(QWidget* control, const QString& name)
         spin->lineEdit()->setAccessibleName(name);
 }
 
-QLineEdit* lineEdit(const QString& text)
-{
-    return new QLineEdit(text);
-}
-
 } // namespace
 
 Toptmono::Toptmono(MonoclState& state, QWidget* parent)
@@ -243,10 +237,10 @@ void Toptmono::createDesignTab(QWidget* page)
                                 737, 65);
     RowPlacer row2(glass, 10, 28);
     row2.label(QStringLiteral("Показатель преломления (на линии d=0,5875 мкм)"));
-    NDedit = row2.control(lineEdit(QStringLiteral("1.5182")), "NDedit", 90);
+    NDedit = row2.control(new QLineEdit(QStringLiteral("1.5182")), "NDedit", 90);
     row2.skip(24);
     row2.label(QStringLiteral("Число Аббе"));
-    ABEdit = row2.control(lineEdit(QStringLiteral("64")), "ABEdit", 80);
+    ABEdit = row2.control(new QLineEdit(QStringLiteral("64")), "ABEdit", 80);
 
     QGroupBox* aberrations = groupBox(page, "GroupBox2", QStringLiteral("Относительные аберрации"), 2,
                                       170, 737, 161);
@@ -332,7 +326,7 @@ void Toptmono::createForecastTab(QWidget* page)
         auto* caption = new QLabel(QString::fromUtf8(f.caption), measured);
         caption->setFont(withWeight(measured->font(), false));
         caption->setGeometry(12, y + 2, 330, 17);
-        *f.edit = place(lineEdit(QString::fromUtf8(f.text)), f.name, 350, y, 100, 21);
+        *f.edit = place(new QLineEdit(QString::fromUtf8(f.text)), f.name, 350, y, 100, 21);
         (*f.edit)->setParent(measured);
         (*f.edit)->setAccessibleName(QString::fromUtf8(f.caption));
         y += 31;
@@ -343,9 +337,9 @@ void Toptmono::createForecastTab(QWidget* page)
     RowPlacer index(range, 8, 26);
     index.label(QStringLiteral("Показатель преломления (на линии d=0,5875 мкм)"));
     index.label(QStringLiteral("от"));
-    inmin = index.control(lineEdit(QStringLiteral("2")), "inmin", 44);
+    inmin = index.control(new QLineEdit(QStringLiteral("2")), "inmin", 44);
     index.label(QStringLiteral("до"));
-    inmax = index.control(lineEdit(QStringLiteral("2")), "inmax", 44);
+    inmax = index.control(new QLineEdit(QStringLiteral("2")), "inmax", 44);
     RowPlacer abbe(range, 8, 60);
     abbe.label(QStringLiteral("Число Аббе"));
     abbe.skip(228);
@@ -431,14 +425,14 @@ void Toptmono::createAboutTab(QWidget* page)
 
 void Toptmono::setFocusOrder()
 {
-    const QWidget* designOrder[] = {FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit,
+    QWidget* const designOrder[] = {FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit,
                                     RB1, RB2, Sf1, Sf2, Sf3, fp1, MonGrid};
     for (std::size_t i = 1; i < std::size(designOrder); ++i)
-        setTabOrder(const_cast<QWidget*>(designOrder[i - 1]), const_cast<QWidget*>(designOrder[i]));
-    const QWidget* forecastOrder[] = {ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP,
+        setTabOrder(designOrder[i - 1], designOrder[i]);
+    QWidget* const forecastOrder[] = {ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP,
                                       PrognozGrid, NSpin, sfp1, sfp2, sfp3, Sfp4, recom, vvd};
     for (std::size_t i = 1; i < std::size(forecastOrder); ++i)
-        setTabOrder(const_cast<QWidget*>(forecastOrder[i - 1]), const_cast<QWidget*>(forecastOrder[i]));
+        setTabOrder(forecastOrder[i - 1], forecastOrder[i]);
 }
 
 void Toptmono::connectHandlers()
@@ -506,7 +500,14 @@ void Toptmono::runHandler(const std::function<void()>& body)
     if (handlerDepth_ == 0 && pendingFault_) {
         const std::exception_ptr fault = pendingFault_;
         pendingFault_ = nullptr;
-        showFault(fault);
+        // While the box is open its event loop may still deliver an armed
+        // auto-repeat; those runs are no action of the user's and stay
+        // silent, so one action shows one box.
+        if (!showingFault_) {
+            showingFault_ = true;
+            showFault(fault);
+            showingFault_ = false;
+        }
     }
 }
 
@@ -529,9 +530,10 @@ void Toptmono::setFieldText(QLineEdit* field, const QString& text)
 {
     if (field->text() == text)
         return;
+    const bool faultBefore = static_cast<bool>(pendingFault_);
     field->setText(text);
-    // The nested handler caught its own fault; it ends this run as well.
-    if (pendingFault_ && handlerDepth_ > 0)
+    // A fault of the nested handler run ends this run as well.
+    if (!faultBefore && pendingFault_ && handlerDepth_ > 0)
         std::rethrow_exception(pendingFault_);
 }
 

@@ -10,7 +10,6 @@
 #include <functional>
 #include <optional>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -116,6 +115,7 @@ private:
     monocl::MonoclState& state_;
     char separator_ = '.';
     int handlerDepth_ = 0;
+    bool showingFault_ = false;
     long recomputeRuns_ = 0;
     std::exception_ptr pendingFault_;
 

@@ -160,11 +160,13 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_edit) {
         if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(event)))
             return true;
-        // A context menu takes the focus only for a moment; the user has not
-        // left the field.
-        if (event->type() == QEvent::FocusOut
-            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            applyRange();
+        // A context menu, another window or a message box takes the focus
+        // only for a while; the user has not left the field.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                applyRange();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -100,7 +100,8 @@ int StringGrid::colWidth(int col) const
 
 void StringGrid::setColWidth(int col, int width)
 {
-    width = qMax(0, width);
+    // Bounded so that sums of widths cannot overflow.
+    width = qBound(0, width, 1 << 20);
     if (col < 0 || col >= m_colCount || width == colWidth(col))
         return;
     if (width == kDefaultColWidth)

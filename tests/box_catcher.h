@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
+
+// Answers every error box as soon as it opens, from inside the box's own
+// event loop, and remembers what it said and whether it looked right: the
+// error icon, the program's name as title and one OK button.
+class BoxCatcher : public QObject
+{
+public:
+    BoxCatcher()
+    {
+        timer_.setInterval(0);
+        connect(&timer_, &QTimer::timeout, this, &BoxCatcher::answer);
+        timer_.start();
+    }
+
+    QStringList messages;
+    bool allLookRight = true;
+    // Run once while the next box is open, before it is answered.
+    std::function<void()> whileOpen;
+
+private:
+    void answer()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible())
+                continue;
+            messages << box->text();
+            if (whileOpen)
+                std::exchange(whileOpen, nullptr)();
+            allLookRight = allLookRight && box->icon() == QMessageBox::Critical
+                && box->windowTitle() == QLatin1String("monocl")
+                && box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
+            box->button(QMessageBox::Ok)->click();
+        }
+    }
+
+    QTimer timer_;
+};
