@@ -530,3 +530,50 @@ TEST_F(Window, FaultsWhileABoxIsOpenStaySilent)
     find<SpinEdit>("NSpin")->stepUp();
     EXPECT_EQ(boxes->messages.size(), 2) << "the next action shows its box again";
 }
+
+TEST_F(Window, SpinEditKeepsItsTextWhenTheWindowLosesActivation)
+{
+    auto* fspin = find<SpinEdit>("FSpin");
+    fspin->setText(QStringLiteral("1500"));
+    // A message box or another program taking the activation is no leaving
+    // of the field; moving the focus within the window is.
+    QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(fspin->lineEdit(), &deactivated);
+    EXPECT_EQ(fspin->text(), QStringLiteral("1500"));
+    QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(fspin->lineEdit(), &left);
+    EXPECT_EQ(fspin->text(), QStringLiteral("1000"));
+}
+
+TEST_F(Window, FocusOrder)
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // The controls Tab visits, in order, from the first control of a tab;
+    // a spin edit's field counts as the spin edit.
+    const auto visits = [&](int tab, std::initializer_list<const char*> names) {
+        find<QTabWidget>("PageControl1")->setCurrentIndex(tab);
+        QWidget* first = find<QWidget>(*names.begin());
+        if (auto* spin = qobject_cast<SpinEdit*>(first))
+            first = spin->lineEdit();
+        first->setFocus(Qt::TabFocusReason);
+        QStringList order;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            QWidget* w = QApplication::focusWidget();
+            if (w && qobject_cast<SpinEdit*>(w->parentWidget()))
+                w = w->parentWidget();
+            order << (w ? w->objectName() : QStringLiteral("(none)"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QStringList expected;
+        for (const char* n : names)
+            expected << QString::fromLatin1(n);
+        EXPECT_EQ(order, expected);
+    };
+    // Radio buttons of one group take one Tab stop, at the checked button.
+    visits(0, {"FSpin", "ASpin", "OtSpin", "KsfBar", "KxrBar", "NDedit", "ABEdit", "RB1", "Sf1",
+               "fp1", "MonGrid"});
+    visits(1, {"ihm", "ih", "iff", "id", "inmin", "inmax", "VminSP", "VmaxSP", "PrognozGrid",
+               "NSpin", "sfp1", "recom", "vvd"});
+}

@@ -425,14 +425,21 @@ void Toptmono::createAboutTab(QWidget* page)
 
 void Toptmono::setFocusOrder()
 {
-    QWidget* const designOrder[] = {FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit,
-                                    RB1, RB2, Sf1, Sf2, Sf3, fp1, MonGrid};
-    for (std::size_t i = 1; i < std::size(designOrder); ++i)
-        setTabOrder(designOrder[i - 1], designOrder[i]);
-    QWidget* const forecastOrder[] = {ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP,
-                                      PrognozGrid, NSpin, sfp1, sfp2, sfp3, Sfp4, recom, vvd};
-    for (std::size_t i = 1; i < std::size(forecastOrder); ++i)
-        setTabOrder(forecastOrder[i - 1], forecastOrder[i]);
+    // Chained through the widgets that really take the focus: given a spin
+    // edit, whose field is its focus proxy, setTabOrder misplaces what follows.
+    const auto chain = [](std::initializer_list<QWidget*> order) {
+        QWidget* previous = nullptr;
+        for (QWidget* w : order) {
+            QWidget* target = w->focusProxy() ? w->focusProxy() : w;
+            if (previous)
+                setTabOrder(previous, target);
+            previous = target;
+        }
+    };
+    chain({FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit, RB1, RB2, Sf1, Sf2, Sf3, fp1,
+           MonGrid});
+    chain({ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP, PrognozGrid, NSpin, sfp1, sfp2, sfp3,
+           Sfp4, recom, vvd});
 }
 
 void Toptmono::connectHandlers()
