@@ -577,3 +577,20 @@ TEST_F(Window, FocusOrder)
     visits(1, {"ihm", "ih", "iff", "id", "inmin", "inmax", "VminSP", "VmaxSP", "PrognozGrid",
                "NSpin", "sfp1", "recom", "vvd"});
 }
+
+TEST_F(Window, FixedTabs)
+{
+    EXPECT_EQ(memo("Memo1")->lines(),
+              (QStringList{"", "", "Программа предназначена для расчета конструктивных параметров ",
+                           "оптической системы типа \"монокль\" для пикториальной фотографии.",
+                           "Расчет проводится методом теории аберраций третьего порядка Зейделя."}));
+    EXPECT_TRUE(memo("Memo1")->isReadOnly());
+    QStringList notes;
+    for (const QLabel* label : find<QWidget>("GroupBox12")->findChildren<QLabel*>())
+        notes << label->text();
+    EXPECT_EQ(notes.size(), 5);
+    EXPECT_EQ(notes.value(4), QStringLiteral("5)  отношение диаметра к ширины фальцета (края) мениска  "));
+    EXPECT_EQ(find<QLabel>("Image1")->pixmap().size(), QSize(870, 672));
+    EXPECT_EQ(find<QLabel>("Image2")->pixmap().size(), QSize(715, 405));
+    EXPECT_TRUE(find<QLabel>("Image2")->hasScaledContents());
+}
