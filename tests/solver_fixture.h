@@ -26,6 +26,21 @@ struct SolverRun {
 
 inline const double StartField = 45.0 * 3.14159265358979323846 / 180.0;
 
+// A measured lens for the forecast: height, edge, focal length and diameter
+// in millimetres, and the glass range. The defaults are the worked example.
+inline MonoclState measuredLens(double hm = 5, double h = 2, double F = 75, double d = 20,
+                                double ndMin = 1.5, double ndMax = 1.7)
+{
+    MonoclState s;
+    s.MeasuredHeight = hm;
+    s.MeasuredEdge = h;
+    s.MeasuredFocal = F;
+    s.MeasuredDiameter = d;
+    s.NdMin = ndMin;
+    s.NdMax = ndMax;
+    return s;
+}
+
 } // namespace monocl::test
 
 // Relative closeness to the number of digits a worked example gives.

@@ -9,18 +9,6 @@ using namespace monocl;
 
 namespace {
 
-MonoclState workedExample()
-{
-    MonoclState s;
-    s.MeasuredHeight = 5;
-    s.MeasuredEdge = 2;
-    s.MeasuredFocal = 75;
-    s.MeasuredDiameter = 20;
-    s.NdMin = 1.5;
-    s.NdMax = 1.7;
-    return s;
-}
-
 ForecastControls withFilter(int which)
 {
     ForecastControls c;
@@ -45,7 +33,7 @@ std::string faultOf(MonoclState s, const ForecastControls& c = {})
 
 TEST(Forecast, WorkedExample)
 {
-    MonoclState s = workedExample();
+    MonoclState s = test::measuredLens();
     const ForecastValues v = ComputeForecast(ForecastControls{}, s);
     EXPECT_EQ(s.AbbeMin, 40.0);
     EXPECT_EQ(s.AbbeMax, 70.0);
@@ -73,7 +61,7 @@ TEST(Forecast, WorkedExample)
 
 TEST(Forecast, FiltersScaleOnlyTheChromaticValues)
 {
-    MonoclState s = workedExample();
+    MonoclState s = test::measuredLens();
     const ForecastValues plain = ComputeForecast(withFilter(1), s);
     const double factors[] = {1.0, 1.4, 2.0, 2.8};
     for (int f = 1; f <= 4; ++f) {
@@ -90,7 +78,7 @@ TEST(Forecast, FiltersScaleOnlyTheChromaticValues)
 
 TEST(Forecast, FNumberScalesAberrations)
 {
-    MonoclState s = workedExample();
+    MonoclState s = test::measuredLens();
     const ForecastValues at8 = ComputeForecast(ForecastControls{}, s);
     ForecastControls c;
     c.NSpin = 16;
@@ -103,7 +91,7 @@ TEST(Forecast, FNumberScalesAberrations)
 
 TEST(Forecast, FlatSecondSurface)
 {
-    MonoclState s = workedExample();
+    MonoclState s = test::measuredLens();
     s.MeasuredEdge = 5;
     ComputeForecast(ForecastControls{}, s);
     EXPECT_EQ(s.dr2, 0.001);
@@ -112,7 +100,7 @@ TEST(Forecast, FlatSecondSurface)
 
 TEST(Forecast, NegativeRadicandGivesZeroSags)
 {
-    MonoclState s = workedExample();
+    MonoclState s = test::measuredLens();
     s.MeasuredFocal = 10;
     const ForecastValues v = ComputeForecast(ForecastControls{}, s);
     EXPECT_EQ(v.dr1AtNdMin, 0.0);
@@ -123,20 +111,20 @@ TEST(Forecast, NegativeRadicandGivesZeroSags)
 
 TEST(Forecast, Faults)
 {
-    MonoclState s = workedExample();
+    MonoclState s = test::measuredLens();
     s.MeasuredFocal = 0;
     EXPECT_EQ(faultOf(s), "Floating point division by zero");
 
     ForecastControls c;
     c.NSpin = 0;
-    EXPECT_EQ(faultOf(workedExample(), c), "Floating point division by zero");
+    EXPECT_EQ(faultOf(test::measuredLens(), c), "Floating point division by zero");
     c = {};
     c.VminSP = 0;
-    EXPECT_EQ(faultOf(workedExample(), c), "Floating point division by zero");
+    EXPECT_EQ(faultOf(test::measuredLens(), c), "Floating point division by zero");
 
     // Only the lower end's radicand is tested in advance; the two ends need
     // not be in order.
-    s = workedExample();
+    s = test::measuredLens();
     s.NdMin = 1.8;
     s.NdMax = 1.4;
     s.MeasuredFocal = 15;
@@ -145,7 +133,7 @@ TEST(Forecast, Faults)
 
 TEST(Forecast, FaultKeepsStoreFieldsWrittenBeforeIt)
 {
-    MonoclState s = workedExample();
+    MonoclState s = test::measuredLens();
     s.MeasuredFocal = 0;
     ForecastControls c;
     c.VminSP = 41;

@@ -1,4 +1,5 @@
 // The texts the window shows, decided without any widget.
+#include "solver_fixture.h"
 #include "ui/conclusions.h"
 #include "ui/design_table.h"
 #include "ui/forecast_table.h"
@@ -39,18 +40,6 @@ Design startDesign(char sep)
     Design d;
     DesignPass(c, d.s, d.l);
     return d;
-}
-
-MonoclState forecastExample()
-{
-    MonoclState s;
-    s.MeasuredHeight = 5;
-    s.MeasuredEdge = 2;
-    s.MeasuredFocal = 75;
-    s.MeasuredDiameter = 20;
-    s.NdMin = 1.5;
-    s.NdMax = 1.7;
-    return s;
 }
 
 ForecastControls filter(bool yellow2)
@@ -114,7 +103,7 @@ TEST(DesignTableTexts, FaultingRowThrows)
 
 TEST(ForecastTableTexts, WorkedExample)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     const ForecastValues v = ComputeForecast(ForecastControls{}, s);
     struct Row {
         const char* label;
@@ -153,7 +142,7 @@ TEST(ForecastTableTexts, WorkedExample)
 
 TEST(ForecastTableTexts, ZeroSagsShowTheHeight)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     s.MeasuredFocal = 10;
     const ForecastValues v = ComputeForecast(ForecastControls{}, s);
     EXPECT_EQ(ForecastTableRow(2, s, v, ',').minText, "0,00");
@@ -164,7 +153,7 @@ TEST(ForecastTableTexts, ZeroSagsShowTheHeight)
 
 TEST(Conclusions, WorkedExample)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     const ForecastValues v = ComputeForecast(ForecastControls{}, s);
     const Conclusions c = DecideConclusions(s, v, '.');
     EXPECT_NEAR(c.ApertureFrom, 6.8646, 1e-4);
@@ -179,7 +168,7 @@ TEST(Conclusions, WorkedExample)
 
 TEST(Conclusions, YellowFilterSatisfiesTheConditions)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     const Conclusions plain = DecideConclusions(s, ComputeForecast(filter(false), s), ',');
     const Conclusions c = DecideConclusions(s, ComputeForecast(filter(true), s), ',');
     EXPECT_EQ(c.vvd, std::vector<std::string>{"оптическая система удовлетворяет условиям мягкого рисунка !"});
@@ -189,7 +178,7 @@ TEST(Conclusions, YellowFilterSatisfiesTheConditions)
 
 TEST(Conclusions, SlowApertureWarnsTwice)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     ForecastControls f;
     f.NSpin = 11;
     const Conclusions c = DecideConclusions(s, ComputeForecast(f, s), ',');
@@ -203,7 +192,7 @@ TEST(Conclusions, SlowApertureWarnsTwice)
 
 TEST(Conclusions, FastApertureAndWeakChromatic)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     ForecastControls f;
     f.NSpin = 4;
     f.sfp1 = false;
@@ -218,7 +207,7 @@ TEST(Conclusions, GlassNeedingNoFilter)
 {
     // A glass whose mean Abbe number reaches the required one is told so,
     // and no filter is recommended beside it.
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     ForecastControls f;
     f.VminSP = 90;
     f.VmaxSP = 100;
@@ -233,7 +222,7 @@ TEST(Conclusions, GlassNeedingNoFilter)
 
 TEST(Conclusions, FilterRecommendationBands)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     const auto filterLine = [&](int vmin, int vmax) {
         ForecastControls f;
         f.VminSP = vmin;
@@ -248,7 +237,7 @@ TEST(Conclusions, FilterRecommendationBands)
 
 TEST(Conclusions, ZeroMeanAbbeFaults)
 {
-    MonoclState s = forecastExample();
+    MonoclState s = test::measuredLens();
     ForecastValues v = ComputeForecast(ForecastControls{}, s);
     s.AbbeMin = -70;
     s.AbbeMax = 70;

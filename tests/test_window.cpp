@@ -11,6 +11,7 @@
 #include "core/forecast.h"
 #include "box_catcher.h"
 #include "qt_print.h"
+#include "solver_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -177,13 +178,7 @@ TEST_F(Window, StartStateForecastAndConclusions)
     EXPECT_EQ(g->cell(2, 4), QString());
 
     // Every other cell is what the forecast gives for the same lens.
-    MonoclState lens;
-    lens.MeasuredHeight = 4;
-    lens.MeasuredEdge = 3.8;
-    lens.MeasuredFocal = 75;
-    lens.MeasuredDiameter = 20;
-    lens.NdMin = 1.5;
-    lens.NdMax = 1.7;
+    MonoclState lens = test::measuredLens(4, 3.8);
     const ForecastValues v = ComputeForecast(ForecastControls{}, lens);
     int empty = 0;
     for (int row = 1; row < 13; ++row) {
