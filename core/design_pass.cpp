@@ -2,7 +2,7 @@
 
 #include "format/number_text.h"
 #include "meniscus_solver.h"
-#include "real.h"
+#include "errors/real.h"
 
 #include <numbers>
 

@@ -1,6 +1,6 @@
 #include "forecast.h"
 
-#include "real.h"
+#include "errors/real.h"
 
 namespace monocl {
 

@@ -1,6 +1,6 @@
 #include "meniscus_solver.h"
 
-#include "real.h"
+#include "errors/real.h"
 
 namespace monocl {
 

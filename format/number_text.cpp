@@ -1,6 +1,6 @@
 #include "number_text.h"
 
-#include "core/errors.h"
+#include "errors/errors.h"
 
 #include <charconv>
 #include <cmath>

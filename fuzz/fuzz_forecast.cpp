@@ -9,7 +9,7 @@
 //   1 flag byte: bit 0 sfp1, 1 sfp2, 2 sfp3, 3 Sfp4, 4 run twice on the same
 //     store.
 
-#include "core/errors.h"
+#include "errors/errors.h"
 #include "core/forecast.h"
 #include "fuzz_support.h"
 

@@ -10,7 +10,7 @@
 //   NDedit, ABEdit: a length byte and the text each.
 
 #include "core/design_pass.h"
-#include "core/errors.h"
+#include "errors/errors.h"
 #include "core/meniscus_solver.h"
 #include "format/number_text.h"
 #include "fuzz_support.h"

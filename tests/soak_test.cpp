@@ -6,19 +6,19 @@
 //   MONOCL_SOAK_SEED    random seed (default 1)
 #include "box_catcher.h"
 
-#include "ui/canvasimage.h"
-#include "ui/conclusions.h"
-#include "ui/design_table.h"
-#include "ui/forecast_table.h"
+#include "ui/canvas_image.h"
+#include "texts/conclusions.h"
+#include "texts/design_table.h"
+#include "texts/forecast_table.h"
 #include "ui/memo.h"
 #include "ui/sketch.h"
-#include "ui/spinedit.h"
+#include "ui/spin_edit.h"
 #include "ui/startup.h"
-#include "ui/stringgrid.h"
-#include "ui/trackbar.h"
+#include "ui/string_grid.h"
+#include "ui/track_bar.h"
 
 #include "core/design_pass.h"
-#include "core/errors.h"
+#include "errors/errors.h"
 #include "core/forecast.h"
 #include "format/number_text.h"
 

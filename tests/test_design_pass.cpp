@@ -1,7 +1,7 @@
 #include "solver_fixture.h"
 
 #include "core/design_pass.h"
-#include "core/errors.h"
+#include "errors/errors.h"
 
 #include <gtest/gtest.h>
 

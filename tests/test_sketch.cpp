@@ -1,5 +1,5 @@
-#include "core/errors.h"
-#include "ui/canvasimage.h"
+#include "errors/errors.h"
+#include "ui/canvas_image.h"
 #include "ui/sketch.h"
 
 #include <QElapsedTimer>

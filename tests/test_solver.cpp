@@ -1,6 +1,6 @@
 #include "solver_fixture.h"
 
-#include "core/errors.h"
+#include "errors/errors.h"
 
 #include <gtest/gtest.h>
 

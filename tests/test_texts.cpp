@@ -1,14 +1,12 @@
 // The texts the window shows, decided without any widget.
 #include "solver_fixture.h"
-#include "ui/conclusions.h"
-#include "ui/design_table.h"
-#include "ui/forecast_table.h"
+#include "texts/conclusions.h"
+#include "texts/design_table.h"
+#include "texts/forecast_table.h"
 
 #include "core/design_pass.h"
-#include "core/errors.h"
+#include "errors/errors.h"
 #include "core/forecast.h"
-
-#include "qt_print.h"
 
 #include <gtest/gtest.h>
 

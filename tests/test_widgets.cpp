@@ -1,6 +1,6 @@
 #include "ui/memo.h"
-#include "ui/spinedit.h"
-#include "ui/stringgrid.h"
+#include "ui/spin_edit.h"
+#include "ui/string_grid.h"
 
 #include <QApplication>
 #include <QClipboard>

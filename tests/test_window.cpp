@@ -1,12 +1,12 @@
 // The real window, driven as a user drives it, headless.
-#include "ui/canvasimage.h"
-#include "ui/design_table.h"
-#include "ui/forecast_table.h"
+#include "ui/canvas_image.h"
+#include "texts/design_table.h"
+#include "texts/forecast_table.h"
 #include "ui/memo.h"
-#include "ui/spinedit.h"
+#include "ui/spin_edit.h"
 #include "ui/startup.h"
-#include "ui/stringgrid.h"
-#include "ui/trackbar.h"
+#include "ui/string_grid.h"
+#include "ui/track_bar.h"
 
 #include "core/forecast.h"
 #include "box_catcher.h"

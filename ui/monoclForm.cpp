@@ -1,16 +1,16 @@
 #include "monoclForm.h"
 
-#include "canvasimage.h"
-#include "conclusions.h"
-#include "design_table.h"
-#include "forecast_table.h"
+#include "canvas_image.h"
+#include "texts/conclusions.h"
+#include "texts/design_table.h"
+#include "texts/forecast_table.h"
 #include "memo.h"
 #include "sketch.h"
-#include "spinedit.h"
-#include "stringgrid.h"
-#include "trackbar.h"
+#include "spin_edit.h"
+#include "string_grid.h"
+#include "track_bar.h"
 
-#include "core/errors.h"
+#include "errors/errors.h"
 #include "format/number_text.h"
 
 #include <QGroupBox>

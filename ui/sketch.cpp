@@ -1,7 +1,7 @@
 #include "sketch.h"
 
-#include "canvasimage.h"
-#include "core/real.h"
+#include "canvas_image.h"
+#include "errors/real.h"
 
 #include <Qt>
 

@@ -1,6 +1,6 @@
 #include "design_table.h"
 
-#include "core/real.h"
+#include "errors/real.h"
 #include "format/number_text.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "stringgrid.h"
+#include "string_grid.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

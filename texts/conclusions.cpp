@@ -1,6 +1,6 @@
 #include "conclusions.h"
 
-#include "core/real.h"
+#include "errors/real.h"
 #include "format/number_text.h"
 
 namespace monocl {

@@ -1,4 +1,4 @@
-#include "canvasimage.h"
+#include "canvas_image.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "spinedit.h"
+#include "spin_edit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

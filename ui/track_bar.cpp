@@ -1,4 +1,4 @@
-#include "trackbar.h"
+#include "track_bar.h"
 
 TrackBar::TrackBar(QWidget* parent)
     : QSlider(Qt::Horizontal, parent)

@@ -1,6 +1,6 @@
 #include "forecast_table.h"
 
-#include "core/real.h"
+#include "errors/real.h"
 #include "format/number_text.h"
 
 #include <algorithm>
