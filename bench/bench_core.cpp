@@ -43,7 +43,7 @@ void BM_DesignPass(benchmark::State& st)
     c.ABEdit = "63.84";
     for (auto _ : st) {
         RecomputeLocals l;
-        DesignPass(c, s, l);
+        designPass(c, s, l);
         benchmark::DoNotOptimize(l);
     }
 }
@@ -68,7 +68,7 @@ void BM_DesignPassAndForecast(benchmark::State& st)
     const ForecastControls fc;
     for (auto _ : st) {
         RecomputeLocals l;
-        DesignPass(dc, s, l);
+        designPass(dc, s, l);
         l.Forecast = ComputeForecast(fc, s);
         benchmark::DoNotOptimize(l);
     }

@@ -31,6 +31,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace monocl;
+
 namespace {
 
 // Watches the application's events: closes any error box the moment it

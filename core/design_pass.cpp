@@ -30,7 +30,7 @@ void solve(double dh, MonoclState& s, RecomputeLocals& locals)
 
 } // namespace
 
-double SurfaceSag(double R, double halfD)
+double surfaceSag(double R, double halfD)
 {
     const Real r = R;
     const Real h = halfD;
@@ -65,8 +65,8 @@ void RunDesignPasses(MonoclState& s, RecomputeLocals& locals)
 
     // Give the first shape the rim width the edge ratio asks for.
     const Real halfD = Real(s.Dm) / 2.0;
-    locals.FrontSag = SurfaceSag(s.R1, halfD.value());
-    locals.RearSag = SurfaceSag(s.R2, halfD.value());
+    locals.FrontSag = surfaceSag(s.R1, halfD.value());
+    locals.RearSag = surfaceSag(s.R2, halfD.value());
     s.CenterThickness =
         ((abs(Real(locals.RearSag)) + Real(s.Dm) / locals.EdgeRatio) - abs(Real(locals.FrontSag)))
             .value();
@@ -77,12 +77,12 @@ void RunDesignPasses(MonoclState& s, RecomputeLocals& locals)
 void ComputeEdgeGeometry(const MonoclState& s, RecomputeLocals& locals)
 {
     const double halfD = (Real(s.Dm) / 2.0).value();
-    locals.FrontSag = SurfaceSag(s.R1, halfD);
-    locals.RearSag = SurfaceSag(s.R2, halfD);
+    locals.FrontSag = surfaceSag(s.R1, halfD);
+    locals.RearSag = surfaceSag(s.R2, halfD);
     locals.RearShift = (Real(locals.RearSag) + (-Real(s.Dm) / locals.EdgeRatio)).value();
 }
 
-void DesignPass(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals)
+void designPass(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals)
 {
     ReadDesignInputs(controls, state, locals);
     RunDesignPasses(state, locals);

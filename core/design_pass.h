@@ -50,10 +50,10 @@ void RunDesignPasses(MonoclState& state, RecomputeLocals& locals);
 void ComputeEdgeGeometry(const MonoclState& state, RecomputeLocals& locals);
 
 // The three steps above in order, as the recompute runs them.
-void DesignPass(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals);
+void designPass(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals);
 
 // The axial depth of a spherical surface of radius R at half-diameter halfD,
 // R + sqrt(R^2 - halfD^2); negative for a negative R.
-double SurfaceSag(double R, double halfD);
+double surfaceSag(double R, double halfD);
 
 } // namespace monocl

@@ -44,7 +44,7 @@ Real chromatic(Real N, Real P, Real V, Real FF)
 
 } // namespace
 
-double SphericalSpotFactor()
+double sphericalSpotFactor()
 {
     return (sqrt(Real(2.0)) / 32.0).value();
 }
@@ -132,7 +132,7 @@ ForecastValues ComputeForecast(const ForecastControls& c, MonoclState& s)
     v.X2ByLowerShape = (-(lo.W / lo.P) * F * hi.K).value();
 
     // Relative spherical aberration.
-    const Real q = SphericalSpotFactor();
+    const Real q = sphericalSpotFactor();
     v.sAtNdMin = (q * lo.P / (N * N * N)).value();
     v.sAtNdMax = (q * hi.P / (N * N * N)).value();
 

@@ -30,7 +30,7 @@ struct ForecastControls {
 };
 
 // sqrt(2) / 32: the spot of spherical aberration per unit P.
-double SphericalSpotFactor();
+double sphericalSpotFactor();
 
 // Reconstructs the measured lens at both ends of the glass range and forecasts
 // its aberrations. Writes AbbeMin, AbbeMax, dr2, R2 (mm), the two r1 and the

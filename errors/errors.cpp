@@ -17,7 +17,7 @@ const char* mathErrorMessage(MathError::Kind kind) noexcept
 
 MathError::MathError(Kind kind)
     : MonoclError(mathErrorMessage(kind))
-    , kind_(kind)
+    , m_kind(kind)
 {
 }
 
@@ -36,7 +36,7 @@ std::string conversionMessage(const std::string& text)
 
 ConversionError::ConversionError(const std::string& text)
     : MonoclError(conversionMessage(text))
-    , text_(text)
+    , m_text(text)
 {
 }
 

@@ -17,20 +17,20 @@ public:
     enum class Kind { InvalidOperation, DivisionByZero, Overflow };
 
     explicit MathError(Kind kind);
-    Kind kind() const noexcept { return kind_; }
+    Kind kind() const noexcept { return m_kind; }
 
 private:
-    Kind kind_;
+    Kind m_kind;
 };
 
 // A text that the recompute cannot turn into a real number.
 class ConversionError : public MonoclError {
 public:
     explicit ConversionError(const std::string& text);
-    const std::string& text() const noexcept { return text_; }
+    const std::string& text() const noexcept { return m_text; }
 
 private:
-    std::string text_;
+    std::string m_text;
 };
 
 const char* mathErrorMessage(MathError::Kind kind) noexcept;

@@ -15,33 +15,33 @@ namespace monocl {
 class Real {
 public:
     constexpr Real() = default;
-    constexpr Real(double v) : v_(v) {} // NOLINT: implicit by design, formulas mix literals in
+    constexpr Real(double v) : m_value(v) {} // NOLINT: implicit by design, formulas mix literals in
 
-    constexpr double value() const { return v_; }
+    constexpr double value() const { return m_value; }
 
-    friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_); }
-    friend Real operator-(Real a, Real b) { return checked(a.v_ - b.v_); }
-    friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_); }
+    friend Real operator+(Real a, Real b) { return checked(a.m_value + b.m_value); }
+    friend Real operator-(Real a, Real b) { return checked(a.m_value - b.m_value); }
+    friend Real operator*(Real a, Real b) { return checked(a.m_value * b.m_value); }
     friend Real operator/(Real a, Real b)
     {
-        if (b.v_ == 0.0)
-            throw MathError(a.v_ == 0.0 ? MathError::Kind::InvalidOperation
+        if (b.m_value == 0.0)
+            throw MathError(a.m_value == 0.0 ? MathError::Kind::InvalidOperation
                                         : MathError::Kind::DivisionByZero);
-        return checked(a.v_ / b.v_);
+        return checked(a.m_value / b.m_value);
     }
-    friend Real operator-(Real a) { return Real(-a.v_); }
+    friend Real operator-(Real a) { return Real(-a.m_value); }
 
     Real& operator+=(Real b) { return *this = *this + b; }
     Real& operator-=(Real b) { return *this = *this - b; }
     Real& operator*=(Real b) { return *this = *this * b; }
     Real& operator/=(Real b) { return *this = *this / b; }
 
-    friend bool operator==(Real a, Real b) { return a.v_ == b.v_; }
-    friend bool operator!=(Real a, Real b) { return a.v_ != b.v_; }
-    friend bool operator<(Real a, Real b) { return a.v_ < b.v_; }
-    friend bool operator>(Real a, Real b) { return a.v_ > b.v_; }
-    friend bool operator<=(Real a, Real b) { return a.v_ <= b.v_; }
-    friend bool operator>=(Real a, Real b) { return a.v_ >= b.v_; }
+    friend bool operator==(Real a, Real b) { return a.m_value == b.m_value; }
+    friend bool operator!=(Real a, Real b) { return a.m_value != b.m_value; }
+    friend bool operator<(Real a, Real b) { return a.m_value < b.m_value; }
+    friend bool operator>(Real a, Real b) { return a.m_value > b.m_value; }
+    friend bool operator<=(Real a, Real b) { return a.m_value <= b.m_value; }
+    friend bool operator>=(Real a, Real b) { return a.m_value >= b.m_value; }
 
     // Throws for a NaN or an infinity; used where a plain double enters.
     static Real checked(double v)
@@ -54,7 +54,7 @@ public:
     }
 
 private:
-    double v_ = 0.0;
+    double m_value = 0.0;
 };
 
 inline Real sqrt(Real x)

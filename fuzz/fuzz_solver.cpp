@@ -107,7 +107,7 @@ void fuzzDesignPass(fuzzsupport::Reader& in)
     for (int run = 0; run < runs; ++run) {
         RecomputeLocals locals;
         try {
-            DesignPass(c, state, locals);
+            designPass(c, state, locals);
         } catch (const MathError&) {
         } catch (const ConversionError&) {
             double v = 0;
@@ -115,10 +115,10 @@ void fuzzDesignPass(fuzzsupport::Reader& in)
                            || !parseReal(c.ABEdit, c.decimalSeparator, v),
                        "ConversionError although both texts convert");
         } catch (const std::exception& e) {
-            FUZZ_CHECK(false, std::string("DesignPass threw ") + e.what());
+            FUZZ_CHECK(false, std::string("designPass threw ") + e.what());
         }
-        checkFinite(state, "DesignPass: store");
-        checkFinite(locals, "DesignPass: locals");
+        checkFinite(state, "designPass: store");
+        checkFinite(locals, "designPass: locals");
     }
 }
 

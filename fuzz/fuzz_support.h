@@ -45,16 +45,16 @@ inline std::string show(double v)
 // fallback, so a short input still describes a whole case.
 class Reader {
 public:
-    Reader(const std::uint8_t* data, std::size_t size) : p_(data), left_(size) {}
+    Reader(const std::uint8_t* data, std::size_t size) : m_p(data), m_left(size) {}
 
-    bool empty() const { return left_ == 0; }
+    bool empty() const { return m_left == 0; }
 
     std::uint8_t byte(std::uint8_t fallback = 0)
     {
-        if (left_ == 0)
+        if (m_left == 0)
             return fallback;
-        --left_;
-        return *p_++;
+        --m_left;
+        return *m_p++;
     }
 
     // The raw bits of a double, little-endian. A NaN or an infinity has its
@@ -62,14 +62,14 @@ public:
     // and mantissa.
     double finiteDouble(double fallback)
     {
-        if (left_ < 8) {
-            left_ = 0;
+        if (m_left < 8) {
+            m_left = 0;
             return fallback;
         }
         std::uint64_t bits = 0;
         for (int i = 0; i < 8; ++i)
-            bits |= static_cast<std::uint64_t>(*p_++) << (8 * i);
-        left_ -= 8;
+            bits |= static_cast<std::uint64_t>(*m_p++) << (8 * i);
+        m_left -= 8;
         double v;
         std::memcpy(&v, &bits, sizeof v);
         if (!std::isfinite(v)) {
@@ -81,14 +81,14 @@ public:
 
     std::int32_t int32(std::int32_t fallback)
     {
-        if (left_ < 4) {
-            left_ = 0;
+        if (m_left < 4) {
+            m_left = 0;
             return fallback;
         }
         std::uint32_t bits = 0;
         for (int i = 0; i < 4; ++i)
-            bits |= static_cast<std::uint32_t>(*p_++) << (8 * i);
-        left_ -= 4;
+            bits |= static_cast<std::uint32_t>(*m_p++) << (8 * i);
+        m_left -= 4;
         std::int32_t v;
         std::memcpy(&v, &bits, sizeof v);
         return v;
@@ -97,28 +97,28 @@ public:
     // A length byte, then that many bytes (fewer if the input ends).
     std::string text(const std::string& fallback)
     {
-        if (left_ == 0)
+        if (m_left == 0)
             return fallback;
         std::size_t n = byte();
-        if (n > left_)
-            n = left_;
-        std::string s(reinterpret_cast<const char*>(p_), n);
-        p_ += n;
-        left_ -= n;
+        if (n > m_left)
+            n = m_left;
+        std::string s(reinterpret_cast<const char*>(m_p), n);
+        m_p += n;
+        m_left -= n;
         return s;
     }
 
     std::string_view rest()
     {
-        std::string_view s(reinterpret_cast<const char*>(p_), left_);
-        p_ += left_;
-        left_ = 0;
+        std::string_view s(reinterpret_cast<const char*>(m_p), m_left);
+        m_p += m_left;
+        m_left = 0;
         return s;
     }
 
 private:
-    const std::uint8_t* p_;
-    std::size_t left_;
+    const std::uint8_t* m_p;
+    std::size_t m_left;
 };
 
 // Every double of the store. The size check below fails to compile when a

@@ -17,9 +17,9 @@ class BoxCatcher : public QObject
 public:
     BoxCatcher()
     {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, &BoxCatcher::answer);
-        timer_.start();
+        m_timer.setInterval(0);
+        connect(&m_timer, &QTimer::timeout, this, &BoxCatcher::answer);
+        m_timer.start();
     }
 
     QStringList messages;
@@ -44,5 +44,5 @@ private:
         }
     }
 
-    QTimer timer_;
+    QTimer m_timer;
 };

@@ -65,19 +65,19 @@ const char* radioNames[] = {"Sf1", "Sf2", "Sf3", "fp1", "RB1", "RB2", "sfp1", "s
 class Soak
 {
 public:
-    explicit Soak(unsigned seed) : rng_(seed)
+    explicit Soak(unsigned seed) : m_rng(seed)
     {
-        window_ = startUp(state_);
-        sep_ = window_->decimalSeparator();
-        window_->show();
-        QApplication::setActiveWindow(window_.get());
-        if (!QTest::qWaitForWindowActive(window_.get()))
+        m_window = startUp(m_state);
+        m_sep = m_window->decimalSeparator();
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        if (!QTest::qWaitForWindowActive(m_window.get()))
             ADD_FAILURE() << "the window did not become active";
-        design_ = window_->findChild<StringGrid*>(QStringLiteral("MonGrid"));
-        forecast_ = window_->findChild<StringGrid*>(QStringLiteral("PrognozGrid"));
-        vvd_ = window_->findChild<Memo*>(QStringLiteral("vvd"));
-        recom_ = window_->findChild<Memo*>(QStringLiteral("recom"));
-        tabs_ = window_->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+        m_design = m_window->findChild<StringGrid*>(QStringLiteral("MonGrid"));
+        m_forecast = m_window->findChild<StringGrid*>(QStringLiteral("PrognozGrid"));
+        m_vvd = m_window->findChild<Memo*>(QStringLiteral("vvd"));
+        m_recom = m_window->findChild<Memo*>(QStringLiteral("recom"));
+        m_tabs = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
         snapshot();
     }
 
@@ -85,34 +85,34 @@ public:
     // went wrong, or an empty text.
     std::string step(long index)
     {
-        boxes_.messages.clear();
-        event_.clear();
-        const long runs = window_->recomputeRuns();
+        m_boxes.messages.clear();
+        m_event.clear();
+        const long runs = m_window->recomputeRuns();
         randomEvent();
-        recomputed_ = window_->recomputeRuns() != runs;
+        m_recomputed = m_window->recomputeRuns() != runs;
         std::string problem = check();
         snapshot();
         if (!problem.empty())
-            problem = "event " + std::to_string(index) + " (" + event_ + "): " + problem;
+            problem = "event " + std::to_string(index) + " (" + m_event + "): " + problem;
         return problem;
     }
 
 private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_rng) < p; }
 
     template <class T>
     T* find(const char* name) const
     {
-        return window_->findChild<T*>(QString::fromLatin1(name));
+        return m_window->findChild<T*>(QString::fromLatin1(name));
     }
 
     // ---- Events ------------------------------------------------------------------
 
     QString numberLike(double low, double high)
     {
-        const double v = std::uniform_real_distribution<double>(low, high)(rng_);
-        return QString::fromStdString(fixedText(v, 8, pick(5), sep_));
+        const double v = std::uniform_real_distribution<double>(low, high)(m_rng);
+        return QString::fromStdString(fixedText(v, 8, pick(5), m_sep));
     }
 
     QString junkText()
@@ -150,11 +150,11 @@ private:
         QLineEdit* edit = find<QLineEdit>(f.name);
         const QString text = realText(f);
         if (chance(0.5)) {
-            event_ = std::string("paste '") + text.toStdString() + "' into " + f.name;
+            m_event = std::string("paste '") + text.toStdString() + "' into " + f.name;
             edit->setText(text);
         } else {
             // One keystroke is one event: the next ones follow in later steps.
-            event_ = std::string("type '") + text.left(1).toStdString() + "' into " + f.name;
+            m_event = std::string("type '") + text.left(1).toStdString() + "' into " + f.name;
             if (chance(0.3))
                 edit->selectAll();
             else
@@ -173,25 +173,25 @@ private:
         if (choice == 0) {
             // Focus moving into this field leaves the one that had it, which
             // applies its range.
-            event_ = "focus moves to " + spin->objectName().toStdString();
+            m_event = "focus moves to " + spin->objectName().toStdString();
             spin->lineEdit()->setFocus();
             return;
         }
         if (choice == 1) {
-            event_ = "step up " + spin->objectName().toStdString();
+            m_event = "step up " + spin->objectName().toStdString();
             spin->stepUp();
         } else if (choice == 2) {
-            event_ = "step down " + spin->objectName().toStdString();
+            m_event = "step down " + spin->objectName().toStdString();
             spin->stepDown();
         } else {
             QString text;
             switch (pick(4)) {
-            case 0: text = QString::number(std::uniform_int_distribution<int>(spin->minimum(), spin->maximum())(rng_)); break;
-            case 1: text = QString::number(std::uniform_int_distribution<int>(-100000, 100000)(rng_)); break;
+            case 0: text = QString::number(std::uniform_int_distribution<int>(spin->minimum(), spin->maximum())(m_rng)); break;
+            case 1: text = QString::number(std::uniform_int_distribution<int>(-100000, 100000)(m_rng)); break;
             case 2: text = junkText(); break;
             default: text = QString(); break;
             }
-            event_ = "paste '" + text.toStdString() + "' into " + spin->objectName().toStdString();
+            m_event = "paste '" + text.toStdString() + "' into " + spin->objectName().toStdString();
             spin->setText(text);
         }
     }
@@ -204,7 +204,7 @@ private:
         QWidget* focus = QApplication::focusWidget();
         if (!focus || !qobject_cast<SpinEdit*>(focus->parentWidget()))
             return false;
-        event_ = "focus moves to " + target->objectName().toStdString();
+        m_event = "focus moves to " + target->objectName().toStdString();
         target->setFocus(Qt::MouseFocusReason);
         if (QApplication::focusWidget() == focus)
             focus->clearFocus();
@@ -214,8 +214,8 @@ private:
     void randomEvent()
     {
         // An error box takes the activation away; a user clicks back first.
-        if (QApplication::activeWindow() != window_.get())
-            QApplication::setActiveWindow(window_.get());
+        if (QApplication::activeWindow() != m_window.get())
+            QApplication::setActiveWindow(m_window.get());
         const int kind = pick(100);
         if (kind < 40) {
             realFieldEvent();
@@ -224,20 +224,20 @@ private:
         } else if (kind < 75) {
             auto* bar = find<TrackBar>(chance(0.5) ? "KsfBar" : "KxrBar");
             const int position = pick(101);
-            event_ = "move " + bar->objectName().toStdString() + " to " + std::to_string(position);
+            m_event = "move " + bar->objectName().toStdString() + " to " + std::to_string(position);
             bar->setValue(position);
         } else if (kind < 92) {
             auto* button = find<QRadioButton>(radioNames[pick(std::size(radioNames))]);
             if (leaveSpinFocusFor(button))
                 return;
-            event_ = "click " + button->objectName().toStdString();
+            m_event = "click " + button->objectName().toStdString();
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
-            if (leaveSpinFocusFor(tabs_))
+            if (leaveSpinFocusFor(m_tabs))
                 return;
             const int tab = pick(5);
-            event_ = "switch to tab " + std::to_string(tab);
-            tabs_->setCurrentIndex(tab);
+            m_event = "switch to tab " + std::to_string(tab);
+            m_tabs->setCurrentIndex(tab);
         }
     }
 
@@ -258,7 +258,7 @@ private:
         c.Sf1 = find<QRadioButton>("Sf1")->isChecked();
         c.Sf2 = find<QRadioButton>("Sf2")->isChecked();
         c.Sf3 = find<QRadioButton>("Sf3")->isChecked();
-        c.decimalSeparator = sep_;
+        c.decimalSeparator = m_sep;
         return c;
     }
 
@@ -296,11 +296,11 @@ private:
 
     void snapshot()
     {
-        designBefore_ = read(design_);
-        forecastBefore_ = read(forecast_);
-        vvdBefore_ = lines(vvd_);
-        recomBefore_ = lines(recom_);
-        colourBefore_ = vvd_->fontColor();
+        m_designBefore = read(m_design);
+        m_forecastBefore = read(m_forecast);
+        m_vvdBefore = lines(m_vvd);
+        m_recomBefore = lines(m_recom);
+        m_colourBefore = m_vvd->fontColor();
     }
 
     static void setCell(Grid& g, int col, int row, const std::string& text)
@@ -319,8 +319,8 @@ private:
     // the first fault's message, if any.
     Grid expectedDesign(std::string& fault) const
     {
-        Grid g = designBefore_;
-        MonoclState s = state_;
+        Grid g = m_designBefore;
+        MonoclState s = m_state;
         RecomputeLocals l;
         try {
             ReadDesignInputs(designControls(), s, l);
@@ -331,11 +331,11 @@ private:
                 for (int row = 1; row < DesignTableRows; ++row)
                     setCell(g, 1, row, DesignFailedDash);
             } else {
-                setCell(g, 0, 0, DesignTableHeader(0));
-                setCell(g, 1, 0, DesignTableHeader(1));
+                setCell(g, 0, 0, designTableHeader(0));
+                setCell(g, 1, 0, designTableHeader(1));
                 for (int row = 1; row < DesignTableRows; ++row) {
-                    setCell(g, 0, row, DesignTableLabel(row));
-                    setCell(g, 1, row, DesignTableValue(row, s, l, sep_));
+                    setCell(g, 0, row, designTableLabel(row));
+                    setCell(g, 1, row, designTableValue(row, s, l, m_sep));
                 }
             }
             // The sketch's own faults, on a canvas of the same size.
@@ -357,16 +357,16 @@ private:
 
     ForecastView expectedForecast(std::string& fault) const
     {
-        ForecastView v{forecastBefore_, vvdBefore_, recomBefore_, colourBefore_};
-        MonoclState s = state_;
+        ForecastView v{m_forecastBefore, m_vvdBefore, m_recomBefore, m_colourBefore};
+        MonoclState s = m_state;
         try {
             const ForecastValues f = ComputeForecast(forecastControls(), s);
             for (int col = 0; col < ForecastTableCols; ++col)
-                setCell(v.grid, col, 0, ForecastTableHeader(col));
+                setCell(v.grid, col, 0, forecastTableHeader(col));
             v.grid.resize(ForecastTableCols);
             resizeRows(v.grid, ForecastTableRows);
             for (int row = 1; row < ForecastTableRows; ++row) {
-                const ForecastRow r = ForecastTableRow(row, s, f, sep_);
+                const ForecastRow r = forecastTableRow(row, s, f, m_sep);
                 setCell(v.grid, 0, row, r.label);
                 setCell(v.grid, 1, row, r.minText);
                 if (r.maxText)
@@ -374,7 +374,7 @@ private:
             }
             v.vvd.clear();
             v.recom.clear();
-            const Conclusions c = DecideConclusions(s, f, sep_);
+            const Conclusions c = decideConclusions(s, f, m_sep);
             v.vvd = c.vvd;
             v.recom = c.recom;
             v.colour = c.colour == VerdictGreen ? QColor(0, 128, 0) : QColor(255, 0, 0);
@@ -394,14 +394,14 @@ private:
 
     std::string checkNumbersLookRight() const
     {
-        for (const StringGrid* grid : {design_, forecast_})
+        for (const StringGrid* grid : {m_design, m_forecast})
             for (int c = 1; c < grid->colCount(); ++c)
                 for (int r = 1; r < grid->rowCount(); ++r) {
                     const std::string t = grid->cell(c, r).toStdString();
                     if (looksBroken(t))
                         return "cell holds '" + t + "'";
                 }
-        for (const Memo* m : {vvd_, recom_})
+        for (const Memo* m : {m_vvd, m_recom})
             for (const std::string& l : lines(m))
                 if (looksBroken(l))
                     return "memo line '" + l + "'";
@@ -413,10 +413,10 @@ private:
         for (const RealField& f : realFields) {
             const std::string text = find<QLineEdit>(f.name)->text().toStdString();
             double v = 0;
-            if (!parseReal(text, sep_, v))
+            if (!parseReal(text, m_sep, v))
                 return std::string(f.name) + " shows unparsable '" + text + "'";
-            const double stored = state_.*f.stored;
-            if (v != stored && text != fixedText(stored, 8, f.decimals, sep_))
+            const double stored = m_state.*f.stored;
+            if (v != stored && text != fixedText(stored, 8, f.decimals, m_sep))
                 return std::string(f.name) + " shows '" + text + "' but holds " +
                        fixedText(stored, 15, 10, '.');
         }
@@ -433,7 +433,7 @@ private:
 
     std::string check()
     {
-        for (const QString& m : boxes_.messages)
+        for (const QString& m : m_boxes.messages)
             if (!knownMessage(m))
                 return "unknown box message '" + m.toStdString() + "'";
         if (std::string p = checkNumbersLookRight(); !p.empty())
@@ -441,11 +441,11 @@ private:
         if (std::string p = checkFields(); !p.empty())
             return p;
 
-        if (!recomputed_) {
-            if (!boxes_.messages.isEmpty())
+        if (!m_recomputed) {
+            if (!m_boxes.messages.isEmpty())
                 return "a box opened though nothing was recomputed";
-            if (read(design_) != designBefore_ || read(forecast_) != forecastBefore_
-                || lines(vvd_) != vvdBefore_ || lines(recom_) != recomBefore_)
+            if (read(m_design) != m_designBefore || read(m_forecast) != m_forecastBefore
+                || lines(m_vvd) != m_vvdBefore || lines(m_recom) != m_recomBefore)
                 return "the window changed though nothing was recomputed";
             return {};
         }
@@ -453,42 +453,42 @@ private:
         std::string designFault, forecastFault;
         const Grid design = expectedDesign(designFault);
         const ForecastView forecast = expectedForecast(forecastFault);
-        if (read(design_) != design)
+        if (read(m_design) != design)
             return "design table differs from the computation";
-        if (read(forecast_) != forecast.grid)
+        if (read(m_forecast) != forecast.grid)
             return "forecast table differs from the computation";
-        if (lines(vvd_) != forecast.vvd || lines(recom_) != forecast.recom)
+        if (lines(m_vvd) != forecast.vvd || lines(m_recom) != forecast.recom)
             return "conclusions differ from the computation";
-        if (!vvd_->lines().isEmpty() && vvd_->fontColor() != forecast.colour)
+        if (!m_vvd->lines().isEmpty() && m_vvd->fontColor() != forecast.colour)
             return "conclusions in the wrong colour";
 
         const std::string fault = designFault.empty() ? forecastFault : designFault;
-        if (fault.empty() && !boxes_.messages.isEmpty())
-            return "a box said '" + boxes_.messages.front().toStdString() + "' with nothing at fault";
+        if (fault.empty() && !m_boxes.messages.isEmpty())
+            return "a box said '" + m_boxes.messages.front().toStdString() + "' with nothing at fault";
         if (!fault.empty()) {
-            if (boxes_.messages.size() != 1)
-                return "a fault '" + fault + "' showed " + std::to_string(boxes_.messages.size()) + " boxes";
-            if (boxes_.messages.front().toStdString() != fault + ".")
-                return "box said '" + boxes_.messages.front().toStdString() + "', expected '" + fault + "'";
+            if (m_boxes.messages.size() != 1)
+                return "a fault '" + fault + "' showed " + std::to_string(m_boxes.messages.size()) + " boxes";
+            if (m_boxes.messages.front().toStdString() != fault + ".")
+                return "box said '" + m_boxes.messages.front().toStdString() + "', expected '" + fault + "'";
         }
         return {};
     }
 
-    std::mt19937 rng_;
-    MonoclState state_;
-    std::unique_ptr<Toptmono> window_;
-    char sep_ = ',';
-    BoxCatcher boxes_;
-    StringGrid* design_ = nullptr;
-    StringGrid* forecast_ = nullptr;
-    Memo* vvd_ = nullptr;
-    Memo* recom_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
-    std::string event_;
-    bool recomputed_ = false;
-    Grid designBefore_, forecastBefore_;
-    std::vector<std::string> vvdBefore_, recomBefore_;
-    QColor colourBefore_;
+    std::mt19937 m_rng;
+    MonoclState m_state;
+    std::unique_ptr<Toptmono> m_window;
+    char m_sep = ',';
+    BoxCatcher m_boxes;
+    StringGrid* m_design = nullptr;
+    StringGrid* m_forecast = nullptr;
+    Memo* m_vvd = nullptr;
+    Memo* m_recom = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    std::string m_event;
+    bool m_recomputed = false;
+    Grid m_designBefore, m_forecastBefore;
+    std::vector<std::string> m_vvdBefore, m_recomBefore;
+    QColor m_colourBefore;
 };
 
 } // namespace

@@ -28,7 +28,7 @@ struct Pass {
 Pass run(const DesignControls& c)
 {
     Pass p;
-    DesignPass(c, p.s, p.l);
+    designPass(c, p.s, p.l);
     return p;
 }
 
@@ -36,7 +36,7 @@ std::string faultOf(const DesignControls& c, MonoclState& s)
 {
     RecomputeLocals l;
     try {
-        DesignPass(c, s, l);
+        designPass(c, s, l);
     } catch (const MonoclError& e) {
         return e.what();
     }
@@ -98,11 +98,11 @@ TEST(DesignPass, FirstShapeSagsGiveTheCentreThickness)
     {
         monocl::test::SolverRun r;
         r.solve(0.0, 1.0, 0.052, 1.5182, 63.84, 0.004, 0.5, monocl::test::StartField);
-        EXPECT_REL(SurfaceSag(r.R1, r.Dm / 2) * 1000, -1.189, 5e-4);
-        EXPECT_REL(SurfaceSag(r.R2, r.Dm / 2) * 1000, -2.246, 5e-4);
+        EXPECT_REL(surfaceSag(r.R1, r.Dm / 2) * 1000, -1.189, 5e-4);
+        EXPECT_REL(surfaceSag(r.R2, r.Dm / 2) * 1000, -2.246, 5e-4);
         r.solve(0.0, 2.0, 0.052, 1.5182, 63.84, 0.004, 0.5, monocl::test::StartField);
-        EXPECT_REL(SurfaceSag(r.R1, r.Dm / 2) * 1000, -1.739, 5e-4);
-        EXPECT_REL(SurfaceSag(r.R2, r.Dm / 2) * 1000, -3.433, 5e-4);
+        EXPECT_REL(surfaceSag(r.R1, r.Dm / 2) * 1000, -1.739, 5e-4);
+        EXPECT_REL(surfaceSag(r.R2, r.Dm / 2) * 1000, -3.433, 5e-4);
     }
 }
 
@@ -144,7 +144,7 @@ TEST(DesignPass, RepeatedPassIsIdentical)
     Pass p = run(c);
     const MonoclState first = p.s;
     RecomputeLocals l;
-    DesignPass(c, p.s, l);
+    designPass(c, p.s, l);
     EXPECT_EQ(std::memcmp(&first, &p.s, sizeof first), 0);
 }
 

@@ -15,6 +15,8 @@
 #include <set>
 #include <utility>
 
+using namespace monocl;
+
 using monocl::CanvasImage;
 using monocl::DrawMeniscusSketch;
 using monocl::MathError;

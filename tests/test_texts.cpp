@@ -36,7 +36,7 @@ Design startDesign(char sep)
     c.NDedit = withSeparator("1,5182", sep);
     c.ABEdit = withSeparator("63,84", sep);
     Design d;
-    DesignPass(c, d.s, d.l);
+    designPass(c, d.s, d.l);
     return d;
 }
 
@@ -60,7 +60,7 @@ TEST(DesignTableTexts, StartStateValueColumn)
         const Design d = startDesign(sep);
         ASSERT_EQ(d.l.DesignFailed, 0);
         for (int row = 1; row <= 29; ++row)
-            EXPECT_EQ(DesignTableValue(row, d.s, d.l, sep),
+            EXPECT_EQ(designTableValue(row, d.s, d.l, sep),
                       withSeparator(expected[static_cast<std::size_t>(row - 1)], sep))
                 << "row " << row << " separator " << sep;
     }
@@ -74,7 +74,7 @@ TEST(DesignTableTexts, LabelsKeepTheirBlanks)
     for (int row = 1; row <= 29; ++row) {
         const std::u32string wide = [&] {
             std::u32string out;
-            const std::string utf8 = DesignTableLabel(row);
+            const std::string utf8 = designTableLabel(row);
             for (std::size_t i = 0; i < utf8.size();) {
                 const unsigned char c = static_cast<unsigned char>(utf8[i]);
                 i += c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
@@ -84,19 +84,19 @@ TEST(DesignTableTexts, LabelsKeepTheirBlanks)
         }();
         EXPECT_EQ(static_cast<int>(wide.size()), lengths[row - 1]) << "row " << row;
     }
-    EXPECT_EQ(DesignTableLabel(23).back(), ' ');
-    EXPECT_EQ(DesignTableHeader(0), "Конструктивный параметр");
-    EXPECT_EQ(DesignTableHeader(1), "Значение");
+    EXPECT_EQ(designTableLabel(23).back(), ' ');
+    EXPECT_EQ(designTableHeader(0), "Конструктивный параметр");
+    EXPECT_EQ(designTableHeader(1), "Значение");
 }
 
 TEST(DesignTableTexts, FaultingRowThrows)
 {
     Design d = startDesign(',');
     d.s.R2 = 0.0;
-    EXPECT_EQ(DesignTableValue(4, d.s, d.l, ','), "0,00");
-    EXPECT_THROW(DesignTableValue(5, d.s, d.l, ','), MathError);
+    EXPECT_EQ(designTableValue(4, d.s, d.l, ','), "0,00");
+    EXPECT_THROW(designTableValue(5, d.s, d.l, ','), MathError);
     d.s.Rp = 18.9988;
-    EXPECT_EQ(DesignTableValue(18, d.s, d.l, ','), "1,9E4");
+    EXPECT_EQ(designTableValue(18, d.s, d.l, ','), "1,9E4");
 }
 
 TEST(ForecastTableTexts, WorkedExample)
@@ -123,7 +123,7 @@ TEST(ForecastTableTexts, WorkedExample)
         {"Толщина мениска по центру dm, мм", "3.14", "3.55"},
     };
     for (int row = 1; row <= 12; ++row) {
-        const ForecastRow r = ForecastTableRow(row, s, v, '.');
+        const ForecastRow r = forecastTableRow(row, s, v, '.');
         const Row& e = rows[row - 1];
         EXPECT_EQ(r.label, e.label);
         EXPECT_EQ(r.minText, e.min) << "row " << row;
@@ -132,10 +132,10 @@ TEST(ForecastTableTexts, WorkedExample)
         else
             EXPECT_FALSE(r.maxText.has_value()) << "row " << row;
     }
-    EXPECT_EQ(ForecastTableRow(2, s, v, ',').minText, "1,45");
-    EXPECT_EQ(ForecastTableHeader(0), "Параметр");
-    EXPECT_EQ(ForecastTableHeader(1), "Мин.");
-    EXPECT_EQ(ForecastTableHeader(2), "Макс.");
+    EXPECT_EQ(forecastTableRow(2, s, v, ',').minText, "1,45");
+    EXPECT_EQ(forecastTableHeader(0), "Параметр");
+    EXPECT_EQ(forecastTableHeader(1), "Мин.");
+    EXPECT_EQ(forecastTableHeader(2), "Макс.");
 }
 
 TEST(ForecastTableTexts, ZeroSagsShowTheHeight)
@@ -143,17 +143,17 @@ TEST(ForecastTableTexts, ZeroSagsShowTheHeight)
     MonoclState s = test::measuredLens();
     s.MeasuredFocal = 10;
     const ForecastValues v = ComputeForecast(ForecastControls{}, s);
-    EXPECT_EQ(ForecastTableRow(2, s, v, ',').minText, "0,00");
-    EXPECT_EQ(ForecastTableRow(2, s, v, ',').maxText, "0,00");
-    EXPECT_EQ(ForecastTableRow(12, s, v, ',').minText, "5,00");
-    EXPECT_EQ(ForecastTableRow(12, s, v, ',').maxText, "5,00");
+    EXPECT_EQ(forecastTableRow(2, s, v, ',').minText, "0,00");
+    EXPECT_EQ(forecastTableRow(2, s, v, ',').maxText, "0,00");
+    EXPECT_EQ(forecastTableRow(12, s, v, ',').minText, "5,00");
+    EXPECT_EQ(forecastTableRow(12, s, v, ',').maxText, "5,00");
 }
 
 TEST(Conclusions, WorkedExample)
 {
     MonoclState s = test::measuredLens();
     const ForecastValues v = ComputeForecast(ForecastControls{}, s);
-    const Conclusions c = DecideConclusions(s, v, '.');
+    const Conclusions c = decideConclusions(s, v, '.');
     EXPECT_NEAR(c.ApertureFrom, 6.8646, 1e-4);
     EXPECT_NEAR(c.ApertureTo, 8.8139, 1e-4);
     EXPECT_NEAR(c.RequiredAbbe, 90.765, 1e-3);
@@ -167,8 +167,8 @@ TEST(Conclusions, WorkedExample)
 TEST(Conclusions, YellowFilterSatisfiesTheConditions)
 {
     MonoclState s = test::measuredLens();
-    const Conclusions plain = DecideConclusions(s, ComputeForecast(filter(false), s), ',');
-    const Conclusions c = DecideConclusions(s, ComputeForecast(filter(true), s), ',');
+    const Conclusions plain = decideConclusions(s, ComputeForecast(filter(false), s), ',');
+    const Conclusions c = decideConclusions(s, ComputeForecast(filter(true), s), ',');
     EXPECT_EQ(c.vvd, std::vector<std::string>{"оптическая система удовлетворяет условиям мягкого рисунка !"});
     EXPECT_EQ(c.colour, VerdictGreen);
     EXPECT_EQ(c.recom, plain.recom);
@@ -179,7 +179,7 @@ TEST(Conclusions, SlowApertureWarnsTwice)
     MonoclState s = test::measuredLens();
     ForecastControls f;
     f.NSpin = 11;
-    const Conclusions c = DecideConclusions(s, ComputeForecast(f, s), ',');
+    const Conclusions c = decideConclusions(s, ComputeForecast(f, s), ',');
     ASSERT_EQ(c.vvd.size(), 2u);
     EXPECT_EQ(c.vvd[0], "Сферическая аберрация меньше 0,25% фокуса");
     EXPECT_EQ(c.vvd[1], "Хроматическая аберрация в 3,5 раза больше допустимой");
@@ -195,7 +195,7 @@ TEST(Conclusions, FastApertureAndWeakChromatic)
     f.NSpin = 4;
     f.sfp1 = false;
     f.Sfp4 = true;
-    const Conclusions c = DecideConclusions(s, ComputeForecast(f, s), ',');
+    const Conclusions c = decideConclusions(s, ComputeForecast(f, s), ',');
     ASSERT_EQ(c.vvd.size(), 2u);
     EXPECT_EQ(c.vvd[0], "Сферическая аберрация больше  0,5% фокуса");
     EXPECT_EQ(c.vvd[1], "Хроматическая аберрация меньше 0,25 сферической");
@@ -210,7 +210,7 @@ TEST(Conclusions, GlassNeedingNoFilter)
     f.VminSP = 90;
     f.VmaxSP = 100;
     const ForecastValues v = ComputeForecast(f, s);
-    const Conclusions c = DecideConclusions(s, v, ',');
+    const Conclusions c = decideConclusions(s, v, ',');
     ASSERT_GE(c.MeanAbbe, c.RequiredAbbe);
     ASSERT_FALSE(c.vvd.empty());
     EXPECT_EQ(c.vvd.front(), "Мениск можно применять без светофильтра");
@@ -225,7 +225,7 @@ TEST(Conclusions, FilterRecommendationBands)
         ForecastControls f;
         f.VminSP = vmin;
         f.VmaxSP = vmax;
-        const Conclusions c = DecideConclusions(s, ComputeForecast(f, s), ',');
+        const Conclusions c = decideConclusions(s, ComputeForecast(f, s), ',');
         return c.recom.size() == 2 ? c.recom[0] : std::string("none");
     };
     EXPECT_EQ(filterLine(40, 80), "Применять желтый светофильтр Ж 1.4х");   // ratio 1.51
@@ -239,5 +239,5 @@ TEST(Conclusions, ZeroMeanAbbeFaults)
     ForecastValues v = ComputeForecast(ForecastControls{}, s);
     s.AbbeMin = -70;
     s.AbbeMax = 70;
-    EXPECT_THROW(DecideConclusions(s, v, ','), MathError);
+    EXPECT_THROW(decideConclusions(s, v, ','), MathError);
 }

@@ -16,6 +16,8 @@
 
 #include <climits>
 
+using namespace monocl;
+
 namespace {
 
 // Child geometry is set on resize, which a hidden widget does not get.

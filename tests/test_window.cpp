@@ -154,7 +154,7 @@ TEST_F(Window, StartStateDesignTable)
     EXPECT_EQ(g->cell(0, 0), QStringLiteral("Конструктивный параметр"));
     EXPECT_EQ(g->cell(1, 0), QStringLiteral("Значение"));
     for (int row = 1; row < 30; ++row) {
-        EXPECT_EQ(g->cell(0, row).toStdString(), DesignTableLabel(row)) << row;
+        EXPECT_EQ(g->cell(0, row).toStdString(), designTableLabel(row)) << row;
         EXPECT_EQ(g->cell(1, row), num(values[row - 1])) << row;
     }
 }
@@ -182,7 +182,7 @@ TEST_F(Window, StartStateForecastAndConclusions)
     const ForecastValues v = ComputeForecast(ForecastControls{}, lens);
     int empty = 0;
     for (int row = 1; row < 13; ++row) {
-        const ForecastRow r = ForecastTableRow(row, lens, v, sep);
+        const ForecastRow r = forecastTableRow(row, lens, v, sep);
         EXPECT_EQ(g->cell(0, row).toStdString(), r.label);
         EXPECT_EQ(g->cell(1, row).toStdString(), r.minText);
         EXPECT_EQ(g->cell(2, row).toStdString(), r.maxText.value_or(""));
@@ -345,7 +345,7 @@ TEST_F(Window, FailedDesignShowsDashes)
     for (int row = 1; row < 30; ++row)
         EXPECT_EQ(values[row], QStringLiteral(" - ")) << row;
     EXPECT_EQ(values[0], QStringLiteral("Значение"));
-    EXPECT_EQ(grid("MonGrid")->cell(0, 3).toStdString(), DesignTableLabel(3));
+    EXPECT_EQ(grid("MonGrid")->cell(0, 3).toStdString(), designTableLabel(3));
     EXPECT_TRUE(boxes->messages.isEmpty());
 
     // The forecast is untouched by the design's failure.

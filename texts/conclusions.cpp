@@ -10,12 +10,12 @@ namespace {
 // The f-number at which the relative spherical aberration q*P/N^3 equals s.
 Real apertureFor(Real P, Real s)
 {
-    return pow(Real(SphericalSpotFactor()) * P / s, Real(1.0) / 3.0);
+    return pow(Real(sphericalSpotFactor()) * P / s, Real(1.0) / 3.0);
 }
 
 } // namespace
 
-Conclusions DecideConclusions(const MonoclState& s, const ForecastValues& v, char sep)
+Conclusions decideConclusions(const MonoclState& s, const ForecastValues& v, char sep)
 {
     Conclusions c;
     const Real Plo = v.PAtNdMin;

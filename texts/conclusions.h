@@ -30,7 +30,7 @@ struct Conclusions {
 // (relative spherical aberration 0.25..0.5 %, chromatic ratio 0.25..0.5) and
 // recommends a light filter and a range of relative apertures. Throws
 // MathError where the arithmetic faults; nothing is decided then.
-Conclusions DecideConclusions(const MonoclState& state, const ForecastValues& values,
+Conclusions decideConclusions(const MonoclState& state, const ForecastValues& values,
                               char separator);
 
 } // namespace monocl

@@ -87,17 +87,17 @@ RowValue rowValue(int row, const MonoclState& s, const RecomputeLocals& l)
 
 } // namespace
 
-std::string DesignTableHeader(int col)
+std::string designTableHeader(int col)
 {
     return col == 0 ? "Конструктивный параметр" : "Значение";
 }
 
-std::string DesignTableLabel(int row)
+std::string designTableLabel(int row)
 {
     return row >= 1 && row < DesignTableRows ? labels[static_cast<std::size_t>(row)] : "";
 }
 
-std::string DesignTableValue(int row, const MonoclState& state, const RecomputeLocals& locals,
+std::string designTableValue(int row, const MonoclState& state, const RecomputeLocals& locals,
                              char separator)
 {
     const RowValue v = rowValue(row, state, locals);

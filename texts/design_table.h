@@ -12,12 +12,12 @@ constexpr int DesignTableRows = 30;
 constexpr int DesignLabelWidth = 730;
 constexpr int DesignValueWidth = 100;
 
-std::string DesignTableHeader(int col);
-std::string DesignTableLabel(int row);
+std::string designTableHeader(int col);
+std::string designTableLabel(int row);
 
 // The value text of row 1..29, from the design of the present recompute.
 // Throws MathError where the row's expression faults.
-std::string DesignTableValue(int row, const MonoclState& state, const RecomputeLocals& locals,
+std::string designTableValue(int row, const MonoclState& state, const RecomputeLocals& locals,
                              char separator);
 
 // What a failed design shows in the value column.

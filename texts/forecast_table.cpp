@@ -22,7 +22,7 @@ ForecastRow range(const char* label, double a, double b, int decimals, char sep)
 
 } // namespace
 
-std::string ForecastTableHeader(int col)
+std::string forecastTableHeader(int col)
 {
     switch (col) {
     case 0: return "Параметр";
@@ -31,7 +31,7 @@ std::string ForecastTableHeader(int col)
     }
 }
 
-ForecastRow ForecastTableRow(int row, const MonoclState& s, const ForecastValues& v, char sep)
+ForecastRow forecastTableRow(int row, const MonoclState& s, const ForecastValues& v, char sep)
 {
     switch (row) {
     case 1: return single("Стрелка кривизны dr2, мм", s.dr2, sep);

@@ -22,10 +22,10 @@ struct ForecastRow {
     std::optional<std::string> maxText;
 };
 
-std::string ForecastTableHeader(int col);
+std::string forecastTableHeader(int col);
 
 // Row 1..12 from the forecast of the present recompute.
-ForecastRow ForecastTableRow(int row, const MonoclState& state, const ForecastValues& values,
+ForecastRow forecastTableRow(int row, const MonoclState& state, const ForecastValues& values,
                              char separator);
 
 } // namespace monocl

@@ -52,49 +52,49 @@ struct Span {
 class EllipseRows {
 public:
     EllipseRows(long long left, long long top, long long right, long long bottom, int width)
-        : top_(top)
-        , bottom_(bottom)
-        , left_(left)
-        , right_(right)
-        , width_(width)
-        , cx_((static_cast<long double>(left) + static_cast<long double>(right)) / 2)
-        , a_((static_cast<long double>(right) - static_cast<long double>(left)) / 2)
-        , b_((static_cast<long double>(bottom) - static_cast<long double>(top)) / 2)
+        : m_top(top)
+        , m_bottom(bottom)
+        , m_left(left)
+        , m_right(right)
+        , m_width(width)
+        , m_cx((static_cast<long double>(left) + static_cast<long double>(right)) / 2)
+        , m_a((static_cast<long double>(right) - static_cast<long double>(left)) / 2)
+        , m_b((static_cast<long double>(bottom) - static_cast<long double>(top)) / 2)
     {
     }
 
     Span at(long long y) const
     {
         Span span;
-        if (y < top_ || y >= bottom_)
+        if (y < m_top || y >= m_bottom)
             return span;
         // Distances of the row's centre line from the top and bottom edges;
         // their product is b^2 - dy^2 without cancellation.
-        const long double fromTop = (static_cast<long double>(y) - static_cast<long double>(top_)) + 0.5L;
-        const long double toBottom = (static_cast<long double>(bottom_) - static_cast<long double>(y)) - 0.5L;
-        const long double halfWidth = a_ * (std::sqrt(fromTop * toBottom) / b_);
-        long double first = std::ceil(cx_ - halfWidth - 0.5L);
-        long double last = std::floor(cx_ + halfWidth - 0.5L);
-        first = std::max(first, static_cast<long double>(left_));
-        last = std::min(last, static_cast<long double>(right_) - 1);
+        const long double fromTop = (static_cast<long double>(y) - static_cast<long double>(m_top)) + 0.5L;
+        const long double toBottom = (static_cast<long double>(m_bottom) - static_cast<long double>(y)) - 0.5L;
+        const long double halfWidth = m_a * (std::sqrt(fromTop * toBottom) / m_b);
+        long double first = std::ceil(m_cx - halfWidth - 0.5L);
+        long double last = std::floor(m_cx + halfWidth - 0.5L);
+        first = std::max(first, static_cast<long double>(m_left));
+        last = std::min(last, static_cast<long double>(m_right) - 1);
         if (first > last)
             return span;
         const long double lo = -2;
-        const long double hi = static_cast<long double>(width_) + 1;
+        const long double hi = static_cast<long double>(m_width) + 1;
         span.left = static_cast<long long>(std::clamp(first, lo, hi));
         span.right = static_cast<long long>(std::clamp(last, lo, hi));
         return span;
     }
 
 private:
-    long long top_;
-    long long bottom_;
-    long long left_;
-    long long right_;
-    int width_;
-    long double cx_;
-    long double a_;
-    long double b_;
+    long long m_top;
+    long long m_bottom;
+    long long m_left;
+    long long m_right;
+    int m_width;
+    long double m_cx;
+    long double m_a;
+    long double m_b;
 };
 
 } // namespace
@@ -106,22 +106,22 @@ CanvasImage::CanvasImage(QWidget* parent)
 
 void CanvasImage::setBrushColor(const QColor& color)
 {
-    brush_ = color.rgb();
+    m_brush = color.rgb();
 }
 
 QColor CanvasImage::brushColor() const
 {
-    return QColor(brush_);
+    return QColor(m_brush);
 }
 
 bool CanvasImage::ensureSurface()
 {
-    if (!surface_.isNull())
+    if (!m_surface.isNull())
         return true;
     if (width() <= 0 || height() <= 0)
         return false;
-    surface_ = QImage(width(), height(), QImage::Format_RGB32);
-    surface_.fill(White);
+    m_surface = QImage(width(), height(), QImage::Format_RGB32);
+    m_surface.fill(White);
     updateOpaque();
     return true;
 }
@@ -131,9 +131,9 @@ void CanvasImage::fillRect(long long x1, long long y1, long long x2, long long y
     if (!ensureSurface() || x1 >= x2 || y1 >= y2)
         return;
     const long long top = std::max(y1, 0LL);
-    const long long bottom = std::min(y2, static_cast<long long>(surface_.height()));
+    const long long bottom = std::min(y2, static_cast<long long>(m_surface.height()));
     for (long long y = top; y < bottom; ++y)
-        paintSpan(surface_, static_cast<int>(y), x1, x2 - 1, brush_);
+        paintSpan(m_surface, static_cast<int>(y), x1, x2 - 1, m_brush);
     update();
 }
 
@@ -148,9 +148,9 @@ void CanvasImage::ellipse(long long left, long long top, long long right, long l
     if (left == right || top == bottom)
         return;
 
-    const EllipseRows rows(left, top, right, bottom, surface_.width());
+    const EllipseRows rows(left, top, right, bottom, m_surface.width());
     const long long first = std::max(top, 0LL);
-    const long long last = std::min(bottom - 1, static_cast<long long>(surface_.height()) - 1);
+    const long long last = std::min(bottom - 1, static_cast<long long>(m_surface.height()) - 1);
     Span above = rows.at(first - 1);
     Span here = rows.at(first);
     for (long long y = first; y <= last; ++y) {
@@ -169,11 +169,11 @@ void CanvasImage::ellipse(long long left, long long top, long long right, long l
             }
             const int yi = static_cast<int>(y);
             if (innerLeft > innerRight) {
-                paintSpan(surface_, yi, here.left, here.right, Black);
+                paintSpan(m_surface, yi, here.left, here.right, Black);
             } else {
-                paintSpan(surface_, yi, here.left, innerLeft - 1, Black);
-                paintSpan(surface_, yi, innerLeft, innerRight, brush_);
-                paintSpan(surface_, yi, innerRight + 1, here.right, Black);
+                paintSpan(m_surface, yi, here.left, innerLeft - 1, Black);
+                paintSpan(m_surface, yi, innerLeft, innerRight, m_brush);
+                paintSpan(m_surface, yi, innerRight + 1, here.right, Black);
             }
         }
         above = here;
@@ -184,16 +184,16 @@ void CanvasImage::ellipse(long long left, long long top, long long right, long l
 
 void CanvasImage::moveTo(long long x, long long y)
 {
-    penX_ = x;
-    penY_ = y;
+    m_penX = x;
+    m_penY = y;
 }
 
 void CanvasImage::lineTo(long long x, long long y)
 {
-    const long long startX = penX_;
-    const long long startY = penY_;
-    penX_ = x;
-    penY_ = y;
+    const long long startX = m_penX;
+    const long long startY = m_penY;
+    m_penX = x;
+    m_penY = y;
     if (!ensureSurface())
         return;
 
@@ -213,8 +213,8 @@ void CanvasImage::lineTo(long long x, long long y)
     if (steps == 0)
         return;
 
-    const Wide majorSize = xMajor ? surface_.width() : surface_.height();
-    const Wide minorSize = xMajor ? surface_.height() : surface_.width();
+    const Wide majorSize = xMajor ? m_surface.width() : m_surface.height();
+    const Wide minorSize = xMajor ? m_surface.height() : m_surface.width();
     // The steps whose major coordinate is on the surface.
     Wide firstStep = majorSign > 0 ? -majorStart : majorStart - (majorSize - 1);
     Wide lastStep = majorSign > 0 ? (majorSize - 1) - majorStart : majorStart;
@@ -231,7 +231,7 @@ void CanvasImage::lineTo(long long x, long long y)
         const Wide major = majorStart + majorSign * i;
         const int px = static_cast<int>(xMajor ? major : minor);
         const int py = static_cast<int>(xMajor ? minor : major);
-        row(surface_, py)[px] = Black;
+        row(m_surface, py)[px] = Black;
     }
     update();
 }
@@ -240,15 +240,15 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
 {
     if (!ensureSurface())
         return;
-    const int w = surface_.width();
-    const int h = surface_.height();
+    const int w = m_surface.width();
+    const int h = m_surface.height();
     if (x < 0 || y < 0 || x >= w || y >= h)
         return;
     const QRgb stop = border.rgb() & RGB_MASK;
     // One detach for the whole fill: scanLine() on a non-const image checks
     // for sharing on every call.
-    uchar* const bits = surface_.bits();
-    const qsizetype stride = surface_.bytesPerLine();
+    uchar* const bits = m_surface.bits();
+    const qsizetype stride = m_surface.bytesPerLine();
     const auto line = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
     std::vector<unsigned char> done(static_cast<std::size_t>(w) * h, 0);
     const auto open = [&](int px, int py) {
@@ -271,7 +271,7 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
         QRgb* row = line(sy);
         unsigned char* doneRow = done.data() + static_cast<std::size_t>(sy) * w;
         for (int px = left; px <= right; ++px) {
-            row[px] = brush_;
+            row[px] = m_brush;
             doneRow[px] = 1;
         }
         // One seed for every run of open pixels in the rows above and below.
@@ -295,7 +295,7 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
 void CanvasImage::updateOpaque()
 {
     setAttribute(Qt::WA_OpaquePaintEvent,
-                 !surface_.isNull() && surface_.width() >= width() && surface_.height() >= height());
+                 !m_surface.isNull() && m_surface.width() >= width() && m_surface.height() >= height());
 }
 
 void CanvasImage::resizeEvent(QResizeEvent* event)
@@ -311,10 +311,10 @@ void CanvasImage::setHeight(int height)
 
 void CanvasImage::paintEvent(QPaintEvent* event)
 {
-    if (surface_.isNull())
+    if (m_surface.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), surface_, event->rect());
+    painter.drawImage(event->rect().topLeft(), m_surface, event->rect());
 }
 
 } // namespace monocl

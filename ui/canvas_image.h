@@ -24,7 +24,7 @@ public:
     explicit CanvasImage(QWidget* parent = nullptr);
 
     // The drawing surface; a null image before the first drawing.
-    QImage image() const { return surface_; }
+    QImage image() const { return m_surface; }
 
     void setBrushColor(const QColor& color);
     QColor brushColor() const;
@@ -61,10 +61,10 @@ private:
     bool ensureSurface();
     void updateOpaque();
 
-    QImage surface_;
-    QRgb brush_ = qRgb(255, 255, 255);
-    long long penX_ = 0;
-    long long penY_ = 0;
+    QImage m_surface;
+    QRgb m_brush = qRgb(255, 255, 255);
+    long long m_penX = 0;
+    long long m_penY = 0;
 };
 
 } // namespace monocl

@@ -3,6 +3,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+namespace monocl {
+
 Memo::Memo(QWidget* parent)
     : QPlainTextEdit(parent)
 {
@@ -74,3 +76,5 @@ QColor Memo::fontColor() const
 {
     return palette().color(QPalette::Active, QPalette::Text);
 }
+
+} // namespace monocl

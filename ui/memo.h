@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+namespace monocl {
+
 // A read-only multi-line text box holding a list of lines, like a Windows memo:
 // the text can be selected and copied but not edited.
 //
@@ -32,3 +34,5 @@ private:
     // none; this tells the two apart.
     bool m_noLines = false;
 };
+
+} // namespace monocl

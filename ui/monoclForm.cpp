@@ -83,35 +83,35 @@ QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, int
 class RowPlacer
 {
 public:
-    RowPlacer(QWidget* parent, int x, int y) : parent_(parent), x_(x), y_(y) {}
+    RowPlacer(QWidget* parent, int x, int y) : m_parent(parent), m_x(x), m_y(y) {}
 
     QLabel* label(const QString& text, bool bold = false, const char* name = nullptr)
     {
-        auto* l = new QLabel(text, parent_);
-        l->setFont(withWeight(parent_->font(), bold));
+        auto* l = new QLabel(text, m_parent);
+        l->setFont(withWeight(m_parent->font(), bold));
         if (name)
             l->setObjectName(QString::fromLatin1(name));
         const int width = l->fontMetrics().horizontalAdvance(text) + 2;
-        l->setGeometry(x_, y_ + 2, width, 17);
-        x_ += width + 4;
+        l->setGeometry(m_x, m_y + 2, width, 17);
+        m_x += width + 4;
         return l;
     }
 
     template <class W>
     W* control(W* widget, const char* name, int width, int height = 21)
     {
-        widget->setParent(parent_);
-        place(widget, name, x_, y_, width, height);
-        x_ += width + 8;
+        widget->setParent(m_parent);
+        place(widget, name, m_x, m_y, width, height);
+        m_x += width + 8;
         return widget;
     }
 
-    void skip(int pixels) { x_ += pixels; }
+    void skip(int pixels) { m_x += pixels; }
 
 private:
-    QWidget* parent_;
-    int x_;
-    int y_;
+    QWidget* m_parent;
+    int m_x;
+    int m_y;
 };
 
 QLabel* titleLabel(QWidget* parent, const char* name, const QString& text, int x, int y)
@@ -163,8 +163,8 @@ void setAccessibleNameOf(QWidget* control, const QString& name)
 
 Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     : QWidget(parent)
-    , state_(state)
-    , separator_(systemDecimalSeparator())
+    , m_state(state)
+    , m_separator(systemDecimalSeparator())
 {
     initPictures();
     setObjectName(QStringLiteral("optmono"));
@@ -224,13 +224,13 @@ void Toptmono::createDesignTab(QWidget* page)
                                 2, 34, 1131, 65);
     RowPlacer row1(outer, 10, 28);
     row1.label(QStringLiteral("Фокусное расстояние монокля, мм"));
-    FSpin = row1.control(spinEdit(0, 1000, 52, separator_), "FSpin", 70);
+    FSpin = row1.control(spinEdit(0, 1000, 52, m_separator), "FSpin", 70);
     row1.skip(24);
     row1.label(QStringLiteral("Поле зрения, угловые градусы (2b)"));
-    ASpin = row1.control(spinEdit(0, 70, 45, separator_), "ASpin", 60);
+    ASpin = row1.control(spinEdit(0, 70, 45, m_separator), "ASpin", 60);
     row1.skip(24);
     row1.label(QStringLiteral("Относительная толщина края"));
-    OtSpin = row1.control(spinEdit(1, 100, 5, separator_), "OtSpin", 60);
+    OtSpin = row1.control(spinEdit(1, 100, 5, m_separator), "OtSpin", 60);
     row1.label(QStringLiteral("б/р  5 )"), true);
 
     QGroupBox* glass = groupBox(page, "GroupBox3", QStringLiteral("Сорт оптического стекла"), 2, 98,
@@ -344,15 +344,15 @@ void Toptmono::createForecastTab(QWidget* page)
     abbe.label(QStringLiteral("Число Аббе"));
     abbe.skip(228);
     abbe.label(QStringLiteral("от"));
-    VminSP = abbe.control(spinEdit(40, 80, 40, separator_), "VminSP", 60);
+    VminSP = abbe.control(spinEdit(40, 80, 40, m_separator), "VminSP", 60);
     abbe.label(QStringLiteral("до"));
-    VmaxSP = abbe.control(spinEdit(40, 80, 70, separator_), "VmaxSP", 60);
+    VmaxSP = abbe.control(spinEdit(40, 80, 70, m_separator), "VmaxSP", 60);
 
     QGroupBox* given = groupBox(page, "GroupBox11", QStringLiteral("Задаваемые параметры"), 628, 288,
                                 499, 99);
     RowPlacer fnumber(given, 12, 24);
     fnumber.label(QStringLiteral("Относительное фокусное расстояние N="));
-    NSpin = fnumber.control(spinEdit(4, 64, 8, separator_), "NSpin", 60);
+    NSpin = fnumber.control(spinEdit(4, 64, 8, m_separator), "NSpin", 60);
     RowPlacer filters(given, 12, 62);
     filters.label(QStringLiteral("Светофильтр"));
     sfp1 = radio(given, "sfp1", QStringLiteral("Нет"), 120, 62, true);
@@ -496,24 +496,24 @@ void Toptmono::connectHandlers()
 
 void Toptmono::runHandler(const std::function<void()>& body)
 {
-    ++handlerDepth_;
+    ++m_handlerDepth;
     try {
         body();
     } catch (...) {
-        if (!pendingFault_)
-            pendingFault_ = std::current_exception();
+        if (!m_pendingFault)
+            m_pendingFault = std::current_exception();
     }
-    --handlerDepth_;
-    if (handlerDepth_ == 0 && pendingFault_) {
-        const std::exception_ptr fault = pendingFault_;
-        pendingFault_ = nullptr;
+    --m_handlerDepth;
+    if (m_handlerDepth == 0 && m_pendingFault) {
+        const std::exception_ptr fault = m_pendingFault;
+        m_pendingFault = nullptr;
         // While the box is open its event loop may still deliver an armed
         // auto-repeat; those runs are no action of the user's and stay
         // silent, so one action shows one box.
-        if (!showingFault_) {
-            showingFault_ = true;
+        if (!m_showingFault) {
+            m_showingFault = true;
             showFault(fault);
-            showingFault_ = false;
+            m_showingFault = false;
         }
     }
 }
@@ -537,11 +537,11 @@ void Toptmono::setFieldText(QLineEdit* field, const QString& text)
 {
     if (field->text() == text)
         return;
-    const bool faultBefore = static_cast<bool>(pendingFault_);
+    const bool faultBefore = static_cast<bool>(m_pendingFault);
     field->setText(text);
     // A fault of the nested handler run ends this run as well.
-    if (!faultBefore && pendingFault_ && handlerDepth_ > 0)
-        std::rethrow_exception(pendingFault_);
+    if (!faultBefore && m_pendingFault && m_handlerDepth > 0)
+        std::rethrow_exception(m_pendingFault);
 }
 
 // ---- Start-up ------------------------------------------------------------------
@@ -549,15 +549,15 @@ void Toptmono::setFieldText(QLineEdit* field, const QString& text)
 void Toptmono::FormCreate(QObject* Sender)
 {
     runHandler([&] {
-        setFieldText(NDedit, qs(fixedText(state_.NdEntry, 8, 4, separator_)));
-        setFieldText(ABEdit, qs(fixedText(state_.AbbeEntry, 8, 2, separator_)));
+        setFieldText(NDedit, qs(fixedText(m_state.NdEntry, 8, 4, m_separator)));
+        setFieldText(ABEdit, qs(fixedText(m_state.AbbeEntry, 8, 2, m_separator)));
         RB1->setChecked(true);
-        setFieldText(ihm, qs(fixedText(state_.MeasuredHeight * 1000, 8, 2, separator_)));
-        setFieldText(ih, qs(fixedText(state_.CenterThickness * 1000, 8, 2, separator_)));
-        setFieldText(iff, qs(fixedText(state_.MeasuredFocal * 1000, 8, 2, separator_)));
-        setFieldText(id, qs(fixedText(state_.MeasuredDiameter * 1000, 8, 2, separator_)));
-        setFieldText(inmin, qs(fixedText(1.5, 8, 2, separator_)));
-        setFieldText(inmax, qs(fixedText(1.7, 8, 2, separator_)));
+        setFieldText(ihm, qs(fixedText(m_state.MeasuredHeight * 1000, 8, 2, m_separator)));
+        setFieldText(ih, qs(fixedText(m_state.CenterThickness * 1000, 8, 2, m_separator)));
+        setFieldText(iff, qs(fixedText(m_state.MeasuredFocal * 1000, 8, 2, m_separator)));
+        setFieldText(id, qs(fixedText(m_state.MeasuredDiameter * 1000, 8, 2, m_separator)));
+        setFieldText(inmin, qs(fixedText(1.5, 8, 2, m_separator)));
+        setFieldText(inmax, qs(fixedText(1.7, 8, 2, m_separator)));
         PageControl1Change(Sender);
     });
 }
@@ -566,7 +566,7 @@ void Toptmono::FormCreate(QObject* Sender)
 
 void Toptmono::showValue(QLineEdit* field, double value, int decimals)
 {
-    setFieldText(field, qs(fixedText(value, 8, decimals, separator_)));
+    setFieldText(field, qs(fixedText(value, 8, decimals, m_separator)));
 }
 
 void Toptmono::realFieldChange(QObject* sender, QLineEdit* field, double& stored, int decimals,
@@ -575,7 +575,7 @@ void Toptmono::realFieldChange(QObject* sender, QLineEdit* field, double& stored
     runHandler([&] {
         double value = stored;
         std::int32_t failed = 0;
-        TryParseFloat(field->text().toStdString(), value, failed, separator_);
+        TryParseFloat(field->text().toStdString(), value, failed, m_separator);
         if (failed) {
             showValue(field, stored, decimals);
         } else {
@@ -605,17 +605,17 @@ double Toptmono::clampIndex(QLineEdit* field, double& stored, double value)
 
 void Toptmono::NDeditChange(QObject* Sender)
 {
-    realFieldChange(Sender, NDedit, state_.NdEntry, 4, {});
+    realFieldChange(Sender, NDedit, m_state.NdEntry, 4, {});
 }
 
 void Toptmono::ABEditChange(QObject* Sender)
 {
-    realFieldChange(Sender, ABEdit, state_.AbbeEntry, 2, {});
+    realFieldChange(Sender, ABEdit, m_state.AbbeEntry, 2, {});
 }
 
 void Toptmono::ihmChange(QObject* Sender)
 {
-    realFieldChange(Sender, ihm, state_.MeasuredHeight, 2, [this](double value) {
+    realFieldChange(Sender, ihm, m_state.MeasuredHeight, 2, [this](double value) {
         if (!(value >= 0)) {
             value = 0;
             showValue(ihm, 0, 2);
@@ -626,9 +626,9 @@ void Toptmono::ihmChange(QObject* Sender)
 
 void Toptmono::ihChange(QObject* Sender)
 {
-    realFieldChange(Sender, ih, state_.MeasuredEdge, 2, [this](double value) {
-        if (value >= state_.MeasuredHeight) {
-            value = state_.MeasuredHeight;
+    realFieldChange(Sender, ih, m_state.MeasuredEdge, 2, [this](double value) {
+        if (value >= m_state.MeasuredHeight) {
+            value = m_state.MeasuredHeight;
             showValue(ih, value, 2);
         }
         if (value < 0) {
@@ -641,31 +641,31 @@ void Toptmono::ihChange(QObject* Sender)
 
 void Toptmono::idChange(QObject* Sender)
 {
-    realFieldChange(Sender, id, state_.MeasuredDiameter, 2, {});
+    realFieldChange(Sender, id, m_state.MeasuredDiameter, 2, {});
 }
 
 void Toptmono::iffChange(QObject* Sender)
 {
-    realFieldChange(Sender, iff, state_.MeasuredFocal, 2, {});
+    realFieldChange(Sender, iff, m_state.MeasuredFocal, 2, {});
 }
 
 void Toptmono::inminChange(QObject* Sender)
 {
-    realFieldChange(Sender, inmin, state_.NdMin, 2,
-                    [this](double value) { return clampIndex(inmin, state_.NdMin, value); });
+    realFieldChange(Sender, inmin, m_state.NdMin, 2,
+                    [this](double value) { return clampIndex(inmin, m_state.NdMin, value); });
 }
 
 void Toptmono::inmaxChange(QObject* Sender)
 {
-    realFieldChange(Sender, inmax, state_.NdMax, 2,
-                    [this](double value) { return clampIndex(inmax, state_.NdMax, value); });
+    realFieldChange(Sender, inmax, m_state.NdMax, 2,
+                    [this](double value) { return clampIndex(inmax, m_state.NdMax, value); });
 }
 
 void Toptmono::trackBarChange(QObject* sender, TrackBar* bar, QLabel* label, const QString& prefix)
 {
     runHandler([&] {
         const double value = bar->value() * 0.25 / 100 + 0.25;
-        label->setText(prefix + qs(fixedText(value, 8, 2, separator_)));
+        label->setText(prefix + qs(fixedText(value, 8, 2, m_separator)));
         PageControl1Change(sender);
     });
 }
@@ -703,7 +703,7 @@ void Toptmono::sfp3Click(QObject* Sender) { PageControl1Change(Sender); }
 void Toptmono::PageControl1Change(QObject* /*Sender*/)
 {
     runHandler([&] {
-        ++recomputeRuns_;
+        ++m_recomputeRuns;
         RecomputeLocals locals;
         // The forecast does not depend on the design, so a fault in the
         // design steps must not freeze it: both halves run, and the first
@@ -740,7 +740,7 @@ DesignControls Toptmono::readDesignControls() const
     c.Sf1 = Sf1->isChecked();
     c.Sf2 = Sf2->isChecked();
     c.Sf3 = Sf3->isChecked();
-    c.decimalSeparator = separator_;
+    c.decimalSeparator = m_separator;
     return c;
 }
 
@@ -759,27 +759,27 @@ ForecastControls Toptmono::readForecastControls() const
 
 void Toptmono::recomputeDesign(RecomputeLocals& locals)
 {
-    ReadDesignInputs(readDesignControls(), state_, locals);
+    ReadDesignInputs(readDesignControls(), m_state, locals);
     LayoutDesignTable();
-    RunDesignPasses(state_, locals);
-    ComputeEdgeGeometry(state_, locals);
+    RunDesignPasses(m_state, locals);
+    ComputeEdgeGeometry(m_state, locals);
     FillDesignTable(locals);
     // The sketch depends on nothing else: with the same values it would be
     // drawn pixel for pixel again, so it is left as it is.
-    const SketchInputs sketch{state_.R1,        state_.R2,      state_.Dm,
+    const SketchInputs sketch{m_state.R1,        m_state.R2,      m_state.Dm,
                               locals.FrontSag,  locals.RearSag, locals.RearShift,
                               locals.DesignFailed, esk->width()};
-    if (lastSketch_ && *lastSketch_ == sketch)
+    if (m_lastSketch && *m_lastSketch == sketch)
         return;
-    lastSketch_.reset();
-    DrawMeniscusSketch(*esk, state_.R1, state_.R2, state_.Dm, locals.FrontSag, locals.RearSag,
+    m_lastSketch.reset();
+    DrawMeniscusSketch(*esk, m_state.R1, m_state.R2, m_state.Dm, locals.FrontSag, locals.RearSag,
                        locals.RearShift, locals.DesignFailed);
-    lastSketch_ = sketch;
+    m_lastSketch = sketch;
 }
 
 void Toptmono::recomputeForecast(RecomputeLocals& locals)
 {
-    locals.Forecast = ComputeForecast(readForecastControls(), state_);
+    locals.Forecast = ComputeForecast(readForecastControls(), m_state);
     FillForecastTable(locals.Forecast);
     WriteConclusions(locals.Forecast);
 }
@@ -798,25 +798,25 @@ void Toptmono::FillDesignTable(const RecomputeLocals& locals)
             MonGrid->setCell(1, row, QString::fromLatin1(DesignFailedDash));
         return;
     }
-    MonGrid->setCell(0, 0, qs(DesignTableHeader(0)));
-    MonGrid->setCell(1, 0, qs(DesignTableHeader(1)));
+    MonGrid->setCell(0, 0, qs(designTableHeader(0)));
+    MonGrid->setCell(1, 0, qs(designTableHeader(1)));
     for (int row = 1; row < DesignTableRows; ++row) {
-        MonGrid->setCell(0, row, qs(DesignTableLabel(row)));
-        MonGrid->setCell(1, row, qs(DesignTableValue(row, state_, locals, separator_)));
+        MonGrid->setCell(0, row, qs(designTableLabel(row)));
+        MonGrid->setCell(1, row, qs(designTableValue(row, m_state, locals, m_separator)));
     }
 }
 
 void Toptmono::FillForecastTable(const ForecastValues& values)
 {
     for (int col = 0; col < ForecastTableCols; ++col)
-        PrognozGrid->setCell(col, 0, qs(ForecastTableHeader(col)));
+        PrognozGrid->setCell(col, 0, qs(forecastTableHeader(col)));
     PrognozGrid->setColWidth(0, ForecastColWidths[0]);
     PrognozGrid->setColWidth(1, ForecastColWidths[1]);
     PrognozGrid->setColWidth(2, ForecastColWidths[2]);
     PrognozGrid->setRowCount(ForecastTableRows);
     PrognozGrid->setColCount(ForecastTableCols);
     for (int row = 1; row < ForecastTableRows; ++row) {
-        const ForecastRow r = ForecastTableRow(row, state_, values, separator_);
+        const ForecastRow r = forecastTableRow(row, m_state, values, m_separator);
         PrognozGrid->setCell(0, row, qs(r.label));
         PrognozGrid->setCell(1, row, qs(r.minText));
         if (r.maxText)
@@ -828,7 +828,7 @@ void Toptmono::WriteConclusions(const ForecastValues& values)
 {
     Conclusions c;
     try {
-        c = DecideConclusions(state_, values, separator_);
+        c = decideConclusions(m_state, values, m_separator);
     } catch (...) {
         // Nothing is decided: both memos are left empty.
         vvd->clearLines();

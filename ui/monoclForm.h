@@ -14,14 +14,14 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTabWidget;
+
+namespace monocl {
+class CanvasImage;
 class Memo;
 class SpinEdit;
 class StringGrid;
 class TrackBar;
-
-namespace monocl {
-class CanvasImage;
-}
+} // namespace monocl
 
 // The main window: the direct design on the first tab, the forecast on the
 // second, notes, the monocle's scheme and an about page on the others. Every
@@ -37,11 +37,11 @@ public:
     explicit Toptmono(monocl::MonoclState& state, QWidget* parent = nullptr);
     ~Toptmono() override;
 
-    char decimalSeparator() const { return separator_; }
+    char decimalSeparator() const { return m_separator; }
 
     // How many recomputes have run since the window was created; tests and
     // benchmarks use it to see whether an event reached the computation.
-    long recomputeRuns() const { return recomputeRuns_; }
+    long recomputeRuns() const { return m_recomputeRuns; }
 
     // Sets an edit field's text from the program. A differing text runs the
     // field's change handler at once, nested, as typing does; an equal text
@@ -100,7 +100,7 @@ private:
                          const RealCheck& checks);
     void showValue(QLineEdit* field, double value, int decimals);
     double clampIndex(QLineEdit* field, double& stored, double value);
-    void trackBarChange(QObject* sender, TrackBar* bar, QLabel* label, const QString& prefix);
+    void trackBarChange(QObject* sender, monocl::TrackBar* bar, QLabel* label, const QString& prefix);
 
     // The recompute's steps.
     monocl::DesignControls readDesignControls() const;
@@ -112,12 +112,12 @@ private:
     void FillForecastTable(const monocl::ForecastValues& values);
     void WriteConclusions(const monocl::ForecastValues& values);
 
-    monocl::MonoclState& state_;
-    char separator_ = '.';
-    int handlerDepth_ = 0;
-    bool showingFault_ = false;
-    long recomputeRuns_ = 0;
-    std::exception_ptr pendingFault_;
+    monocl::MonoclState& m_state;
+    char m_separator = '.';
+    int m_handlerDepth = 0;
+    bool m_showingFault = false;
+    long m_recomputeRuns = 0;
+    std::exception_ptr m_pendingFault;
 
     // What the sketch was last drawn from.
     struct SketchInputs
@@ -127,7 +127,7 @@ private:
         int width;
         bool operator==(const SketchInputs&) const = default;
     };
-    std::optional<SketchInputs> lastSketch_;
+    std::optional<SketchInputs> m_lastSketch;
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.
@@ -138,13 +138,13 @@ private:
     QWidget* TabSheet4 = nullptr;
     QWidget* TabSheet3 = nullptr;
 
-    SpinEdit* FSpin = nullptr;
-    SpinEdit* ASpin = nullptr;
-    SpinEdit* OtSpin = nullptr;
+    monocl::SpinEdit* FSpin = nullptr;
+    monocl::SpinEdit* ASpin = nullptr;
+    monocl::SpinEdit* OtSpin = nullptr;
     QLineEdit* NDedit = nullptr;
     QLineEdit* ABEdit = nullptr;
-    TrackBar* KsfBar = nullptr;
-    TrackBar* KxrBar = nullptr;
+    monocl::TrackBar* KsfBar = nullptr;
+    monocl::TrackBar* KxrBar = nullptr;
     QLabel* Lksf = nullptr;
     QLabel* LKxr = nullptr;
     QRadioButton* Sf1 = nullptr;
@@ -154,7 +154,7 @@ private:
     QRadioButton* RB1 = nullptr;
     QRadioButton* RB2 = nullptr;
     monocl::CanvasImage* esk = nullptr;
-    StringGrid* MonGrid = nullptr;
+    monocl::StringGrid* MonGrid = nullptr;
 
     QLabel* Image2 = nullptr;
     QLineEdit* ihm = nullptr;
@@ -163,17 +163,17 @@ private:
     QLineEdit* iff = nullptr;
     QLineEdit* inmin = nullptr;
     QLineEdit* inmax = nullptr;
-    SpinEdit* VminSP = nullptr;
-    SpinEdit* VmaxSP = nullptr;
-    SpinEdit* NSpin = nullptr;
+    monocl::SpinEdit* VminSP = nullptr;
+    monocl::SpinEdit* VmaxSP = nullptr;
+    monocl::SpinEdit* NSpin = nullptr;
     QRadioButton* sfp1 = nullptr;
     QRadioButton* sfp2 = nullptr;
     QRadioButton* sfp3 = nullptr;
     QRadioButton* Sfp4 = nullptr;
-    StringGrid* PrognozGrid = nullptr;
-    Memo* vvd = nullptr;
-    Memo* recom = nullptr;
+    monocl::StringGrid* PrognozGrid = nullptr;
+    monocl::Memo* vvd = nullptr;
+    monocl::Memo* recom = nullptr;
 
     QLabel* Image1 = nullptr;
-    Memo* Memo1 = nullptr;
+    monocl::Memo* Memo1 = nullptr;
 };

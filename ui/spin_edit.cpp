@@ -10,6 +10,8 @@
 #include <limits>
 #include <optional>
 
+namespace monocl {
+
 namespace {
 
 // Wide enough for an arrow, narrow enough to leave a 60 px field room for
@@ -244,3 +246,5 @@ void SpinEdit::layoutButtons()
     m_upButton->setGeometry(x, frame, kButtonWidth, upHeight);
     m_downButton->setGeometry(x, frame + upHeight, kButtonWidth, height - upHeight);
 }
+
+} // namespace monocl

@@ -6,6 +6,8 @@ class QLineEdit;
 class QKeyEvent;
 class QToolButton;
 
+namespace monocl {
+
 // An integer field with up/down buttons, in the manner of a classic Windows
 // spin edit. The text is kept as the user typed it: value() reads whatever
 // integer is there, even one outside the range, and the range is applied only
@@ -69,3 +71,5 @@ private:
     int m_maximum = 99;
     QChar m_decimalSeparator;
 };
+
+} // namespace monocl

@@ -8,6 +8,8 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 
+namespace monocl {
+
 namespace {
 
 constexpr int kDefaultColWidth = 64;
@@ -573,3 +575,5 @@ void StringGrid::paintRaisedEdge(QPainter& painter, const QRect& rect) const
     painter.drawLine(rect.bottomLeft(), rect.bottomRight());
     painter.drawLine(rect.topRight(), rect.bottomRight());
 }
+
+} // namespace monocl

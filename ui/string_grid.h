@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace monocl {
+
 // A grid of text cells in the manner of a Windows string grid. Row 0 and
 // column 0 are fixed header cells that stay in view while the rest scrolls;
 // the other cells can be selected and copied (Ctrl+C) but not edited.
@@ -103,3 +105,5 @@ private:
     QPoint m_anchor{1, 1};
     bool m_selecting = false;
 };
+
+} // namespace monocl

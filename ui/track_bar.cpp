@@ -1,5 +1,7 @@
 #include "track_bar.h"
 
+namespace monocl {
+
 TrackBar::TrackBar(QWidget* parent)
     : QSlider(Qt::Horizontal, parent)
 {
@@ -9,3 +11,5 @@ TrackBar::TrackBar(QWidget* parent)
     setSingleStep(1);
     setPageStep(2);
 }
+
+} // namespace monocl
