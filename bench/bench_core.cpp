@@ -16,9 +16,7 @@ void BM_SolveMeniscus(benchmark::State& st)
     double dh = 0.0038;
     for (auto _ : st) {
         benchmark::DoNotOptimize(dh);
-        SolveMeniscus(dh, 1.0, 0.052, 1.5182, 63.84, 0.004, 0.5, 0.785398, s.N, s.Df, s.S1, s.S2,
-                      s.S3, s.S4, s.S5, s.SolverAux, s.R1, s.R2, s.X2, s.Rs, s.Rm, s.Rp, s.Dm,
-                      s.dA, s.rK, s.dS, s.dl, s.v1, s.v2, sf, failed, s);
+        solveIntoStore({dh, 1.0, 0.052, 1.5182, 63.84, 0.004, 0.5, 0.785398}, s, sf, failed);
         benchmark::DoNotOptimize(s);
     }
 }

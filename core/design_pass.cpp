@@ -21,11 +21,9 @@ double convertOrThrow(const std::string& text, char separator)
 void solve(double dh, MonoclState& s, RecomputeLocals& locals)
 {
     const double effectiveAbbe = (Real(s.Abbe) * locals.FilterFactor).value();
-    SolveMeniscus(dh, static_cast<double>(s.CorrectionType), s.FocalLength, s.Nd, effectiveAbbe,
-                  s.SphericalRatio, s.ChromaticRatio, s.FieldAngle,
-                  s.N, s.Df, s.S1, s.S2, s.S3, s.S4, s.S5, s.SolverAux, s.R1, s.R2, s.X2,
-                  s.Rs, s.Rm, s.Rp, s.Dm, s.dA, s.rK, s.dS, s.dl, s.v1, s.v2,
-                  locals.sf, locals.DesignFailed, s);
+    solveIntoStore({dh, static_cast<double>(s.CorrectionType), s.FocalLength, s.Nd, effectiveAbbe,
+                    s.SphericalRatio, s.ChromaticRatio, s.FieldAngle},
+                   s, locals.sf, locals.DesignFailed);
 }
 
 } // namespace
@@ -37,11 +35,16 @@ double surfaceSag(double R, double halfD)
     return (sqrt(r * r - h * h) + r).value();
 }
 
+double trackBarRatio(int position)
+{
+    return ((Real(position) * 0.25) / 100.0 + 0.25).value();
+}
+
 void ReadDesignInputs(const DesignControls& c, MonoclState& s, RecomputeLocals& locals)
 {
     locals.EdgeRatio = static_cast<double>(c.OtSpin);
-    s.SphericalRatio = ((Real(c.KsfBar) * 0.25) / 100.0 + 0.25).value() / 100.0;
-    s.ChromaticRatio = ((Real(c.KxrBar) * 0.25) / 100.0 + 0.25).value();
+    s.SphericalRatio = trackBarRatio(c.KsfBar) / 100.0;
+    s.ChromaticRatio = trackBarRatio(c.KxrBar);
     s.Nd = convertOrThrow(c.NDedit, c.decimalSeparator);
     s.Abbe = convertOrThrow(c.ABEdit, c.decimalSeparator);
     s.FocalLength = c.FSpin / 1000.0;

@@ -38,6 +38,11 @@ struct DesignControls {
     char decimalSeparator = '.';
 };
 
+// The relative aberration a track bar position 0..100 stands for: 0.25 at the
+// left end to 0.5 at the right. Its label shows it; the spherical ratio is it
+// in per cent.
+double trackBarRatio(int position);
+
 // Reads the requirements into the store. The two index texts are converted
 // afresh; an unconvertible text throws ConversionError.
 void ReadDesignInputs(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals);

@@ -114,4 +114,12 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
         DesignFailed = 1;
 }
 
+void solveIntoStore(const SolverInputs& in, MonoclState& s, double& sf, std::int32_t& DesignFailed)
+{
+    SolveMeniscus(in.dh, in.T, in.F, in.n, in.nu, in.ks, in.kx, in.twoBeta,
+                  s.N, s.Df, s.S1, s.S2, s.S3, s.S4, s.S5, s.SolverAux, s.R1, s.R2, s.X2,
+                  s.Rs, s.Rm, s.Rp, s.Dm, s.dA, s.rK, s.dS, s.dl, s.v1, s.v2,
+                  sf, DesignFailed, s);
+}
+
 } // namespace monocl

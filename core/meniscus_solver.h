@@ -22,4 +22,22 @@ void SolveMeniscus(double dh, double T, double F, double n, double nu, double ks
                    double& dS, double& dl, double& v1, double& v2, double& sf,
                    std::int32_t& DesignFailed, MonoclState& store);
 
+// The solver's eight inputs, named as SolveMeniscus names them.
+struct SolverInputs {
+    double dh = 0;
+    double T = 1;
+    double F = 0;
+    double n = 0;
+    double nu = 0;
+    double ks = 0;
+    double kx = 0;
+    double twoBeta = 0;
+};
+
+// SolveMeniscus with the store's own fields (N, Df, S1..S5, SolverAux, R1,
+// R2, X2, Rs, Rm, Rp, Dm, dA, rK, dS, dl, v1, v2, Rt) as its outputs; sf and
+// DesignFailed go where the caller says. The one place the solver is called.
+void solveIntoStore(const SolverInputs& in, MonoclState& store, double& sf,
+                    std::int32_t& DesignFailed);
+
 } // namespace monocl

@@ -1,4 +1,7 @@
 #include "errors.h"
+#include "real.h"
+
+#include <cmath>
 
 namespace monocl {
 
@@ -19,6 +22,23 @@ MathError::MathError(Kind kind)
     : MonoclError(mathErrorMessage(kind))
     , m_kind(kind)
 {
+}
+
+void throwMathError(MathError::Kind kind)
+{
+    throw MathError(kind);
+}
+
+void throwNotFinite(double result)
+{
+    throwMathError(std::isnan(result) ? MathError::Kind::InvalidOperation
+                                      : MathError::Kind::Overflow);
+}
+
+void throwDivisionByZero(double dividend)
+{
+    throwMathError(dividend == 0.0 ? MathError::Kind::InvalidOperation
+                                   : MathError::Kind::DivisionByZero);
 }
 
 namespace {

@@ -18,10 +18,32 @@ struct SolverRun {
     void solve(double dh, double T, double F, double n, double nu, double ks, double kx,
                double twoBeta)
     {
-        SolveMeniscus(dh, T, F, n, nu, ks, kx, twoBeta, N, Df, S1, S2, S3, S4, S5, W, R1, R2, X2,
-                      Rs, Rm, Rp, Dm, dA, rK, dS, dl, v1, v2, sf, failed, store);
+        // The outputs start as this run holds them, and those written before
+        // a fault are kept, as the store keeps them.
+        exchangeOutputs(store, *this);
+        store.SolverAux = W;
+        try {
+            solveIntoStore({dh, T, F, n, nu, ks, kx, twoBeta}, store, sf, failed);
+        } catch (...) {
+            exchangeOutputs(*this, store);
+            W = store.SolverAux;
+            throw;
+        }
+        exchangeOutputs(*this, store);
+        W = store.SolverAux;
     }
     double Rt() const { return store.Rt; }
+
+private:
+    // Copies the solver's outputs between the store and a run, by name.
+    template <class To, class From>
+    static void exchangeOutputs(To& to, const From& from)
+    {
+        to.N = from.N, to.Df = from.Df, to.S1 = from.S1, to.S2 = from.S2, to.S3 = from.S3;
+        to.S4 = from.S4, to.S5 = from.S5, to.R1 = from.R1, to.R2 = from.R2, to.X2 = from.X2;
+        to.Rs = from.Rs, to.Rm = from.Rm, to.Rp = from.Rp, to.Dm = from.Dm, to.dA = from.dA;
+        to.rK = from.rK, to.dS = from.dS, to.dl = from.dl, to.v1 = from.v1, to.v2 = from.v2;
+    }
 };
 
 inline const double StartField = 45.0 * 3.14159265358979323846 / 180.0;

@@ -664,8 +664,7 @@ void Toptmono::inmaxChange(QObject* Sender)
 void Toptmono::trackBarChange(QObject* sender, TrackBar* bar, QLabel* label, const QString& prefix)
 {
     runHandler([&] {
-        const double value = bar->value() * 0.25 / 100 + 0.25;
-        label->setText(prefix + qs(fixedText(value, 8, 2, m_separator)));
+        label->setText(prefix + qs(fixedText(trackBarRatio(bar->value()), 8, 2, m_separator)));
         PageControl1Change(sender);
     });
 }
