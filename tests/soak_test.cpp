@@ -20,6 +20,7 @@
 #include "core/design_pass.h"
 #include "errors/errors.h"
 #include "core/forecast.h"
+#include "core/real_fields.h"
 #include "format/number_text.h"
 
 #include <QApplication>
@@ -45,19 +46,6 @@ long envNumber(const char* name, long fallback)
     const char* value = std::getenv(name);
     return value && *value ? std::strtol(value, nullptr, 10) : fallback;
 }
-
-struct RealField {
-    const char* name;
-    int decimals;
-    double MonoclState::*stored;
-};
-
-const RealField realFields[] = {
-    {"NDedit", 4, &MonoclState::NdEntry},       {"ABEdit", 2, &MonoclState::AbbeEntry},
-    {"ihm", 2, &MonoclState::MeasuredHeight},   {"ih", 2, &MonoclState::MeasuredEdge},
-    {"id", 2, &MonoclState::MeasuredDiameter},  {"iff", 2, &MonoclState::MeasuredFocal},
-    {"inmin", 2, &MonoclState::NdMin},          {"inmax", 2, &MonoclState::NdMax},
-};
 
 const char* spinNames[] = {"FSpin", "ASpin", "OtSpin", "VminSP", "VmaxSP", "NSpin"};
 const char* radioNames[] = {"Sf1", "Sf2", "Sf3", "fp1", "RB1", "RB2", "sfp1", "sfp2", "sfp3", "Sfp4"};
@@ -146,7 +134,7 @@ private:
 
     void realFieldEvent()
     {
-        const RealField& f = realFields[pick(std::size(realFields))];
+        const RealField& f = RealFields[pick(RealFields.size())];
         QLineEdit* edit = find<QLineEdit>(f.name);
         const QString text = realText(f);
         if (chance(0.5)) {
@@ -410,7 +398,7 @@ private:
 
     std::string checkFields() const
     {
-        for (const RealField& f : realFields) {
+        for (const RealField& f : RealFields) {
             const std::string text = find<QLineEdit>(f.name)->text().toStdString();
             double v = 0;
             if (!parseReal(text, m_sep, v))

@@ -585,6 +585,12 @@ TEST_F(Window, FixedTabs)
         notes << label->text();
     EXPECT_EQ(notes.size(), 5);
     EXPECT_EQ(notes.value(4), QStringLiteral("5)  отношение диаметра к ширины фальцета (края) мениска  "));
+    // The pictures are decoded when their tab is first shown.
+    EXPECT_TRUE(find<QLabel>("Image1")->pixmap().isNull());
+    window->show();
+    auto* tabs = find<QTabWidget>("PageControl1");
+    tabs->setCurrentIndex(3);
+    tabs->setCurrentIndex(1);
     EXPECT_EQ(find<QLabel>("Image1")->pixmap().size(), QSize(870, 672));
     EXPECT_EQ(find<QLabel>("Image2")->pixmap().size(), QSize(715, 405));
     EXPECT_TRUE(find<QLabel>("Image2")->hasScaledContents());

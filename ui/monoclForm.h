@@ -3,9 +3,11 @@
 #include "core/design_pass.h"
 #include "core/forecast.h"
 #include "core/monocl_state.h"
+#include "core/real_fields.h"
 
 #include <QWidget>
 
+#include <array>
 #include <exception>
 #include <functional>
 #include <optional>
@@ -80,12 +82,10 @@ public slots:
     void sfp3Click(QObject* Sender);
 
 private:
-    // Building the window.
-    void createDesignTab(QWidget* page);
-    void createForecastTab(QWidget* page);
-    void createNotesTab(QWidget* page);
-    void createSchemeTab(QWidget* page);
-    void createAboutTab(QWidget* page);
+    // Building the window (window_construction.cpp).
+    void createTabs();
+    void bindControls();
+    void fillAboutPage();
     void connectHandlers();
     void setFocusOrder();
 
@@ -95,11 +95,8 @@ private:
     void showFault(const std::exception_ptr& fault);
 
     // The common course of the eight real-number fields.
-    using RealCheck = std::function<double(double)>;
-    void realFieldChange(QObject* sender, QLineEdit* field, double& stored, int decimals,
-                         const RealCheck& checks);
+    void realFieldChange(QObject* sender, monocl::RealFieldId id);
     void showValue(QLineEdit* field, double value, int decimals);
-    double clampIndex(QLineEdit* field, double& stored, double value);
     void trackBarChange(QObject* sender, monocl::TrackBar* bar, QLabel* label, const QString& prefix);
 
     // The recompute's steps.
@@ -128,6 +125,9 @@ private:
         bool operator==(const SketchInputs&) const = default;
     };
     std::optional<SketchInputs> m_lastSketch;
+
+    // The edit fields of the real-number fields, in the order of RealFields.
+    std::array<QLineEdit*, monocl::RealFields.size()> m_realEdits{};
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.

@@ -1,0 +1,167 @@
+#include "control_layout.h"
+
+#include "canvas_image.h"
+#include "memo.h"
+#include "picture.h"
+#include "spin_edit.h"
+#include "string_grid.h"
+#include "track_bar.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace monocl {
+
+namespace {
+
+const QColor TitleColour(0, 0, 128);
+
+QFont withWeight(QFont font, bool bold)
+{
+    font.setBold(bold);
+    return font;
+}
+
+bool isLabel(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::BoldLabel;
+}
+
+QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
+{
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
+    case ControlKind::Title: {
+        auto* title = new QLabel(caption, parent);
+        QFont font = withWeight(parent->font(), true);
+        font.setPixelSize(19);
+        title->setFont(font);
+        QPalette palette = title->palette();
+        palette.setColor(QPalette::WindowText, TitleColour);
+        title->setPalette(palette);
+        return title;
+    }
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(caption, parent);
+        box->setFont(withWeight(parent->font(), true));
+        return box;
+    }
+    case ControlKind::Label:
+    case ControlKind::BoldLabel: {
+        auto* label = new QLabel(caption, parent);
+        label->setFont(withWeight(parent->font(), row.kind == ControlKind::BoldLabel));
+        return label;
+    }
+    case ControlKind::SpinEdit: {
+        auto* spin = new SpinEdit(parent);
+        spin->setRange(row.value.minimum, row.value.maximum);
+        spin->setValue(row.value.start);
+        spin->setDecimalSeparator(QChar::fromLatin1(separator));
+        return spin;
+    }
+    case ControlKind::LineEdit:
+        return new QLineEdit(caption, parent);
+    case ControlKind::TrackBar: {
+        auto* bar = new TrackBar(parent);
+        bar->setValue(row.value.start);
+        return bar;
+    }
+    case ControlKind::Radio: {
+        auto* button = new QRadioButton(caption, parent);
+        button->setFont(withWeight(parent->font(), false));
+        button->setChecked(row.value.start == 1);
+        return button;
+    }
+    case ControlKind::Grid: {
+        auto* grid = new StringGrid(parent);
+        if (row.value.start > 0)
+            grid->setColCount(row.value.start);
+        return grid;
+    }
+    case ControlKind::Memo:
+        return new Memo(parent);
+    case ControlKind::Canvas:
+        return new CanvasImage(parent);
+    case ControlKind::Picture:
+    case ControlKind::StretchedPicture: {
+        auto* picture = new Picture(caption, parent);
+        if (row.kind == ControlKind::StretchedPicture)
+            picture->setScaledContents(true);
+        else
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return picture;
+    }
+    }
+    return new QWidget(parent);
+}
+
+// Labels fit their text exactly, whatever the font, so no caption is
+// clipped; other controls fit their size hint.
+int fittedWidth(const ControlSpec& row, const QWidget* control)
+{
+    const int extra = row.width - Flow;
+    if (isLabel(row.kind))
+        return control->fontMetrics().horizontalAdvance(QString::fromUtf8(row.caption)) + 2 + extra;
+    return control->sizeHint().width() + extra;
+}
+
+void place(QWidget* control, const ControlSpec& row, const QWidget* previous)
+{
+    const int x = row.x >= Flow / 2 && previous ? previous->geometry().right() + 1 + (row.x - Flow)
+                                                 : row.x;
+    const int width = row.width >= Flow / 2 ? fittedWidth(row, control) : row.width;
+    const int height = row.height >= Flow / 2 ? control->sizeHint().height() : row.height;
+    control->setGeometry(x, row.y, width, height);
+}
+
+// Screen readers meet a spin edit's inner field when it has the focus, so it
+// carries the name too.
+void setAccessibleNameOf(QWidget* control, const QString& name)
+{
+    control->setAccessibleName(name);
+    if (auto* spin = qobject_cast<SpinEdit*>(control))
+        spin->lineEdit()->setAccessibleName(name);
+}
+
+} // namespace
+
+void buildControls(QWidget* page, std::span<const ControlSpec> rows, char decimalSeparator)
+{
+    QHash<QString, QWidget*> named;
+    QHash<QWidget*, QStringList> captions;
+    QWidget* previous = nullptr;
+    for (const ControlSpec& row : rows) {
+        QWidget* parent = row.parent ? named.value(QString::fromLatin1(row.parent), page) : page;
+        QWidget* control = createControl(row, parent, decimalSeparator);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setEnabled(row.enabled);
+        place(control, row, previous);
+        if (*row.name)
+            named.insert(control->objectName(), control);
+        previous = control;
+    }
+    // A control's accessible name is made of the labels that caption it (a
+    // label comes before its control, so this waits until all are built), or,
+    // for a table or a text box, of the frame that holds it.
+    for (const ControlSpec& row : rows) {
+        if (!row.captionOf)
+            continue;
+        for (const QString& name : QString::fromLatin1(row.captionOf).split(QLatin1Char(' ')))
+            if (QWidget* target = named.value(name))
+                captions[target].append(QString::fromUtf8(row.caption));
+    }
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it)
+        setAccessibleNameOf(it.key(), it.value().join(QLatin1Char(' ')));
+    for (const ControlSpec& row : rows) {
+        if (row.kind != ControlKind::Grid && row.kind != ControlKind::Memo)
+            continue;
+        QWidget* control = named.value(QString::fromLatin1(row.name));
+        if (auto* box = qobject_cast<QGroupBox*>(control->parentWidget()); box && !captions.contains(control))
+            setAccessibleNameOf(control, box->title());
+    }
+}
+
+} // namespace monocl

@@ -1,0 +1,205 @@
+// Building the window: its tabs from their layout tables, the controls the
+// handlers address, the fixed contents, the focus order and the wiring.
+#include "monoclForm.h"
+
+#include "canvas_image.h"
+#include "memo.h"
+#include "spin_edit.h"
+#include "string_grid.h"
+#include "track_bar.h"
+#include "window_layout.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTabWidget>
+
+// The pictures live in a resource of this static library, which a linker
+// may drop unless it is referenced; this pulls it in.
+static void initPictures()
+{
+    Q_INIT_RESOURCE(monocl);
+}
+
+using namespace monocl;
+
+namespace {
+
+// The locale's decimal separator, when it is a single ASCII character.
+char systemDecimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 128)
+        return static_cast<char>(point.at(0).unicode());
+    return '.';
+}
+
+template <class W>
+void bindControl(const QWidget* root, W*& member, const char* name)
+{
+    member = root->findChild<W*>(QString::fromLatin1(name));
+    Q_ASSERT_X(member, "bindControl", name);
+}
+
+} // namespace
+
+// Each member is found by its own name.
+#define BIND(member) bindControl(this, member, #member)
+
+Toptmono::Toptmono(MonoclState& state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_separator(systemDecimalSeparator())
+{
+    initPictures();
+    setObjectName(QStringLiteral("optmono"));
+    setWindowTitle(QStringLiteral("Выбор наилучших конструктивных параметров монокля "));
+    resize(1151, 766);
+
+    // The layout is in fixed pixels, in a 13-pixel font of its own whatever
+    // the desktop's text size. Liberation Sans has the widths the layout was
+    // made for; DejaVu Sans stands in where it is missing.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(13);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(240, 240, 240));
+    palette.setColor(QPalette::Button, QColor(240, 240, 240));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    createTabs();
+    bindControls();
+    vvd->setFontColor(Qt::red);
+    fillAboutPage();
+    setFocusOrder();
+    connectHandlers();
+
+    FormCreate(this);
+}
+
+Toptmono::~Toptmono() = default;
+
+void Toptmono::createTabs()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, 1145, 761);
+    const struct {
+        QWidget** page;
+        const char* name;
+        const char* title;
+        std::span<const ControlSpec> (*layout)();
+    } tabs[] = {
+        {&TabSheet1, "TabSheet1", "Расчет", designTabLayout},
+        {&TabSheet5, "TabSheet5", "Прогноз", forecastTabLayout},
+        {&TabSheet2, "TabSheet2", "Справка", notesTabLayout},
+        {&TabSheet4, "TabSheet4", "Схема монокля", schemeTabLayout},
+        {&TabSheet3, "TabSheet3", "О программе", aboutTabLayout},
+    };
+    for (const auto& tab : tabs) {
+        *tab.page = new QWidget;
+        (*tab.page)->setObjectName(QString::fromLatin1(tab.name));
+        PageControl1->addTab(*tab.page, QString::fromUtf8(tab.title));
+        buildControls(*tab.page, tab.layout(), m_separator);
+    }
+}
+
+void Toptmono::bindControls()
+{
+    BIND(FSpin), BIND(ASpin), BIND(OtSpin), BIND(NDedit), BIND(ABEdit), BIND(KsfBar);
+    BIND(KxrBar), BIND(Lksf), BIND(LKxr), BIND(Sf1), BIND(Sf2), BIND(Sf3), BIND(fp1);
+    BIND(RB1), BIND(RB2), BIND(esk), BIND(MonGrid);
+    BIND(Image2), BIND(ihm), BIND(ih), BIND(id), BIND(iff), BIND(inmin), BIND(inmax);
+    BIND(VminSP), BIND(VmaxSP), BIND(NSpin), BIND(sfp1), BIND(sfp2), BIND(sfp3), BIND(Sfp4);
+    BIND(PrognozGrid), BIND(vvd), BIND(recom);
+    BIND(Image1), BIND(Memo1);
+    for (std::size_t i = 0; i < RealFields.size(); ++i)
+        bindControl(this, m_realEdits[i], RealFields[i].name);
+}
+
+void Toptmono::fillAboutPage()
+{
+    QFont font = TabSheet3->font();
+    font.setBold(true);
+    font.setPixelSize(17);
+    Memo1->setFont(font);
+    Memo1->clearLines();
+    for (const char* line : {"", "", "Программа предназначена для расчета конструктивных параметров ",
+                             "оптической системы типа \"монокль\" для пикториальной фотографии.",
+                             "Расчет проводится методом теории аберраций третьего порядка Зейделя."})
+        Memo1->appendLine(QString::fromUtf8(line));
+}
+
+void Toptmono::setFocusOrder()
+{
+    // Chained through the widgets that really take the focus: given a spin
+    // edit, whose field is its focus proxy, setTabOrder misplaces what follows.
+    const auto chain = [](std::initializer_list<QWidget*> order) {
+        QWidget* previous = nullptr;
+        for (QWidget* w : order) {
+            QWidget* target = w->focusProxy() ? w->focusProxy() : w;
+            if (previous)
+                setTabOrder(previous, target);
+            previous = target;
+        }
+    };
+    chain({FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit, RB1, RB2, Sf1, Sf2, Sf3, fp1,
+           MonGrid});
+    chain({ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP, PrognozGrid, NSpin, sfp1, sfp2, sfp3,
+           Sfp4, recom, vvd});
+}
+
+void Toptmono::connectHandlers()
+{
+    const auto onSpin = [this](SpinEdit* spin, void (Toptmono::*handler)(QObject*)) {
+        connect(spin, &SpinEdit::changed, this, [this, spin, handler] { (this->*handler)(spin); });
+    };
+    onSpin(FSpin, &Toptmono::FSpinChange);
+    onSpin(ASpin, &Toptmono::ASpinChange);
+    onSpin(OtSpin, &Toptmono::OtSpinChange);
+    onSpin(VminSP, &Toptmono::VminSPChange);
+    onSpin(VmaxSP, &Toptmono::VmaxSPChange);
+    onSpin(NSpin, &Toptmono::NSpinChange);
+
+    const auto onEdit = [this](QLineEdit* edit, void (Toptmono::*handler)(QObject*)) {
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, handler] { (this->*handler)(edit); });
+    };
+    onEdit(NDedit, &Toptmono::NDeditChange);
+    onEdit(ABEdit, &Toptmono::ABEditChange);
+    onEdit(ihm, &Toptmono::ihmChange);
+    onEdit(ih, &Toptmono::ihChange);
+    onEdit(id, &Toptmono::idChange);
+    onEdit(iff, &Toptmono::iffChange);
+    onEdit(inmin, &Toptmono::inminChange);
+    onEdit(inmax, &Toptmono::inmaxChange);
+
+    connect(KsfBar, &QAbstractSlider::valueChanged, this, [this] { KsfBarChange(KsfBar); });
+    connect(KxrBar, &QAbstractSlider::valueChanged, this, [this] { KxrBarChange(KxrBar); });
+
+    // A radio button's handler runs when it becomes checked, not when it is
+    // clicked again or unchecked.
+    const auto onRadio = [this](QRadioButton* button, void (Toptmono::*handler)(QObject*)) {
+        connect(button, &QAbstractButton::toggled, this, [this, button, handler](bool checked) {
+            if (checked)
+                (this->*handler)(button);
+        });
+    };
+    onRadio(Sf1, &Toptmono::Sf1Click);
+    onRadio(Sf2, &Toptmono::Sf2Click);
+    onRadio(Sf3, &Toptmono::Sf3Click);
+    onRadio(fp1, &Toptmono::fp1Click);
+    onRadio(RB1, &Toptmono::RB1Click);
+    onRadio(RB2, &Toptmono::RB2Click);
+    onRadio(sfp1, &Toptmono::sfp1Click);
+    onRadio(sfp2, &Toptmono::sfp2Click);
+    onRadio(sfp3, &Toptmono::sfp3Click);
+    onRadio(Sfp4, &Toptmono::sfp3Click);
+
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+            [this] { PageControl1Change(PageControl1); });
+}
