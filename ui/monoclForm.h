@@ -138,6 +138,7 @@ private:
     QWidget* TabSheet4 = nullptr;
     QWidget* TabSheet3 = nullptr;
 
+    // The design tab: the requirements, then the results.
     monocl::SpinEdit* FSpin = nullptr;
     monocl::SpinEdit* ASpin = nullptr;
     monocl::SpinEdit* OtSpin = nullptr;
@@ -147,6 +148,7 @@ private:
     monocl::TrackBar* KxrBar = nullptr;
     QLabel* Lksf = nullptr;
     QLabel* LKxr = nullptr;
+    // The design's choices.
     QRadioButton* Sf1 = nullptr;
     QRadioButton* Sf2 = nullptr;
     QRadioButton* Sf3 = nullptr;
@@ -156,6 +158,7 @@ private:
     monocl::CanvasImage* esk = nullptr;
     monocl::StringGrid* MonGrid = nullptr;
 
+    // The forecast tab: the measured lens and the glass range.
     QLabel* Image2 = nullptr;
     QLineEdit* ihm = nullptr;
     QLineEdit* ih = nullptr;
@@ -165,6 +168,7 @@ private:
     QLineEdit* inmax = nullptr;
     monocl::SpinEdit* VminSP = nullptr;
     monocl::SpinEdit* VmaxSP = nullptr;
+    // The forecast's choices and its results.
     monocl::SpinEdit* NSpin = nullptr;
     QRadioButton* sfp1 = nullptr;
     QRadioButton* sfp2 = nullptr;
@@ -174,6 +178,7 @@ private:
     monocl::Memo* vvd = nullptr;
     monocl::Memo* recom = nullptr;
 
+    // The fixed tabs.
     QLabel* Image1 = nullptr;
     monocl::Memo* Memo1 = nullptr;
 };

@@ -1,26 +1,9 @@
 #include "string_grid.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPaintEvent>
 #include <QScrollBar>
 
 namespace monocl {
-
-namespace {
-
-constexpr int kDefaultColWidth = 64;
-constexpr int kRowHeight = 24;
-constexpr int kGridLine = 1;
-constexpr int kRowExtent = kRowHeight + kGridLine;
-constexpr int kTextPadding = 2;
-
-const QPoint kNoCell(-1, -1);
-
-} // namespace
 
 StringGrid::StringGrid(QWidget* parent)
     : QAbstractScrollArea(parent)
@@ -97,7 +80,7 @@ int StringGrid::colWidth(int col) const
 {
     if (col < 0 || col >= m_colCount)
         return 0;
-    return m_colWidths.value(col, kDefaultColWidth);
+    return m_colWidths.value(col, DefaultColWidth);
 }
 
 void StringGrid::setColWidth(int col, int width)
@@ -106,7 +89,7 @@ void StringGrid::setColWidth(int col, int width)
     width = qBound(0, width, 1 << 20);
     if (col < 0 || col >= m_colCount || width == colWidth(col))
         return;
-    if (width == kDefaultColWidth)
+    if (width == DefaultColWidth)
         m_colWidths.remove(col);
     else
         m_colWidths.insert(col, width);
@@ -128,24 +111,6 @@ bool StringGrid::event(QEvent* event)
     return QAbstractScrollArea::event(event);
 }
 
-void StringGrid::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(viewport());
-    painter.setFont(font());
-    // Like a Windows grid, the selection shows only while the grid has focus.
-    const QRect highlighted = hasFocus() ? selection() : QRect();
-    const QVector<Span> cols = visibleColumns();
-    for (const Span& row : visibleRows()) {
-        for (const Span& col : cols) {
-            const QRect rect(col.start, row.start, col.size, row.size);
-            if (event->rect().intersects(rect.adjusted(0, 0, kGridLine, kGridLine))) {
-                const bool selected = highlighted.contains(col.index, row.index);
-                paintCell(painter, col.index, row.index, rect, selected);
-            }
-        }
-    }
-}
-
 void StringGrid::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
@@ -157,47 +122,6 @@ void StringGrid::scrollContentsBy(int, int)
     // The fixed row and column stay put, so the viewport cannot simply be
     // shifted; it is painted anew.
     viewport()->update();
-}
-
-void StringGrid::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Copy))
-        copySelection();
-    else if (event->matches(QKeySequence::SelectAll))
-        selectAllCells();
-    else if (!moveByKey(event))
-        QAbstractScrollArea::keyPressEvent(event);
-}
-
-void StringGrid::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
-    // A press on a fixed cell selects nothing, and a drag from there neither.
-    const QPoint cell = cellAt(event->position().toPoint());
-    m_selecting = isSelectable(cell);
-    if (m_selecting)
-        moveCurrent(cell, event->modifiers() & Qt::ShiftModifier);
-}
-
-void StringGrid::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_selecting || !(event->buttons() & Qt::LeftButton))
-        return;
-    const QPoint cell = cellAt(event->position().toPoint());
-    if (isSelectable(cell))
-        moveCurrent(cell, true);
-}
-
-void StringGrid::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mouseReleaseEvent(event);
-        return;
-    }
-    m_selecting = false;
 }
 
 void StringGrid::focusInEvent(QFocusEvent* event)
@@ -232,7 +156,7 @@ bool StringGrid::isSelectable(const QPoint& cell) const
 int StringGrid::colExtent(int col) const
 {
     const int width = colWidth(col);
-    return width > 0 ? width + kGridLine : 0;
+    return width > 0 ? width + GridLine : 0;
 }
 
 int StringGrid::fixedWidth() const
@@ -242,7 +166,7 @@ int StringGrid::fixedWidth() const
 
 int StringGrid::fixedHeight() const
 {
-    return m_rowCount > 0 ? kRowExtent : 0;
+    return m_rowCount > 0 ? RowExtent : 0;
 }
 
 // The scroll bars count the scrollable columns and rows, so their value is
@@ -260,7 +184,7 @@ int StringGrid::topRow() const
 // How many scrollable rows fit whole below the fixed row.
 int StringGrid::rowsInView() const
 {
-    return qMax(0, viewport()->height() - fixedHeight()) / kRowExtent;
+    return qMax(0, viewport()->height() - fixedHeight()) / RowExtent;
 }
 
 // How many columns fit whole right of the fixed column, counting from the
@@ -303,7 +227,7 @@ QVector<StringGrid::Span> StringGrid::visibleColumns() const
         const int width = colWidth(col);
         if (width > 0) {
             spans.append({col, x, width});
-            x += width + kGridLine;
+            x += width + GridLine;
         }
     };
     if (m_colCount > 0)
@@ -318,11 +242,11 @@ QVector<StringGrid::Span> StringGrid::visibleRows() const
     QVector<Span> spans;
     if (m_rowCount == 0)
         return spans;
-    spans.append({0, 0, kRowHeight});
+    spans.append({0, 0, RowHeight});
     const int limit = viewport()->height();
-    int y = kRowExtent;
-    for (int row = topRow(); row < m_rowCount && y < limit; ++row, y += kRowExtent)
-        spans.append({row, y, kRowHeight});
+    int y = RowExtent;
+    for (int row = topRow(); row < m_rowCount && y < limit; ++row, y += RowExtent)
+        spans.append({row, y, RowHeight});
     return spans;
 }
 
@@ -332,14 +256,14 @@ QPoint StringGrid::cellAt(const QPoint& pos) const
 {
     const auto find = [](const QVector<Span>& spans, int p) {
         for (const Span& span : spans) {
-            if (p >= span.start && p < span.start + span.size + kGridLine)
+            if (p >= span.start && p < span.start + span.size + GridLine)
                 return span.index;
         }
         return -1;
     };
     const int col = find(visibleColumns(), pos.x());
     const int row = find(visibleRows(), pos.y());
-    return col >= 0 && row >= 0 ? QPoint(col, row) : kNoCell;
+    return col >= 0 && row >= 0 ? QPoint(col, row) : NoCell;
 }
 
 // The cell's rectangle in the viewport, or a null rectangle when it is out of
@@ -404,176 +328,6 @@ void StringGrid::scrollTo(const QPoint& cell)
     }
     if (first > left)
         horizontalScrollBar()->setValue(first - 1);
-}
-
-bool StringGrid::hasSelection() const
-{
-    return m_current != kNoCell;
-}
-
-QRect StringGrid::selection() const
-{
-    if (!hasSelection())
-        return QRect();
-    return QRect(QPoint(qMin(m_anchor.x(), m_current.x()), qMin(m_anchor.y(), m_current.y())),
-                 QPoint(qMax(m_anchor.x(), m_current.x()), qMax(m_anchor.y(), m_current.y())));
-}
-
-QPoint StringGrid::clampToCells(const QPoint& cell) const
-{
-    return QPoint(qBound(1, cell.x(), m_colCount - 1), qBound(1, cell.y(), m_rowCount - 1));
-}
-
-// After the counts change: no selection without a non-fixed cell, the first
-// one as soon as one exists again, otherwise the same cells pulled inside.
-void StringGrid::keepSelectionInside()
-{
-    if (m_colCount < 2 || m_rowCount < 2) {
-        m_current = m_anchor = kNoCell;
-    } else if (!hasSelection()) {
-        m_current = m_anchor = QPoint(1, 1);
-    } else {
-        m_current = clampToCells(m_current);
-        m_anchor = clampToCells(m_anchor);
-    }
-}
-
-// Makes the cell current; unless extending, the selection shrinks to it.
-void StringGrid::moveCurrent(const QPoint& cell, bool extend)
-{
-    if (!hasSelection())
-        return;
-    const QPoint target = clampToCells(cell);
-    if (target == m_current && (extend || m_anchor == target))
-        return;
-    m_current = target;
-    if (!extend)
-        m_anchor = target;
-    scrollTo(target);
-    viewport()->update();
-}
-
-// Moves the current cell for a navigation key; returns false for any other
-// key. Ctrl with Home/End goes to the first/last row as well.
-bool StringGrid::moveByKey(const QKeyEvent* event)
-{
-    if (!hasSelection())
-        return false;
-    const bool toCorner = event->modifiers() & Qt::ControlModifier;
-    QPoint target = m_current;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        target.rx() -= 1;
-        break;
-    case Qt::Key_Right:
-        target.rx() += 1;
-        break;
-    case Qt::Key_Up:
-        target.ry() -= 1;
-        break;
-    case Qt::Key_Down:
-        target.ry() += 1;
-        break;
-    case Qt::Key_PageUp:
-        target.ry() -= qMax(1, rowsInView());
-        break;
-    case Qt::Key_PageDown:
-        target.ry() += qMax(1, rowsInView());
-        break;
-    case Qt::Key_Home:
-        target = QPoint(1, toCorner ? 1 : target.y());
-        break;
-    case Qt::Key_End:
-        target = QPoint(m_colCount - 1, toCorner ? m_rowCount - 1 : target.y());
-        break;
-    default:
-        return false;
-    }
-    moveCurrent(target, event->modifiers() & Qt::ShiftModifier);
-    return true;
-}
-
-void StringGrid::selectAllCells()
-{
-    if (!hasSelection())
-        return;
-    m_anchor = QPoint(m_colCount - 1, m_rowCount - 1);
-    m_current = QPoint(1, 1);
-    scrollTo(m_current);
-    viewport()->update();
-}
-
-// The selected rectangle as tab-separated lines, the form spreadsheets paste.
-void StringGrid::copySelection() const
-{
-    if (!hasSelection())
-        return;
-    const QRect cells = selection();
-    QStringList lines;
-    for (int row = cells.top(); row <= cells.bottom(); ++row) {
-        QStringList fields;
-        for (int col = cells.left(); col <= cells.right(); ++col)
-            fields.append(cell(col, row));
-        lines.append(fields.join(u'\t'));
-    }
-    QGuiApplication::clipboard()->setText(lines.join(u'\n'));
-}
-
-QPalette::ColorGroup StringGrid::colorGroup() const
-{
-    if (!isEnabled())
-        return QPalette::Disabled;
-    return isActiveWindow() ? QPalette::Active : QPalette::Inactive;
-}
-
-// Fills the cell, draws its text and the grid lines on its right and bottom
-// edges (the left and top ones belong to the neighbours).
-void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rect,
-                           bool highlighted) const
-{
-    const QPalette::ColorGroup group = colorGroup();
-    const QPalette& colors = palette();
-    const bool fixed = col == 0 || row == 0;
-
-    QPalette::ColorRole background = QPalette::Base;
-    QPalette::ColorRole foreground = QPalette::Text;
-    if (fixed) {
-        background = QPalette::Button;
-        foreground = QPalette::ButtonText;
-    } else if (highlighted) {
-        background = QPalette::Highlight;
-        foreground = QPalette::HighlightedText;
-    }
-    painter.fillRect(rect, colors.color(group, background));
-    if (fixed)
-        paintRaisedEdge(painter, rect);
-
-    // Header cells are outlined darker than the body, as in a Windows grid.
-    painter.setPen(colors.color(group, fixed ? QPalette::Shadow : QPalette::Mid));
-    const int right = rect.right() + kGridLine;
-    const int bottom = rect.bottom() + kGridLine;
-    painter.drawLine(right, rect.top(), right, bottom);
-    painter.drawLine(rect.left(), bottom, right, bottom);
-
-    const QString text = cell(col, row);
-    if (!text.isEmpty()) {
-        // drawText() clips to the rectangle, so a long text ends at the edge.
-        painter.setPen(colors.color(group, foreground));
-        painter.drawText(rect.adjusted(kTextPadding, 0, 0, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-    }
-}
-
-// A light top-left and a dark bottom-right line make the cell look raised.
-void StringGrid::paintRaisedEdge(QPainter& painter, const QRect& rect) const
-{
-    const QPalette::ColorGroup group = colorGroup();
-    painter.setPen(palette().color(group, QPalette::Light));
-    painter.drawLine(rect.topLeft(), rect.topRight());
-    painter.drawLine(rect.topLeft(), rect.bottomLeft());
-    painter.setPen(palette().color(group, QPalette::Dark));
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-    painter.drawLine(rect.topRight(), rect.bottomRight());
 }
 
 } // namespace monocl

@@ -52,6 +52,13 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    static constexpr int DefaultColWidth = 64;
+    static constexpr int RowHeight = 24;
+    static constexpr int GridLine = 1;
+    static constexpr int RowExtent = RowHeight + GridLine;
+    static constexpr int TextPadding = 2;
+    static constexpr QPoint NoCell{-1, -1};
+
     // A column or row on screen: its index, where it starts in the viewport
     // and its size without the grid line.
     struct Span
