@@ -250,10 +250,16 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
     uchar* const bits = m_surface.bits();
     const qsizetype stride = m_surface.bytesPerLine();
     const auto line = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
-    std::vector<unsigned char> done(static_cast<std::size_t>(w) * h, 0);
-    const auto open = [&](int px, int py) {
-        return !done[static_cast<std::size_t>(py) * w + px] && (line(py)[px] & RGB_MASK) != stop;
-    };
+    // closed marks the border's pixels and those already filled, so a pixel
+    // is tested with one load; the border is found in one pass up front.
+    std::vector<unsigned char> closed(static_cast<std::size_t>(w) * h);
+    for (int py = 0; py < h; ++py) {
+        const QRgb* row = line(py);
+        unsigned char* closedRow = closed.data() + static_cast<std::size_t>(py) * w;
+        for (int px = 0; px < w; ++px)
+            closedRow[px] = (row[px] & RGB_MASK) == stop;
+    }
+    const auto open = [&](int px, int py) { return !closed[static_cast<std::size_t>(py) * w + px]; };
 
     std::vector<std::pair<int, int>> seeds;
     seeds.emplace_back(static_cast<int>(x), static_cast<int>(y));
@@ -269,18 +275,19 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
         while (right < w - 1 && open(right + 1, sy))
             ++right;
         QRgb* row = line(sy);
-        unsigned char* doneRow = done.data() + static_cast<std::size_t>(sy) * w;
+        unsigned char* closedRow = closed.data() + static_cast<std::size_t>(sy) * w;
         for (int px = left; px <= right; ++px) {
             row[px] = m_brush;
-            doneRow[px] = 1;
+            closedRow[px] = 1;
         }
         // One seed for every run of open pixels in the rows above and below.
         for (const int ny : {sy - 1, sy + 1}) {
             if (ny < 0 || ny >= h)
                 continue;
+            const unsigned char* next = closed.data() + static_cast<std::size_t>(ny) * w;
             bool inRun = false;
             for (int px = left; px <= right; ++px) {
-                const bool o = open(px, ny);
+                const bool o = !next[px];
                 if (o && !inRun)
                     seeds.emplace_back(px, ny);
                 inRun = o;
