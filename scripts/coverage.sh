@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds monocl and its tests with gcov instrumentation (gcc, Debug) in
-# build/coverage, runs every test and prints the line coverage of core/ and
-# format/. Only a failing test fails it; the figures are a report.
+# build/coverage, runs every test and prints the line coverage of the Qt-free
+# layers (errors/, format/, core/, texts/). Only a failing test fails it; the figures are a report.
 #
 #   scripts/coverage.sh [GCOVR_ARGS...]
 #
@@ -31,6 +31,6 @@ if [[ -n "$version" ]] && command -v "gcov-$version" >/dev/null; then
 fi
 
 gcovr --root . --object-directory "$build" --gcov-executable "$gcov" \
-    --filter 'core/' --filter 'format/' \
+    --filter 'errors/' --filter 'format/' --filter 'core/' --filter 'texts/' \
     --exclude-unreachable-branches --exclude-throw-branches \
     --print-summary "$@" "$build"
