@@ -3,11 +3,15 @@
 # dpkg-shlibdeps (package dpkg-dev) works out the shared-library
 # dependencies, the Qt 6 runtime among them.
 
+# Who answers for the package: its Maintainer field and the CPack contact.
+set(MONOCL_MAINTAINER "monocl developers <monocl@users.noreply.github.com>"
+    CACHE STRING "Maintainer of the Debian package, as \"Name <e-mail>\"")
+
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "monocl")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "monocl developers")
-set(CPACK_PACKAGE_CONTACT "monocl developers <dev@monocl.local>")
+set(CPACK_PACKAGE_CONTACT "${MONOCL_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Design calculator for a soft-focus monocle lens")
 set(CPACK_PACKAGE_DESCRIPTION
 "monocl chooses the design parameters of a monocle: a single meniscus lens
@@ -21,13 +25,24 @@ set(CPACK_STRIP_FILES ON)
 # CMAKE_INSTALL_PREFIX is.
 set(CPACK_DEBIAN_PACKAGE_NAME "monocl")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "monocl developers <dev@monocl.local>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${MONOCL_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/monocl/monocl")
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's font is Liberation Sans, falling back to DejaVu Sans; the
-# libraries found by dpkg-shlibdeps are added to this list.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-dejavu-core")
+# What dpkg-shlibdeps cannot see; the libraries it finds are added to this
+# list:
+# - qt6-qpa-plugins: Qt's platform plugins beyond those in libqt6gui6, which
+#   only recommends them (in Debian 12 libqt6gui6 itself holds xcb and
+#   offscreen, and qt6-qpa-plugins adds vnc);
+# - the window's font is Liberation Sans, falling back to DejaVu Sans;
+# - qt6-translations-l10n: Qt's own texts (standard buttons, context menus)
+#   in Russian;
+# - libqt6svg6: the SVG export.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-liberation2 | fonts-dejavu-core, qt6-translations-l10n, libqt6svg6")
+# The native Wayland platform plugin; without it Qt runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # `package_source`: the source tree without version control and builds.
 set(CPACK_SOURCE_GENERATOR "TXZ")

@@ -6,7 +6,11 @@
 
 include(GNUInstallDirs)
 
-option(MONOCL_INSTALL "Add the install rules of monocl (program, desktop entry, icons)" ON)
+option(MONOCL_INSTALL "Add the install rules of monocl (program, desktop entry, icons, metadata)" ON)
+
+# The AppStream component id; the desktop entry and the metainfo file are
+# named after it (the program's QGuiApplication::desktopFileName must match).
+set(MONOCL_APP_ID "io.github.monocl.Monocl")
 
 if(MONOCL_INSTALL)
     # Only the program itself: the static libraries, tests, benchmarks and
@@ -15,8 +19,17 @@ if(MONOCL_INSTALL)
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     )
 
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/monocl.desktop
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/${MONOCL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+    )
+    # AppStream metadata, for software centres.
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/${MONOCL_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+    )
+    # The licences, as a machine-readable Debian copyright file, where Debian
+    # wants it: share/doc/<package>/copyright.
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/monocl
     )
 
     # Icon "monocl" in the hicolor theme: the SVG and its rendered PNG sizes

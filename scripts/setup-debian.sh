@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config dpkg-dev
-    qt6-base-dev fonts-liberation2 fonts-dejavu-core
+    qt6-base-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
     libgtest-dev libbenchmark-dev
 )
-# The extra checks of the test script: sanitizers, fuzzers and coverage.
+# The extra checks of the test script: sanitizers, fuzzers and coverage, and
+# the validators of the AppStream metainfo and the desktop entry.
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(clang libclang-rt-14-dev gcovr)
+    packages+=(clang libclang-rt-14-dev gcovr appstream desktop-file-utils)
 fi
 
 missing=()
