@@ -13,6 +13,7 @@
 #include "errors/errors.h"
 #include "format/number_text.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -60,6 +61,37 @@ void Toptmono::runHandler(const std::function<void()>& body)
             m_showingFault = false;
         }
     }
+}
+
+void Toptmono::runAsOneAction(const std::function<void()>& body)
+{
+    runHandler(body);
+}
+
+void Toptmono::showNotes()
+{
+    runAsOneAction([this] { PageControl1->setCurrentWidget(TabSheet2); });
+}
+
+void Toptmono::showAbout()
+{
+    runAsOneAction([this] { PageControl1->setCurrentWidget(TabSheet3); });
+}
+
+// A click or key on the tabs may first take the focus from a spin edit,
+// which then corrects its value and runs its handler, and then switch the
+// tab, which recomputes: one action, so at most one box.
+bool Toptmono::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool input = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+        || type == QEvent::KeyPress || type == QEvent::Wheel;
+    if (!input || m_inTabAction)
+        return QWidget::eventFilter(watched, event);
+    m_inTabAction = true;
+    runAsOneAction([&] { QCoreApplication::sendEvent(watched, event); });
+    m_inTabAction = false;
+    return true;
 }
 
 void Toptmono::showFault(const std::exception_ptr& fault)

@@ -50,7 +50,16 @@ public:
     // runs nothing. A fault of the nested run ends the caller too.
     void setFieldText(QLineEdit* field, const QString& text);
 
+    // Runs body as one user action: whatever faults inside it, nested
+    // handlers and recomputes included, at most one error box appears, at the
+    // end.
+    void runAsOneAction(const std::function<void()>& body);
+
 public slots:
+    // Brings the notes tab or the about tab to the front.
+    void showNotes();
+    void showAbout();
+
     void FormCreate(QObject* Sender);
     void PageControl1Change(QObject* Sender);
 
@@ -81,11 +90,15 @@ public slots:
     void sfp2Click(QObject* Sender);
     void sfp3Click(QObject* Sender);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Building the window (window_construction.cpp).
     void createTabs();
     void bindControls();
     void fillAboutPage();
+    void setNoteTips();
     void connectHandlers();
     void setFocusOrder();
 
@@ -115,6 +128,7 @@ private:
     bool m_showingFault = false;
     long m_recomputeRuns = 0;
     std::exception_ptr m_pendingFault;
+    bool m_inTabAction = false;
 
     // What the sketch was last drawn from.
     struct SketchInputs

@@ -9,7 +9,10 @@
 #include "track_bar.h"
 #include "window_layout.h"
 
+#include <QButtonGroup>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTabBar>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
@@ -68,7 +71,9 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(240, 240, 240));
     palette.setColor(QPalette::Button, QColor(240, 240, 240));
-    palette.setColor(QPalette::WindowText, Qt::black);
+    // Black text while enabled; disabled controls keep the style's grey.
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -76,6 +81,10 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     bindControls();
     vvd->setFontColor(Qt::red);
     fillAboutPage();
+    setNoteTips();
+    // A lone radio button in a group of its own stays checked when clicked.
+    auto* film = new QButtonGroup(this);
+    film->addButton(fp1);
     setFocusOrder();
     connectHandlers();
 
@@ -133,6 +142,40 @@ void Toptmono::fillAboutPage()
                              "оптической системы типа \"монокль\" для пикториальной фотографии.",
                              "Расчет проводится методом теории аберраций третьего порядка Зейделя."})
         Memo1->appendLine(QString::fromUtf8(line));
+
+    // Below the program's own lines, in small type.
+    auto* version = new QLabel(TabSheet3);
+    version->setObjectName(QStringLiteral("aboutVersion"));
+    QFont small = TabSheet3->font();
+    small.setPixelSize(11);
+    version->setFont(small);
+    version->setText(QStringLiteral("Версия %1 · лицензия MIT · Qt %2")
+                         .arg(QStringLiteral(MONOCL_VERSION), QString::fromLatin1(qVersion())));
+    version->move(4, Memo1->geometry().bottom() + 8);
+    version->adjustSize();
+}
+
+// The captions that end in a note's marker, 1) to 5), show that note.
+void Toptmono::setNoteTips()
+{
+    QStringList notes;
+    for (const QLabel* note : TabSheet2->findChildren<QLabel*>())
+        notes << note->text();
+    static const QRegularExpression marker(QStringLiteral("([1-5]) ?\\)\\s*$"));
+    const auto tipFor = [&](const QString& caption) {
+        const QRegularExpressionMatch m = marker.match(caption);
+        if (!m.hasMatch())
+            return QString();
+        const QString prefix = m.captured(1) + QLatin1Char(')');
+        for (const QString& note : notes)
+            if (note.startsWith(prefix))
+                return note.mid(prefix.size()).trimmed();
+        return QString();
+    };
+    for (QLabel* label : TabSheet1->findChildren<QLabel*>())
+        label->setToolTip(tipFor(label->text()));
+    for (QRadioButton* button : TabSheet1->findChildren<QRadioButton*>())
+        button->setToolTip(tipFor(button->text()));
 }
 
 void Toptmono::setFocusOrder()
@@ -202,4 +245,6 @@ void Toptmono::connectHandlers()
 
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { PageControl1Change(PageControl1); });
+    PageControl1->tabBar()->installEventFilter(this);
+    PageControl1->installEventFilter(this);
 }

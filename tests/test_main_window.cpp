@@ -1,0 +1,170 @@
+// The program's top-level window: the scroll area around the layout, the
+// menus and shortcuts, and what a desktop expects of a window.
+#include "ui/main_window.h"
+#include "ui/monoclForm.h"
+#include "ui/spin_edit.h"
+#include "ui/startup.h"
+
+#include "box_catcher.h"
+#include "qt_print.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace monocl;
+
+namespace {
+
+class TopLevel : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        boxes = std::make_unique<BoxCatcher>();
+        window = std::make_unique<MainWindow>(startUp(state));
+        form = window->form();
+    }
+
+    template <class T>
+    T* find(const char* name) const
+    {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    QAction* action(const char* name) const { return find<QAction>(name); }
+
+    MonoclState state;
+    std::unique_ptr<BoxCatcher> boxes;
+    std::unique_ptr<MainWindow> window;
+    Toptmono* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(TopLevel, TitleAndIcon)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Выбор наилучших конструктивных параметров монокля "));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_FALSE(window->windowIcon().pixmap(48, 48).isNull());
+}
+
+TEST_F(TopLevel, EveryControlReachableInASmallWindow)
+{
+    window->resize(600, 420);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QScrollArea* scroll = window->scrollArea();
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    auto* tabs = find<QTabWidget>("PageControl1");
+    for (int tab : {0, 1}) {
+        tabs->setCurrentIndex(tab);
+        for (const char* name : {"FSpin", "OtSpin", "Sf1", "fp1", "RB2", "MonGrid", "iff", "Sfp4",
+                                 "VmaxSP", "PrognozGrid", "recom"}) {
+            auto* control = form->findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(control, nullptr) << name;
+            if (!control->isVisible())
+                continue;
+            // Scrolled as far as needed to bring the control's far corner in.
+            const QRect inForm(control->mapTo(form, QPoint(0, 0)), control->size());
+            const QSize viewSize = scroll->viewport()->size();
+            scroll->horizontalScrollBar()->setValue(
+                std::max(0, std::min(inForm.left(), inForm.right() + 1 - viewSize.width())));
+            scroll->verticalScrollBar()->setValue(
+                std::max(0, std::min(inForm.top(), inForm.bottom() + 1 - viewSize.height())));
+            const QRect inViewport(control->mapTo(scroll->viewport(), QPoint(0, 0)), control->size());
+            const QRect view = scroll->viewport()->rect();
+            // Whole when it fits, else at least in part.
+            if (control->width() <= view.width() && control->height() <= view.height())
+                EXPECT_TRUE(view.contains(inViewport)) << name;
+            else
+                EXPECT_TRUE(view.intersects(inViewport)) << name;
+        }
+    }
+    // The bottom of the design table can be scrolled to.
+    tabs->setCurrentIndex(0);
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    auto* grid = form->findChild<QWidget*>(QStringLiteral("MonGrid"));
+    const QPoint gridBottom = grid->mapTo(scroll->viewport(), QPoint(0, grid->height()));
+    EXPECT_LE(gridBottom.y(), scroll->viewport()->height());
+}
+
+TEST_F(TopLevel, LoneRadioButtonStaysChecked)
+{
+    window->show();
+    auto* fp1 = find<QRadioButton>("fp1");
+    const long runs = form->recomputeRuns();
+    QTest::mouseClick(fp1, Qt::LeftButton);
+    QTest::mouseClick(fp1, Qt::LeftButton);
+    EXPECT_TRUE(fp1->isChecked());
+    EXPECT_EQ(form->recomputeRuns(), runs) << "a checked button's click changes nothing";
+}
+
+TEST_F(TopLevel, DisabledControlsLookDisabled)
+{
+    const QPalette enabled = find<QRadioButton>("Sf1")->palette();
+    const QPalette disabled = find<QRadioButton>("Sf2")->palette();
+    EXPECT_FALSE(find<QRadioButton>("Sf2")->isEnabled());
+    EXPECT_NE(disabled.color(QPalette::Disabled, QPalette::WindowText),
+              enabled.color(QPalette::Active, QPalette::WindowText));
+    EXPECT_EQ(enabled.color(QPalette::Active, QPalette::Window), QColor(240, 240, 240));
+}
+
+TEST_F(TopLevel, ShortcutsShowNotesAndQuit)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(action("actionNotes")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(action("actionQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    action("actionNotes")->trigger();
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 2);
+    action("actionAbout")->trigger();
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 4);
+    action("actionQuit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TopLevel, ClampOnLeavingAndTabSwitchShowOneBox)
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(find<QRadioButton>("RB2"), Qt::LeftButton);
+    auto* aspin = find<SpinEdit>("ASpin");
+    aspin->lineEdit()->setFocus();
+    aspin->lineEdit()->selectAll();
+    QTest::keyClicks(aspin->lineEdit(), QStringLiteral("700"));
+    // The boxes while typing took the focus; a window manager gives it back.
+    QApplication::setActiveWindow(window.get());
+    aspin->lineEdit()->setFocus();
+    ASSERT_TRUE(aspin->lineEdit()->hasFocus());
+    const qsizetype before = boxes->messages.size();
+    QTabBar* bar = find<QTabWidget>("PageControl1")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 1);
+    EXPECT_EQ(aspin->value(), 70);
+    EXPECT_EQ(boxes->messages.size(), before + 1);
+}
+
+TEST_F(TopLevel, MarkedCaptionsShowTheirNote)
+{
+    EXPECT_EQ(find<QRadioButton>("RB2")->toolTip(),
+              QStringLiteral("нулевой астигматизм, средняя кривизна фокальной поверхности равна кривизне Петцваля"));
+    bool sawNote5 = false;
+    for (const QLabel* label : form->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("б/р  5 )"))
+            sawNote5 = label->toolTip().startsWith(QStringLiteral("отношение диаметра"));
+    EXPECT_TRUE(sawNote5);
+    EXPECT_TRUE(find<QLabel>("aboutVersion")->text().contains(QStringLiteral("MIT")));
+}
