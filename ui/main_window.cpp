@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 
 namespace monocl {
 
@@ -85,7 +86,15 @@ void MainWindow::fitToScreen()
     const QRect available = screen->availableGeometry();
     const QSize room(available.width() - 2 * FrameWidth,
                      available.height() - TitleBarHeight - FrameWidth);
-    QSize size = layout.boundedTo(room).expandedTo(MinimumSize.boundedTo(room));
+    // Where one direction must scroll, its scroll bar takes room from the
+    // other; the window grows by it if the screen allows.
+    QSize wanted = layout;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (layout.height() > room.height())
+        wanted.rwidth() += bar;
+    if (layout.width() > room.width())
+        wanted.rheight() += bar;
+    const QSize size = wanted.boundedTo(room).expandedTo(MinimumSize.boundedTo(room));
     resize(size);
     // The frame's top left, centred in what is left, never above or left of
     // the available area.
