@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -23,6 +24,9 @@ public:
     }
 
     QStringList messages;
+    // The control that had the focus in the window behind the last box: a
+    // window manager gives the focus back to it when the box closes.
+    QPointer<QWidget> focusBehindBox;
     bool allLookRight = true;
     // Run once while the next box is open, before it is answered.
     std::function<void()> whileOpen;
@@ -35,6 +39,8 @@ private:
             if (!box || !box->isVisible())
                 continue;
             messages << box->text();
+            if (QWidget* owner = box->parentWidget())
+                focusBehindBox = owner->window()->focusWidget();
             if (whileOpen)
                 std::exchange(whileOpen, nullptr)();
             allLookRight = allLookRight && box->icon() == QMessageBox::Critical
