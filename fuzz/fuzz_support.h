@@ -79,6 +79,20 @@ public:
         return v;
     }
 
+    // Two bytes spread evenly over [low, high]: values a user could type,
+    // where the raw bits of a double almost never land.
+    double ranged(double low, double high, double fallback)
+    {
+        if (m_left < 2) {
+            m_left = 0;
+            return fallback;
+        }
+        const unsigned v = m_p[0] | (unsigned{m_p[1]} << 8);
+        m_p += 2;
+        m_left -= 2;
+        return low + (high - low) * (v / 65535.0);
+    }
+
     std::int32_t int32(std::int32_t fallback)
     {
         if (m_left < 4) {

@@ -21,6 +21,10 @@ def i32(*values):
     return b"".join(struct.pack("<i", v) for v in values)
 
 
+def u16(*fractions):
+    return b"".join(struct.pack("<H", round(f * 65535)) for f in fractions)
+
+
 def text(s):
     b = s.encode()
     return bytes([len(b)]) + b
@@ -101,7 +105,10 @@ def forecast_seeds():
     # MeasuredHeight, MeasuredEdge, MeasuredFocal, MeasuredDiameter, NdMin,
     # NdMax (mm), VminSP, VmaxSP, NSpin, flags.
     def seed(values, vmin=40, vmax=70, n=8, flags=0x01):
-        return f64(*values) + i32(vmin, vmax, n) + bytes([flags])
+        return b"\x00" + f64(*values) + i32(vmin, vmax, n) + bytes([flags])
+
+    def ranged(fractions, vmin=40, vmax=70, n=8, flags=0x01):
+        return b"\x01" + u16(*fractions) + i32(vmin, vmax, n) + bytes([flags])
 
     return {
         "start": seed((4.0, 0.0, 75.0, 20.0, 1.4, 1.8)),
@@ -113,13 +120,32 @@ def forecast_seeds():
         "index_one": seed((4.0, 0.0, 75.0, 20.0, 1.0, 1.0)),
         "huge": seed((1e300, -1e300, 1e-300, 1e300, -1e300, 1e300),
                      -2147483648, 2147483647, 2147483647, 0x1F),
+        "plausible": ranged((0.25, 0.1, 0.36, 0.25, 0.29, 0.57)),
+        "plausible_yellow": ranged((0.15, 0.05, 0.5, 0.4, 0.1, 0.9), 50, 60, 16, 0x02),
+    }
+
+
+def texts_seeds():
+    # Design controls, six measured values as fractions of their ranges,
+    # VminSP, VmaxSP, NSpin and the forecast's filter.
+    measured = u16(0.2, 0.19, 0.36, 0.25, 0.29, 0.57)
+    return {
+        "start": design_controls(abbe="63.84") + measured + i32(40, 70, 8) + bytes([0]),
+        "start_comma": design_controls(flags=0x25, nd="1,5182", abbe="63,84") + measured
+        + i32(40, 70, 8) + bytes([1]),
+        "anastigmat": design_controls(flags=0x06, abbe="63.84") + measured + i32(45, 75, 11)
+        + bytes([3]),
+        "failed": design_controls(ot=1, ksf=0, kxr=0, f=1000, a=70, flags=0x06, nd="1.8",
+                                  abbe="25") + u16(0.5, 0.6, 0.1, 0.9, 0.0, 1.0)
+        + i32(80, 40, 4) + bytes([2]),
     }
 
 
 def main():
     corpus = os.path.join(HERE, "corpus")
     for target, seeds in (("fuzz_parse", parse_seeds()), ("fuzz_format", format_seeds()),
-                          ("fuzz_solver", solver_seeds()), ("fuzz_forecast", forecast_seeds())):
+                          ("fuzz_solver", solver_seeds()), ("fuzz_forecast", forecast_seeds()),
+                          ("fuzz_texts", texts_seeds())):
         d = os.path.join(corpus, target)
         shutil.rmtree(d, ignore_errors=True)
         os.makedirs(d)

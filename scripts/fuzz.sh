@@ -3,7 +3,7 @@
 #
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 #
-# SECONDS_PER_TARGET defaults to 30; the targets default to all four. Each
+# SECONDS_PER_TARGET defaults to 30; the targets default to all five. Each
 # target runs on a copy of its seed corpus under fuzz/corpus/, so the
 # committed seeds never grow. A crash, a failed check or a leak fails the
 # script; the input that caused it is kept in build/fuzz/artifacts/.
@@ -16,7 +16,7 @@ seconds=${1:-30}
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(fuzz_parse fuzz_format fuzz_solver fuzz_forecast)
+    targets=(fuzz_parse fuzz_format fuzz_solver fuzz_forecast fuzz_texts)
 fi
 if ! [[ "$seconds" =~ ^[0-9]+$ ]]; then
     echo "usage: $0 [SECONDS_PER_TARGET] [TARGET...]" >&2
