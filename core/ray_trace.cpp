@@ -179,9 +179,15 @@ void traceField(const Model& m, Real omega, Real zRef, FieldTrace& out)
     out.valid = true;
 }
 
+// A ray whose slope to the axis, or a bundle whose slopes spread, by less
+// than this cannot be told from parallel: the trace's rounding is of the
+// order of 1e-16.
+constexpr double ParallelSlope = 1e-12;
+
 // The shift from the reference plane that minimises the RMS distance of the
-// rays from their centroid: the squared RMS is quadratic in the shift.
-Real bestShift(const std::vector<RayEnd>& ends)
+// rays from their centroid: the squared RMS is quadratic in the shift. Empty
+// for a parallel bundle.
+std::optional<Real> bestShift(const std::vector<RayEnd>& ends)
 {
     const Real count = Real(static_cast<double>(ends.size()));
     Real mx = 0.0, my = 0.0, msx = 0.0, msy = 0.0;
@@ -202,6 +208,8 @@ Real bestShift(const std::vector<RayEnd>& ends)
         linear += (e.x - mx) * dsx + (e.y - my) * dsy;
         quadratic += dsx * dsx + dsy * dsy;
     }
+    if (quadratic / count < Real(ParallelSlope) * ParallelSlope)
+        return std::nullopt;
     return -linear / quadratic;
 }
 
@@ -238,6 +246,8 @@ std::optional<Real> axisCrossing(const Model& m, Real h)
     Crossing first, second;
     Ray r = startRay(m, 0.0, h, 0.0, 1.0);
     if (traceLens(r, m, first, second) != Fate::Passed)
+        return std::nullopt;
+    if (abs(r.d.y) < abs(r.d.z) * ParallelSlope)
         return std::nullopt;
     return r.p.z - r.p.y * r.d.z / r.d.y;
 }
@@ -314,7 +324,7 @@ void guarded(F&& f)
     }
 }
 
-constexpr double HalfTurnLimit = 1.5707963267948966; // pi / 2
+constexpr double RightAngle = 1.5707963267948966; // radians
 
 std::optional<Model> makeModel(const RayLens& lens)
 {
@@ -326,7 +336,7 @@ std::optional<Model> makeModel(const RayLens& lens)
     const Real stopZ = Real::checked(lens.stopZ);
     const Real df = Real::checked(lens.stopDiameter);
     const Real beta = Real::checked(lens.halfField);
-    if (dm <= 0.0 || df <= 0.0 || t < 0.0 || n <= 0.0 || abs(beta) >= HalfTurnLimit)
+    if (dm <= 0.0 || df <= 0.0 || t < 0.0 || n <= 0.0 || abs(beta) >= RightAngle)
         return std::nullopt;
     const Real rim = (dm / 2.0) * (dm / 2.0);
     Model m;
@@ -425,13 +435,16 @@ RayCheck checkByRays(const RayLens& lens)
 
     std::optional<Real> bestZ;
     guarded([&] {
-        if (!fields[0].valid || fields[0].ends.empty())
+        // The plane is found from the paraxial image plane.
+        if (!imageZ || !fields[0].valid || fields[0].ends.empty())
             return;
-        const Real shift = bestShift(fields[0].ends);
+        const std::optional<Real> found = bestShift(fields[0].ends);
+        if (!found)
+            return;
+        const Real shift = *found;
         bestZ = zRef + shift;
         out.bestFocusZ = bestZ->value();
-        if (imageZ)
-            out.bestFocusShift = (*bestZ - *imageZ).value();
+        out.bestFocusShift = shift.value();
         std::optional<double>* radii[3] = {&out.spotAxis, &out.spotZone, &out.spotEdge};
         for (int k = 0; k < 3; ++k) {
             guarded([&] {
