@@ -155,12 +155,16 @@ void traceField(const Model& m, Real omega, Real zRef, FieldTrace& out)
     Crossing first, second;
     // The lens and the field are symmetric about the meridional plane x = 0,
     // so the ray at -x is the mirror image of the ray at x and is not traced.
-    for (int j = -g; j <= g; ++j) {
+    // On the axis the plane y = 0 is a plane of symmetry too.
+    const bool axial = sinW == 0.0;
+    for (int j = axial ? 0 : -g; j <= g; ++j) {
         const Real y = Real(j) * m.step;
+        const bool mirrorY = axial && j != 0;
         for (int i = 0; i <= g; ++i) {
             if (i * i + j * j > g * g)
                 break;
-            const int copies = i == 0 ? 1 : 2;
+            const bool mirrorX = i != 0;
+            const int copies = (mirrorX ? 2 : 1) * (mirrorY ? 2 : 1);
             out.total += copies;
             Ray r = startRay(m, Real(i) * m.step, y, sinW, cosW);
             if (traceLens(r, m, first, second) != Fate::Passed) {
@@ -172,8 +176,12 @@ void traceField(const Model& m, Real omega, Real zRef, FieldTrace& out)
             const Real dz = zRef - r.p.z;
             const RayEnd end{r.p.x + dz * sx, r.p.y + dz * sy, sx, sy};
             out.ends.push_back(end);
-            if (copies == 2)
+            if (mirrorX)
                 out.ends.push_back({-end.x, end.y, -end.sx, end.sy});
+            if (mirrorY)
+                out.ends.push_back({end.x, -end.y, end.sx, -end.sy});
+            if (mirrorX && mirrorY)
+                out.ends.push_back({-end.x, -end.y, -end.sx, -end.sy});
         }
     }
     out.valid = true;
