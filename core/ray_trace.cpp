@@ -149,6 +149,7 @@ void traceField(const Model& m, Real omega, Real zRef, FieldTrace& out)
     out.total = 0;
     out.blocked = 0;
     out.ends.clear();
+    out.ends.reserve((2 * RayGridHalf + 1) * (2 * RayGridHalf + 1));
     const Real sinW = sinOf(omega);
     const Real cosW = cosOf(omega);
     constexpr int g = RayGridHalf;
