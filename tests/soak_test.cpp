@@ -226,7 +226,7 @@ private:
         } else {
             if (leaveSpinFocusFor(m_tabs))
                 return;
-            const int tab = pick(5);
+            const int tab = pick(m_tabs->count());
             m_event = "switch to tab " + std::to_string(tab);
             m_tabs->setCurrentIndex(tab);
         }

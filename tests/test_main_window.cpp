@@ -128,9 +128,9 @@ TEST_F(TopLevel, ShortcutsShowNotesAndQuit)
     EXPECT_EQ(action("actionNotes")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(action("actionQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     action("actionNotes")->trigger();
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 2);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 3);
     action("actionAbout")->trigger();
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 4);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 5);
     action("actionQuit")->trigger();
     EXPECT_FALSE(window->isVisible());
 }

@@ -127,7 +127,8 @@ TEST_F(Window, StartStateFieldsAndLabels)
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i)
         captions << tabs->tabText(i);
-    EXPECT_EQ(captions, (QStringList{"Расчет", "Прогноз", "Справка", "Схема монокля", "О программе"}));
+    EXPECT_EQ(captions, (QStringList{"Расчет", "Прогноз", "Проверка лучами", "Справка", "Схема монокля",
+                                    "О программе"}));
     EXPECT_TRUE(find<QRadioButton>("RB1")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("Sf1")->isChecked());
     EXPECT_FALSE(find<QRadioButton>("Sf2")->isEnabled());
@@ -403,7 +404,7 @@ TEST_F(Window, DesignFaultDoesNotFreezeTheForecast)
 TEST_F(Window, TabSwitchesRecompute)
 {
     auto* tabs = find<QTabWidget>("PageControl1");
-    for (int tab : {1, 2, 3, 4, 0}) {
+    for (int tab : {1, 2, 3, 4, 5, 0}) {
         grid("MonGrid")->setCell(1, 1, QStringLiteral("x"));
         grid("PrognozGrid")->setCell(1, 1, QStringLiteral("x"));
         tabs->setCurrentIndex(tab);
@@ -567,10 +568,10 @@ TEST_F(Window, FocusOrder)
         EXPECT_EQ(order, expected);
     };
     // Radio buttons of one group take one Tab stop, at the checked button.
-    visits(0, {"FSpin", "ASpin", "OtSpin", "KsfBar", "KxrBar", "NDedit", "ABEdit", "RB1", "Sf1",
-               "fp1", "MonGrid"});
+    visits(0, {"FSpin", "ASpin", "OtSpin", "KsfBar", "KxrBar", "NDedit", "ABEdit", "glassButton",
+               "RB1", "Sf1", "fp1", "MonGrid"});
     visits(1, {"ihm", "ih", "iff", "id", "inmin", "inmax", "VminSP", "VmaxSP", "PrognozGrid",
-               "NSpin", "sfp1", "recom", "vvd"});
+               "NSpin", "glassList", "sfp1", "recom", "vvd"});
 }
 
 TEST_F(Window, FixedTabs)
@@ -589,7 +590,7 @@ TEST_F(Window, FixedTabs)
     EXPECT_TRUE(find<QLabel>("Image1")->pixmap().isNull());
     window->show();
     auto* tabs = find<QTabWidget>("PageControl1");
-    tabs->setCurrentIndex(3);
+    tabs->setCurrentIndex(4);
     tabs->setCurrentIndex(1);
     EXPECT_EQ(find<QLabel>("Image1")->pixmap().size(), QSize(870, 672));
     EXPECT_EQ(find<QLabel>("Image2")->pixmap().size(), QSize(715, 405));

@@ -3,14 +3,17 @@
 #include "canvas_image.h"
 #include "memo.h"
 #include "picture.h"
+#include "ray_plots.h"
 #include "spin_edit.h"
 #include "string_grid.h"
 #include "track_bar.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace monocl {
@@ -18,6 +21,7 @@ namespace monocl {
 namespace {
 
 const QColor TitleColour(0, 0, 128);
+const QColor NoteColour(110, 110, 110);
 
 QFont withWeight(QFont font, bool bold)
 {
@@ -55,6 +59,26 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
         label->setFont(withWeight(parent->font(), row.kind == ControlKind::BoldLabel));
         return label;
     }
+    case ControlKind::NoteLabel: {
+        auto* note = new QLabel(caption, parent);
+        QFont font = withWeight(parent->font(), false);
+        font.setPixelSize(11);
+        note->setFont(font);
+        QPalette palette = note->palette();
+        palette.setColor(QPalette::WindowText, NoteColour);
+        note->setPalette(palette);
+        return note;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        button->setFont(withWeight(parent->font(), false));
+        return button;
+    }
+    case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setFont(withWeight(parent->font(), false));
+        return combo;
+    }
     case ControlKind::SpinEdit: {
         auto* spin = new SpinEdit(parent);
         spin->setRange(row.value.minimum, row.value.maximum);
@@ -83,6 +107,8 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
     }
     case ControlKind::Memo:
         return new Memo(parent);
+    case ControlKind::RayPlots:
+        return new RayPlots(parent);
     case ControlKind::Canvas:
         return new CanvasImage(parent);
     case ControlKind::Picture:

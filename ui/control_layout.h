@@ -12,12 +12,16 @@ enum class ControlKind {
     GroupBox,         // captioned frame; what it holds is bold
     Label,            // regular caption
     BoldLabel,
+    NoteLabel,        // small grey text
     SpinEdit,
     LineEdit,         // the caption is its text
     TrackBar,
     Radio,
     Grid,
     Memo,
+    Button,
+    ComboBox,
+    RayPlots,         // the ray check's pictures
     Canvas,           // the sketch's drawing surface
     Picture,          // the caption is the picture's resource, shown at its size
     StretchedPicture, // the same, stretched to the control

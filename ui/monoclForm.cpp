@@ -229,8 +229,10 @@ void Toptmono::PageControl1Change(QObject* /*Sender*/)
         // design steps must not freeze it: both halves run, and the first
         // fault is reported.
         std::exception_ptr fault;
+        m_rayLens.reset();
         try {
             recomputeDesign(locals);
+            keepRayLens(locals);
         } catch (const MonoclError&) {
             fault = std::current_exception();
         }
@@ -240,6 +242,8 @@ void Toptmono::PageControl1Change(QObject* /*Sender*/)
             if (!fault)
                 fault = std::current_exception();
         }
+        showGlassViews();
+        showRayCheck();
         if (fault)
             std::rethrow_exception(fault);
     });

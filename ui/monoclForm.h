@@ -3,6 +3,7 @@
 #include "core/design_pass.h"
 #include "core/forecast.h"
 #include "core/monocl_state.h"
+#include "core/ray_trace.h"
 #include "core/real_fields.h"
 
 #include <QWidget>
@@ -10,15 +11,19 @@
 #include <array>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QRadioButton;
 class QTabWidget;
 
 namespace monocl {
 class CanvasImage;
+class RayPlots;
 class Memo;
 class SpinEdit;
 class StringGrid;
@@ -55,10 +60,18 @@ public:
     // end.
     void runAsOneAction(const std::function<void()>& body);
 
+    // Fills NDedit and ABEdit with a catalogue glass's nd and Vd, each
+    // through its own handler. maker as in the catalogue or as shown
+    // ("LZOS" or "ЛЗОС"), name in Latin or Cyrillic. False, and nothing
+    // changed, for a glass the catalogue does not have.
+    Q_INVOKABLE bool chooseGlass(const QString& maker, const QString& name);
+
 public slots:
     // Brings the notes tab or the about tab to the front.
     void showNotes();
     void showAbout();
+    // Opens the glass chooser on the present nd and Abbe number.
+    void openGlassChooser();
 
     void FormCreate(QObject* Sender);
     void PageControl1Change(QObject* Sender);
@@ -112,6 +125,16 @@ private:
     void showValue(QLineEdit* field, double value, int decimals);
     void trackBarChange(QObject* sender, monocl::TrackBar* bar, QLabel* label, const QString& prefix);
 
+    // The catalogue's glasses beside the results: the one nearest to the
+    // design's glass, and those the measured lens may be made of.
+    void showGlassViews();
+    void showNearestGlass();
+    void showGlassesInRange();
+
+    // The ray check of the design, while its tab is shown (ray_view.cpp).
+    void keepRayLens(const monocl::RecomputeLocals& locals);
+    void showRayCheck();
+
     // The recompute's steps.
     monocl::DesignControls readDesignControls() const;
     monocl::ForecastControls readForecastControls() const;
@@ -139,6 +162,19 @@ private:
         bool operator==(const SketchInputs&) const = default;
     };
     std::optional<SketchInputs> m_lastSketch;
+
+    // The glass views' last inputs, so they are rebuilt only on a change.
+    std::optional<std::pair<double, double>> m_nearestShownFor;
+    std::optional<std::array<double, 4>> m_rangeShownFor;
+    // The design the ray check traces; none when the design failed.
+    std::optional<monocl::RayLens> m_rayLens;
+    QWidget* m_rayTab = nullptr;
+    monocl::StringGrid* RayGrid = nullptr;
+    monocl::RayPlots* m_rayPlots = nullptr;
+
+    QPushButton* m_glassButton = nullptr;
+    QLabel* m_nearestGlass = nullptr;
+    QComboBox* m_glassList = nullptr;
 
     // The edit fields of the real-number fields, in the order of RealFields.
     std::array<QLineEdit*, monocl::RealFields.size()> m_realEdits{};

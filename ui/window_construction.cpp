@@ -4,13 +4,18 @@
 
 #include "canvas_image.h"
 #include "memo.h"
+#include "ray_plots.h"
+
+#include "core/ray_trace.h"
 #include "spin_edit.h"
 #include "string_grid.h"
 #include "track_bar.h"
 #include "window_layout.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QLineEdit>
@@ -106,6 +111,7 @@ void Toptmono::createTabs()
     } tabs[] = {
         {&TabSheet1, "TabSheet1", "Расчет", designTabLayout},
         {&TabSheet5, "TabSheet5", "Прогноз", forecastTabLayout},
+        {&m_rayTab, "rayTab", "Проверка лучами", rayTabLayout},
         {&TabSheet2, "TabSheet2", "Справка", notesTabLayout},
         {&TabSheet4, "TabSheet4", "Схема монокля", schemeTabLayout},
         {&TabSheet3, "TabSheet3", "О программе", aboutTabLayout},
@@ -127,6 +133,11 @@ void Toptmono::bindControls()
     BIND(VminSP), BIND(VmaxSP), BIND(NSpin), BIND(sfp1), BIND(sfp2), BIND(sfp3), BIND(Sfp4);
     BIND(PrognozGrid), BIND(vvd), BIND(recom);
     BIND(Image1), BIND(Memo1);
+    BIND(RayGrid);
+    bindControl(this, m_rayPlots, "rayPlots");
+    bindControl(this, m_glassButton, "glassButton");
+    bindControl(this, m_nearestGlass, "nearestGlass");
+    bindControl(this, m_glassList, "glassList");
     for (std::size_t i = 0; i < RealFields.size(); ++i)
         bindControl(this, m_realEdits[i], RealFields[i].name);
 }
@@ -191,10 +202,10 @@ void Toptmono::setFocusOrder()
             previous = target;
         }
     };
-    chain({FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit, RB1, RB2, Sf1, Sf2, Sf3, fp1,
-           MonGrid});
-    chain({ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP, PrognozGrid, NSpin, sfp1, sfp2, sfp3,
-           Sfp4, recom, vvd});
+    chain({FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit, m_glassButton, RB1, RB2, Sf1, Sf2,
+           Sf3, fp1, MonGrid});
+    chain({ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP, PrognozGrid, NSpin, m_glassList, sfp1,
+           sfp2, sfp3, Sfp4, recom, vvd});
 }
 
 void Toptmono::connectHandlers()
@@ -245,6 +256,7 @@ void Toptmono::connectHandlers()
 
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { PageControl1Change(PageControl1); });
+    connect(m_glassButton, &QPushButton::clicked, this, &Toptmono::openGlassChooser);
     PageControl1->tabBar()->installEventFilter(this);
     PageControl1->installEventFilter(this);
 }

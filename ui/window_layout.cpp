@@ -26,6 +26,8 @@ const ControlSpec DesignTab[] = {
     {LineEdit, "NDedit", "GroupBox3", after(4), 28, 90, 21, "1.5182"},
     {Label, "", "GroupBox3", after(32), 30, fit(), 17, "Число Аббе", {}, "ABEdit"},
     {LineEdit, "ABEdit", "GroupBox3", after(4), 28, 80, 21, "64"},
+    {Button, "glassButton", "GroupBox3", after(8), 27, 96, 23, "Каталог…"},
+    {NoteLabel, "nearestGlass", "GroupBox3", 10, 49, 600, 14, ""},
 
     {GroupBox, "GroupBox2", nullptr, 2, 170, 737, 161, "Относительные аберрации"},
     {Label, "", "GroupBox2", 10, 22, fit(), 17,
@@ -88,6 +90,7 @@ const ControlSpec ForecastTab[] = {
     {GroupBox, "GroupBox11", nullptr, 628, 288, 499, 99, "Задаваемые параметры"},
     {Label, "", "GroupBox11", 12, 26, fit(), 17, "Относительное фокусное расстояние N=", {}, "NSpin"},
     {SpinEdit, "NSpin", "GroupBox11", after(4), 24, 60, 21, "", {8, 4, 64}},
+    {ComboBox, "glassList", "GroupBox11", after(16), 23, 155, 23, ""},
     {Label, "", "GroupBox11", 12, 64, fit(), 17, "Светофильтр"},
     {Radio, "sfp1", "GroupBox11", 120, 62, fit(), fit(), "Нет", {1}},
     {Radio, "sfp2", "GroupBox11", 190, 62, fit(), fit(), "Ж 1,4х"},
@@ -102,6 +105,14 @@ const ControlSpec ForecastTab[] = {
     {Memo, "vvd", "GroupBox5", 6, 24, 457, 129, ""},
     {GroupBox, "GroupBox4", nullptr, 664, 560, 471, 165, "Рекомендации"},
     {Memo, "recom", "GroupBox4", 8, 26, 455, 129, ""},
+};
+
+const ControlSpec RayTab[] = {
+    {Title, "rayTitle", nullptr, 150, 2, fit(), fit(),
+     "Проверка расчета точной трассировкой лучей через мениск и диафрагму"},
+    {GroupBox, "rayTableBox", nullptr, 2, 30, 532, 462, "Результаты трассировки лучей"},
+    {Grid, "RayGrid", "rayTableBox", 4, 16, 524, 438, "", {2}},
+    {RayPlots, "rayPlots", nullptr, 540, 30, 595, 690, ""},
 };
 
 const ControlSpec NotesTab[] = {
@@ -131,6 +142,7 @@ const ControlSpec AboutTab[] = {
 
 std::span<const ControlSpec> designTabLayout() { return DesignTab; }
 std::span<const ControlSpec> forecastTabLayout() { return ForecastTab; }
+std::span<const ControlSpec> rayTabLayout() { return RayTab; }
 std::span<const ControlSpec> notesTabLayout() { return NotesTab; }
 std::span<const ControlSpec> schemeTabLayout() { return SchemeTab; }
 std::span<const ControlSpec> aboutTabLayout() { return AboutTab; }

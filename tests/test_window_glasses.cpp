@@ -1,0 +1,106 @@
+// The window's glass catalogue: choosing a glass, the nearest glass line and
+// the glasses inside the forecast's range.
+#include "format/number_text.h"
+#include "ui/glass_table.h"
+#include "ui/monoclForm.h"
+#include "ui/startup.h"
+
+#include "box_catcher.h"
+#include "qt_print.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace monocl;
+
+namespace {
+
+class WindowGlasses : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        boxes = std::make_unique<BoxCatcher>();
+        window = startUp(state);
+        sep = window->decimalSeparator();
+    }
+
+    template <class T>
+    T* find(const char* name) const
+    {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    QString num(const char* text) const
+    {
+        QString s = QString::fromUtf8(text);
+        s.replace(QLatin1Char(','), QLatin1Char(sep));
+        return s;
+    }
+
+    MonoclState state;
+    std::unique_ptr<BoxCatcher> boxes;
+    std::unique_ptr<Toptmono> window;
+    char sep = ',';
+};
+
+} // namespace
+
+TEST_F(WindowGlasses, ChoosingFillsBothFieldsThroughTheirHandlers)
+{
+    const long runs = window->recomputeRuns();
+    EXPECT_TRUE(window->chooseGlass(QStringLiteral("ЛЗОС"), QStringLiteral("К8")));
+    EXPECT_EQ(find<QLineEdit>("NDedit")->text(), num("1,5164"));
+    EXPECT_EQ(find<QLineEdit>("ABEdit")->text(), num("64,07"));
+    EXPECT_EQ(window->recomputeRuns() - runs, 2) << "one recompute for each field";
+    EXPECT_DOUBLE_EQ(state.Nd, 1.5164);
+    EXPECT_TRUE(find<QLabel>("nearestGlass")->text().startsWith(QStringLiteral("≈ К8 (ЛЗОС), Δnd 0")));
+
+    EXPECT_TRUE(window->chooseGlass(QStringLiteral("Schott"), QStringLiteral("N-BK7")));
+    EXPECT_EQ(find<QLineEdit>("NDedit")->text(), num("1,5168"));
+    EXPECT_EQ(find<QLineEdit>("ABEdit")->text(), num("64,17"));
+
+    const long before = window->recomputeRuns();
+    EXPECT_FALSE(window->chooseGlass(QStringLiteral("Schott"), QStringLiteral("NO-SUCH")));
+    EXPECT_EQ(window->recomputeRuns(), before);
+    EXPECT_EQ(find<QLineEdit>("NDedit")->text(), num("1,5168"));
+    EXPECT_TRUE(boxes->messages.isEmpty());
+}
+
+TEST_F(WindowGlasses, NearestGlassLineFollowsTheFields)
+{
+    const QString atStart = find<QLabel>("nearestGlass")->text();
+    EXPECT_TRUE(atStart.startsWith(QStringLiteral("≈ "))) << atStart.toStdString();
+    EXPECT_TRUE(atStart.contains(num("Δnd 0,"))) << atStart.toStdString();
+    find<QLineEdit>("NDedit")->setText(num("1,75"));
+    EXPECT_NE(find<QLabel>("nearestGlass")->text(), atStart);
+}
+
+TEST_F(WindowGlasses, ForecastListsTheGlassesInTheRange)
+{
+    auto* list = find<QComboBox>("glassList");
+    const auto count = [&] {
+        return glassesInRange(glassCatalogue(), state.NdMin, state.NdMax, state.AbbeMin,
+                              state.AbbeMax).size();
+    };
+    EXPECT_GT(count(), 0u);
+    EXPECT_EQ(static_cast<std::size_t>(list->count()), count() + 1);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("Стёкла каталога: %1").arg(count()));
+
+    // A glass exactly at the range's edges is in it; the list follows.
+    const Glass& k8 = glassCatalogue()[*nearestGlass(glassCatalogue(), 1.5164, 64.07)];
+    find<QLineEdit>("inmin")->setText(QString::fromStdString(fixedText(k8.nd, 15, 6, sep)));
+    find<QLineEdit>("inmax")->setText(QString::fromStdString(fixedText(k8.nd, 15, 6, sep)));
+    EXPECT_EQ(state.NdMin, k8.nd);
+    EXPECT_EQ(static_cast<std::size_t>(list->count()), count() + 1);
+    bool listed = false;
+    for (int i = 1; i < list->count(); ++i)
+        listed = listed || list->itemText(i).startsWith(QStringLiteral("К8 (ЛЗОС)"));
+    EXPECT_TRUE(listed);
+}

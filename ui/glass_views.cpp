@@ -1,0 +1,106 @@
+// The window's glass catalogue: the chooser, the nearest glass under the
+// design's glass fields and the glasses inside the forecast's range.
+#include "monoclForm.h"
+
+#include "glass_chooser.h"
+#include "glass_table.h"
+
+#include "format/number_text.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace monocl;
+
+namespace {
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// The catalogue's glass of this maker and name, the maker as in the table or
+// as shown, the name in Latin or Cyrillic.
+std::optional<std::size_t> findGlass(const QString& maker, const QString& name)
+{
+    const std::string m = maker.toStdString();
+    const std::string n = name.toStdString();
+    const std::vector<Glass>& glasses = glassCatalogue();
+    for (std::size_t i = 0; i < glasses.size(); ++i) {
+        const Glass& g = glasses[i];
+        if ((g.maker == m || makerDisplayName(g.maker) == m)
+            && (g.name == n || (!g.cyrillicName.empty() && g.cyrillicName == n)))
+            return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool Toptmono::chooseGlass(const QString& maker, const QString& name)
+{
+    const std::optional<std::size_t> index = findGlass(maker, name);
+    if (!index)
+        return false;
+    const Glass& glass = glassCatalogue()[*index];
+    runAsOneAction([&] {
+        setFieldText(NDedit, qs(fixedText(glass.nd, 8, 4, m_separator)));
+        setFieldText(ABEdit, qs(fixedText(glass.vd, 8, 2, m_separator)));
+    });
+    return true;
+}
+
+void Toptmono::openGlassChooser()
+{
+    GlassChooser chooser(glassCatalogue(), m_state.Nd, m_state.Abbe, m_separator, this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    if (const std::optional<std::size_t> index = chooser.chosenGlass()) {
+        const Glass& glass = glassCatalogue()[*index];
+        chooseGlass(QString::fromStdString(glass.maker), QString::fromStdString(glass.name));
+    }
+}
+
+void Toptmono::showGlassViews()
+{
+    showNearestGlass();
+    showGlassesInRange();
+}
+
+void Toptmono::showNearestGlass()
+{
+    const std::pair<double, double> wanted{m_state.Nd, m_state.Abbe};
+    if (m_nearestShownFor == wanted)
+        return;
+    m_nearestShownFor = wanted;
+    const std::vector<Glass>& glasses = glassCatalogue();
+    const std::optional<std::size_t> nearest = nearestGlass(glasses, wanted.first, wanted.second);
+    m_nearestGlass->setText(
+        nearest ? qs(nearestGlassText(glasses[*nearest], wanted.first, wanted.second, m_separator))
+                : QString());
+}
+
+void Toptmono::showGlassesInRange()
+{
+    const std::array<double, 4> range{m_state.NdMin, m_state.NdMax, m_state.AbbeMin,
+                                      m_state.AbbeMax};
+    if (m_rangeShownFor == range)
+        return;
+    m_rangeShownFor = range;
+    const std::vector<Glass>& glasses = glassCatalogue();
+    const std::vector<std::size_t> inRange =
+        glassesInRange(glasses, range[0], range[1], range[2], range[3]);
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(inRange.size()) + 1);
+    items << QStringLiteral("Стёкла каталога: %1").arg(inRange.size());
+    for (std::size_t i : inRange) {
+        const Glass& g = glasses[i];
+        items << qs(glassDisplayName(g) + " (" + makerDisplayName(g.maker) + ")  "
+                    + fixedText(g.nd, 8, 4, m_separator) + "  " + fixedText(g.vd, 8, 2, m_separator));
+    }
+    m_glassList->clear();
+    m_glassList->addItems(items);
+    m_glassList->setToolTip(QStringLiteral("Стёкла каталога, из которых может быть сделана "
+                                           "измеренная линза: nd и Vd в заданном диапазоне"));
+}

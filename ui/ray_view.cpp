@@ -1,0 +1,63 @@
+// The ray check on its tab: the lens of the design, traced while the tab is
+// shown, into the grid and the pictures. It never shows a box of its own:
+// what cannot be had shows as a dash.
+#include "monoclForm.h"
+
+#include "ray_plots.h"
+#include "string_grid.h"
+
+#include "core/ray_trace.h"
+#include "texts/ray_table.h"
+
+#include <QTabWidget>
+
+using namespace monocl;
+
+namespace {
+
+constexpr int RayLabelWidth = 420;
+constexpr int RayValueWidth = 80;
+
+} // namespace
+
+// Read right after the design steps: the forecast later reuses the store's
+// R2 for its own lens.
+void Toptmono::keepRayLens(const RecomputeLocals& locals)
+{
+    if (locals.DesignFailed != 0)
+        return;
+    const MonoclState& s = m_state;
+    RayLens lens;
+    lens.R1 = s.R1 * 1000;
+    lens.R2 = s.R2 * 1000;
+    lens.thickness = s.CenterThickness * 1000;
+    lens.diameter = s.Dm * 1000;
+    lens.nd = s.Nd;
+    lens.abbe = s.Abbe;
+    lens.stopZ = (s.X2 + s.CenterThickness) * 1000;
+    lens.stopDiameter = s.Df * 1000;
+    lens.halfField = s.FieldAngle / 2;
+    lens.requestedSpherical = s.SphericalRatio * 100;
+    m_rayLens = lens;
+}
+
+void Toptmono::showRayCheck()
+{
+    if (PageControl1->currentWidget() != m_rayTab)
+        return;
+    std::optional<RayCheck> check;
+    if (m_rayLens)
+        check = checkByRays(*m_rayLens);
+    RayGrid->setColCount(2);
+    RayGrid->setRowCount(RayTableRows);
+    RayGrid->setColWidth(0, RayLabelWidth);
+    RayGrid->setColWidth(1, RayValueWidth);
+    for (int col = 0; col < 2; ++col)
+        RayGrid->setCell(col, 0, QString::fromStdString(rayTableHeader(col)));
+    const RayCheck none;
+    for (int row = 1; row < RayTableRows; ++row) {
+        RayGrid->setCell(0, row, QString::fromStdString(rayTableLabel(row)));
+        RayGrid->setCell(1, row, QString::fromStdString(rayTableValue(row, check ? *check : none, m_separator)));
+    }
+    m_rayPlots->setCheck(check, m_rayLens, m_separator);
+}
