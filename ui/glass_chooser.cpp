@@ -1,0 +1,416 @@
+#include "glass_chooser.h"
+
+#include "glass_map.h"
+
+#include "format/number_text.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace monocl {
+
+namespace {
+
+// How many glasses the map rings as the nearest to the wanted values.
+constexpr int NearCount = 10;
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// A text that sorts as wanted by a plain comparison: without case, and with
+// each run of digits padded with zeros so that runs compare as numbers.
+QString sortKey(const std::string& text)
+{
+    const std::u32string folded = foldCase(text);
+    std::u32string key;
+    key.reserve(folded.size() + 16);
+    for (std::size_t i = 0; i < folded.size();) {
+        if (folded[i] < U'0' || folded[i] > U'9') {
+            key.push_back(folded[i++]);
+            continue;
+        }
+        std::size_t end = i;
+        while (end < folded.size() && folded[end] >= U'0' && folded[end] <= U'9')
+            ++end;
+        while (i + 1 < end && folded[i] == U'0') // leading zeros do not count
+            ++i;
+        constexpr std::size_t Width = 12;
+        if (end - i < Width)
+            key.append(Width - (end - i), U'0');
+        key.append(folded, i, end - i);
+        i = end;
+    }
+    return QString::fromUcs4(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+} // namespace
+
+// --- GlassTableModel --------------------------------------------------------
+
+GlassTableModel::GlassTableModel(const std::vector<Glass>& glasses, char separator,
+    QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_glasses(glasses)
+    , m_separator(separator)
+{
+    m_makerKeys.reserve(glasses.size());
+    m_nameKeys.reserve(glasses.size());
+    for (const Glass& g : glasses) {
+        m_nameKeys.push_back(sortKey(glassDisplayName(g) + " " + g.name));
+        m_makerKeys.push_back(sortKey(makerDisplayName(g.maker)) + QChar(1) + m_nameKeys.back());
+    }
+}
+
+int GlassTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_glasses.size());
+}
+
+int GlassTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString GlassTableModel::nameText(const Glass& glass)
+{
+    if (glass.cyrillicName.empty() || glass.cyrillicName == glass.name)
+        return qs(glass.name);
+    return qs(glass.cyrillicName + " (" + glass.name + ")");
+}
+
+QVariant GlassTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= rowCount())
+        return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    const Glass& g = m_glasses[row];
+    const int column = index.column();
+
+    if (role == Qt::DisplayRole) {
+        switch (column) {
+        case MakerColumn:
+            return qs(makerDisplayName(g.maker));
+        case NameColumn:
+            return nameText(g);
+        case NdColumn:
+            return std::isfinite(g.nd) ? qs(fixedText(g.nd, 8, 4, m_separator)) : QString();
+        case VdColumn:
+            return std::isfinite(g.vd) ? qs(fixedText(g.vd, 8, 2, m_separator)) : QString();
+        default:
+            return {};
+        }
+    }
+    if (role == SortRole) {
+        switch (column) {
+        case MakerColumn:
+            return m_makerKeys[row];
+        case NameColumn:
+            return m_nameKeys[row];
+        case NdColumn:
+            return g.nd;
+        case VdColumn:
+            return g.vd;
+        default:
+            return {};
+        }
+    }
+    if (role == Qt::TextAlignmentRole) {
+        if (column == NdColumn || column == VdColumn)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant GlassTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole) {
+        switch (section) {
+        case MakerColumn:
+            return QStringLiteral("Производитель");
+        case NameColumn:
+            return QStringLiteral("Марка");
+        case NdColumn:
+            return QStringLiteral("nd");
+        case VdColumn:
+            return QStringLiteral("Vd");
+        default:
+            return {};
+        }
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+// --- GlassFilterModel -------------------------------------------------------
+
+GlassFilterModel::GlassFilterModel(QObject* parent) : QSortFilterProxyModel(parent)
+{
+    setSortRole(GlassTableModel::SortRole);
+    setDynamicSortFilter(true);
+}
+
+void GlassFilterModel::setAcceptedRows(const std::vector<std::size_t>& rows)
+{
+    const int count = sourceModel() ? sourceModel()->rowCount() : 0;
+    std::vector<bool> accepted(static_cast<std::size_t>(count), false);
+    for (std::size_t row : rows)
+        if (row < accepted.size())
+            accepted[row] = true;
+    const bool all = std::all_of(accepted.begin(), accepted.end(), [](bool a) { return a; });
+    if (all && m_acceptsAll)
+        return;
+    if (accepted == m_accepted && all == m_acceptsAll)
+        return;
+    m_accepted = std::move(accepted);
+    m_acceptsAll = all;
+    invalidateFilter();
+}
+
+bool GlassFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const
+{
+    if (m_acceptsAll)
+        return true;
+    return sourceRow >= 0 && static_cast<std::size_t>(sourceRow) < m_accepted.size()
+        && m_accepted[static_cast<std::size_t>(sourceRow)];
+}
+
+// --- GlassChooser -----------------------------------------------------------
+
+GlassChooser::GlassChooser(const std::vector<Glass>& glasses, double wantedNd, double wantedVd,
+    char separator, QWidget* parent)
+    : QDialog(parent)
+    , m_glasses(glasses)
+    , m_separator(separator)
+{
+    setWindowTitle(QStringLiteral("Выбор стекла"));
+
+    m_model = new GlassTableModel(m_glasses, m_separator, this);
+    m_proxy = new GlassFilterModel(this);
+    m_proxy->setSourceModel(m_model);
+
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("glassFilter"));
+    m_filter->setPlaceholderText(
+        QStringLiteral("Марка или производитель: К8, N-BK7, Schott…"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->installEventFilter(this);
+
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("glassTable"));
+    m_table->setModel(m_proxy);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
+    m_table->setCornerButtonEnabled(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Table order until a header is clicked.
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_table->setSortingEnabled(true);
+    setColumnWidths();
+
+    m_map = new GlassMap;
+    m_map->setObjectName(QStringLiteral("glassMap"));
+    m_map->setDecimalSeparator(m_separator);
+    m_map->setGlasses(&m_glasses);
+    m_map->setWanted(wantedNd, wantedVd);
+
+    const bool wantedKnown = std::isfinite(wantedNd) && std::isfinite(wantedVd);
+    std::vector<std::size_t> near;
+    if (wantedKnown)
+        near = nearestGlasses(m_glasses, wantedNd, wantedVd, NearCount);
+    m_map->setNear(near);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_table);
+    splitter->addWidget(m_map);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+
+    m_nearestLine = new QLabel(this);
+    m_nearestLine->setObjectName(QStringLiteral("nearestGlass"));
+    m_nearestLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (!near.empty()) {
+        m_nearestLine->setText(QStringLiteral("nd %1, Vd %2 ")
+                                   .arg(qs(fixedText(wantedNd, 8, 4, m_separator)),
+                                       qs(fixedText(wantedVd, 8, 2, m_separator)))
+            + qs(nearestGlassText(m_glasses[near.front()], wantedNd, wantedVd, m_separator)));
+    } else {
+        m_nearestLine->hide();
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("glassButtons"));
+    m_chooseButton = buttons->button(QDialogButtonBox::Ok);
+    m_chooseButton->setText(QStringLiteral("Выбрать"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_filter);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(m_nearestLine);
+    layout->addWidget(buttons);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &GlassChooser::applyFilter);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        &GlassChooser::currentRowChanged);
+    connect(m_table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            accept();
+    });
+    connect(m_map, &GlassMap::glassClicked, this, &GlassChooser::selectGlass);
+
+    if (!near.empty())
+        selectGlass(near.front());
+    currentRowChanged();
+
+    m_filter->setFocus();
+    resize(880, 540);
+}
+
+std::optional<std::size_t> GlassChooser::currentGlass() const
+{
+    const QModelIndex current = m_table->selectionModel()->currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    const QModelIndex source = m_proxy->mapToSource(current);
+    if (!source.isValid())
+        return std::nullopt;
+    return static_cast<std::size_t>(source.row());
+}
+
+void GlassChooser::selectGlass(std::size_t index)
+{
+    if (index >= m_glasses.size())
+        return;
+    const QModelIndex source = m_model->index(static_cast<int>(index), 0);
+    QModelIndex row = m_proxy->mapFromSource(source);
+    if (!row.isValid()) {
+        m_filter->clear();
+        row = m_proxy->mapFromSource(source);
+    }
+    if (!row.isValid())
+        return;
+    m_table->selectionModel()->setCurrentIndex(
+        row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_table->scrollTo(row);
+}
+
+void GlassChooser::applyFilter(const QString& text)
+{
+    m_proxy->setAcceptedRows(filterGlasses(m_glasses, text.toStdString()));
+    // Keep a current row while there are rows, so that Enter chooses one.
+    QModelIndex current = m_table->selectionModel()->currentIndex();
+    if (!current.isValid() && m_proxy->rowCount() > 0) {
+        current = m_proxy->index(0, 0);
+        m_table->selectionModel()->setCurrentIndex(
+            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    if (current.isValid())
+        m_table->scrollTo(current);
+    currentRowChanged();
+}
+
+void GlassChooser::currentRowChanged()
+{
+    const std::optional<std::size_t> current = currentGlass();
+    m_map->setSelected(current);
+    m_chooseButton->setEnabled(current.has_value());
+}
+
+void GlassChooser::setColumnWidths()
+{
+    // Wide enough for the widest text of each column and its header with
+    // the sort arrow; measured once, as the texts do not change.
+    const QFontMetrics fm = m_table->fontMetrics();
+    const QFontMetrics header = m_table->horizontalHeader()->fontMetrics();
+    int widths[GlassTableModel::ColumnCount] = {};
+    for (int column = 0; column < GlassTableModel::ColumnCount; ++column) {
+        widths[column] = header.horizontalAdvance(
+                             m_model->headerData(column, Qt::Horizontal).toString())
+            + 28;
+    }
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        for (int column = 0; column < GlassTableModel::ColumnCount; ++column) {
+            const QString text = m_model->index(row, column).data().toString();
+            widths[column] = std::max(widths[column], fm.horizontalAdvance(text) + 12);
+        }
+    }
+    int total = 0;
+    for (int column = 0; column < GlassTableModel::ColumnCount; ++column) {
+        m_table->setColumnWidth(column, widths[column]);
+        total += widths[column];
+    }
+    // The table is as wide as its columns and the scroll bar; the map takes
+    // the rest of the dialog's width.
+    const int width = total + m_table->verticalScrollBar()->sizeHint().width()
+        + 2 * m_table->frameWidth() + 2;
+    m_table->setMinimumWidth(width);
+    m_table->setMaximumWidth(width);
+}
+
+void GlassChooser::done(int result)
+{
+    if (result == QDialog::Accepted) {
+        const std::optional<std::size_t> current = currentGlass();
+        if (!current)
+            return;
+        m_chosen = current;
+    } else {
+        m_chosen.reset();
+    }
+    QDialog::done(result);
+}
+
+bool GlassChooser::eventFilter(QObject* watched, QEvent* event)
+{
+    // Up, Down and the page keys in the filter field move through the table,
+    // so one can type a part of the name and pick the glass without the mouse.
+    if (watched == m_filter && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp
+            || key == Qt::Key_PageDown) {
+            QKeyEvent copy(QEvent::KeyPress, key, static_cast<QKeyEvent*>(event)->modifiers());
+            QCoreApplication::sendEvent(m_table, &copy);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void GlassChooser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The view knows its height only now; put the current glass mid-table.
+    const QModelIndex current = m_table->selectionModel()->currentIndex();
+    if (current.isValid())
+        m_table->scrollTo(current, QAbstractItemView::PositionAtCenter);
+}
+
+} // namespace monocl
