@@ -367,9 +367,12 @@ void GlassChooser::setColumnWidths()
         m_table->setColumnWidth(column, widths[column]);
         total += widths[column];
     }
-    const int frame = 2 * m_table->frameWidth();
-    m_table->setMinimumWidth(std::min(total, 360) + frame);
-    m_table->setMaximumWidth(total + m_table->verticalScrollBar()->sizeHint().width() + frame + 4);
+    // The table is as wide as its columns and the scroll bar; the map takes
+    // the rest of the dialog's width.
+    const int width = total + m_table->verticalScrollBar()->sizeHint().width()
+        + 2 * m_table->frameWidth() + 2;
+    m_table->setMinimumWidth(width);
+    m_table->setMaximumWidth(width);
 }
 
 void GlassChooser::done(int result)

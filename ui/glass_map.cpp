@@ -334,11 +334,6 @@ void GlassMap::paintGlasses(QPainter& painter) const
         }
     }
 
-    if (isFinite(m_wantedNd, m_wantedVd)) {
-        painter.setPen(QPen(WantedColor, 2, Qt::SolidLine, Qt::RoundCap));
-        drawCross(painter, pointOf(m_wantedNd, m_wantedVd), CrossHalf);
-    }
-
     const Glass* selected = m_selected ? glass(*m_selected) : nullptr;
     if (selected && isVisible(*selected)) {
         const QPointF p = pointOf(selected->nd, selected->vd);
@@ -364,6 +359,12 @@ void GlassMap::paintGlasses(QPainter& painter) const
         painter.drawRoundedRect(box, 3, 3);
         painter.setPen(SelectedColor.darker(140));
         painter.drawText(box, Qt::AlignCenter, name);
+    }
+
+    // The wanted values last, so that no glass hides them.
+    if (isFinite(m_wantedNd, m_wantedVd)) {
+        painter.setPen(QPen(WantedColor, 2, Qt::SolidLine, Qt::RoundCap));
+        drawCross(painter, pointOf(m_wantedNd, m_wantedVd), CrossHalf);
     }
 }
 
