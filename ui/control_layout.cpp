@@ -34,20 +34,26 @@ bool isLabel(ControlKind kind)
     return kind == ControlKind::Label || kind == ControlKind::BoldLabel;
 }
 
+// A label in a size and colour of its own.
+QLabel* colouredLabel(const QString& caption, QWidget* parent, int pixelSize, bool bold,
+                      const QColor& colour)
+{
+    auto* label = new QLabel(caption, parent);
+    QFont font = withWeight(parent->font(), bold);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
 QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
 {
     const QString caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
-    case ControlKind::Title: {
-        auto* title = new QLabel(caption, parent);
-        QFont font = withWeight(parent->font(), true);
-        font.setPixelSize(19);
-        title->setFont(font);
-        QPalette palette = title->palette();
-        palette.setColor(QPalette::WindowText, TitleColour);
-        title->setPalette(palette);
-        return title;
-    }
+    case ControlKind::Title:
+        return colouredLabel(caption, parent, 19, true, TitleColour);
     case ControlKind::GroupBox: {
         auto* box = new QGroupBox(caption, parent);
         box->setFont(withWeight(parent->font(), true));
@@ -59,16 +65,8 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
         label->setFont(withWeight(parent->font(), row.kind == ControlKind::BoldLabel));
         return label;
     }
-    case ControlKind::NoteLabel: {
-        auto* note = new QLabel(caption, parent);
-        QFont font = withWeight(parent->font(), false);
-        font.setPixelSize(11);
-        note->setFont(font);
-        QPalette palette = note->palette();
-        palette.setColor(QPalette::WindowText, NoteColour);
-        note->setPalette(palette);
-        return note;
-    }
+    case ControlKind::NoteLabel:
+        return colouredLabel(caption, parent, 11, false, NoteColour);
     case ControlKind::Button: {
         auto* button = new QPushButton(caption, parent);
         button->setFont(withWeight(parent->font(), false));
