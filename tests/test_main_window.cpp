@@ -167,4 +167,5 @@ TEST_F(TopLevel, MarkedCaptionsShowTheirNote)
             sawNote5 = label->toolTip().startsWith(QStringLiteral("отношение диаметра"));
     EXPECT_TRUE(sawNote5);
     EXPECT_TRUE(find<QLabel>("aboutVersion")->text().contains(QStringLiteral("MIT")));
+    EXPECT_TRUE(find<QLabel>("aboutVersion")->text().contains(QStringLiteral("CC0 1.0")));
 }

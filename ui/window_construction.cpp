@@ -160,7 +160,10 @@ void Toptmono::fillAboutPage()
     QFont small = TabSheet3->font();
     small.setPixelSize(11);
     version->setFont(small);
-    version->setText(QStringLiteral("Версия %1 · лицензия MIT · Qt %2")
+    version->setText(QStringLiteral("Версия %1 · лицензия MIT · Qt %2\n"
+                                    "Каталог оптических стёкол: база данных refractiveindex.info "
+                                    "(github.com/polyanskiy/refractiveindex.info-database), "
+                                    "общественное достояние (CC0 1.0)")
                          .arg(QStringLiteral(MONOCL_VERSION), QString::fromLatin1(qVersion())));
     version->move(4, Memo1->geometry().bottom() + 8);
     version->adjustSize();
