@@ -470,14 +470,14 @@ def duplicate_of(maker, name, names):
 def collect(db_dir):
     """Reads every page; returns (glasses, left_out) where left_out is a
     list of (maker, name, reason)."""
-    specs = os.path.join(db_dir, "database", "data", "specs")
-    if not os.path.isdir(specs):
-        raise SystemExit("no database/data/specs under %s" % db_dir)
+    glass_pages = os.path.join(db_dir, "database", "data", "specs")
+    if not os.path.isdir(glass_pages):
+        raise SystemExit("no glass pages (database/data/specs) under %s" % db_dir)
     glasses, left_out = [], []
     for maker, folder, subfolders in MAKERS:
         paths = []
         for sub in subfolders:
-            d = os.path.join(specs, folder, sub)
+            d = os.path.join(glass_pages, folder, sub)
             if os.path.isdir(d):
                 paths += [os.path.join(d, f) for f in sorted(os.listdir(d))
                           if f.endswith(".yml")]
