@@ -129,24 +129,29 @@ bool naturalLess(std::string_view a, std::string_view b)
     return a.size() - i < b.size() - j;
 }
 
-std::vector<std::size_t> byDistance(const std::vector<Glass>& glasses, double nd, double vd)
-{
-    if (!std::isfinite(nd) || !std::isfinite(vd))
-        return {};
-    std::vector<double> distance(glasses.size());
-    for (std::size_t i = 0; i < glasses.size(); ++i)
-        distance[i] = glassDistance(glasses[i].nd, glasses[i].vd, nd, vd);
-    std::vector<std::size_t> order(glasses.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+// Orders glass indices by their distance from (nd, vd), then by maker, by
+// name and by table position.
+struct CloserTo {
+    const std::vector<Glass>& glasses;
+    std::vector<double> distance;
+
+    CloserTo(const std::vector<Glass>& g, double nd, double vd) : glasses(g), distance(g.size())
+    {
+        for (std::size_t i = 0; i < g.size(); ++i)
+            distance[i] = glassDistance(g[i].nd, g[i].vd, nd, vd);
+    }
+
+    bool operator()(std::size_t a, std::size_t b) const
+    {
         if (distance[a] != distance[b])
             return distance[a] < distance[b];
         if (glasses[a].maker != glasses[b].maker)
             return glasses[a].maker < glasses[b].maker;
-        return naturalLess(glasses[a].name, glasses[b].name);
-    });
-    return order;
-}
+        if (glasses[a].name != glasses[b].name)
+            return naturalLess(glasses[a].name, glasses[b].name);
+        return a < b;
+    }
+};
 
 // The window's own number text, so the line reads as the fields do.
 std::string fixed(double v, int decimals, char separator)
@@ -248,20 +253,29 @@ double glassDistance(double nd1, double vd1, double nd2, double vd2)
 
 std::optional<std::size_t> nearestGlass(const std::vector<Glass>& glasses, double nd, double vd)
 {
-    const std::vector<std::size_t> order = nearestGlasses(glasses, nd, vd, 1);
-    if (order.empty())
+    if (glasses.empty() || !std::isfinite(nd) || !std::isfinite(vd))
         return std::nullopt;
-    return order.front();
+    // One pass: the window asks on every change of the glass fields.
+    const CloserTo closer(glasses, nd, vd);
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < glasses.size(); ++i)
+        if (closer(i, best))
+            best = i;
+    return best;
 }
 
 std::vector<std::size_t> nearestGlasses(const std::vector<Glass>& glasses, double nd, double vd,
                                         int count)
 {
-    if (count <= 0)
+    if (count <= 0 || !std::isfinite(nd) || !std::isfinite(vd))
         return {};
-    std::vector<std::size_t> order = byDistance(glasses, nd, vd);
-    if (order.size() > static_cast<std::size_t>(count))
-        order.resize(static_cast<std::size_t>(count));
+    const CloserTo closer(glasses, nd, vd);
+    std::vector<std::size_t> order(glasses.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const std::size_t kept = std::min(order.size(), static_cast<std::size_t>(count));
+    std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(kept), order.end(),
+                      closer);
+    order.resize(kept);
     return order;
 }
 
