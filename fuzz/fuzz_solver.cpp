@@ -60,21 +60,8 @@ void fuzzSolver(fuzzsupport::Reader& in)
 
 void fuzzDesignPass(fuzzsupport::Reader& in)
 {
-    DesignControls c;
-    c.OtSpin = in.int32(c.OtSpin);
-    c.KsfBar = in.int32(c.KsfBar);
-    c.KxrBar = in.int32(c.KxrBar);
-    c.FSpin = in.int32(c.FSpin);
-    c.ASpin = in.int32(c.ASpin);
-    const std::uint8_t flags = in.byte(0x05);
-    c.RB1 = flags & 0x01;
-    c.RB2 = flags & 0x02;
-    c.Sf1 = flags & 0x04;
-    c.Sf2 = flags & 0x08;
-    c.Sf3 = flags & 0x10;
-    c.decimalSeparator = (flags & 0x20) ? ',' : '.';
-    c.NDedit = in.text(c.NDedit);
-    c.ABEdit = in.text(c.ABEdit);
+    std::uint8_t flags = 0;
+    const DesignControls c = fuzzsupport::readDesignControls(in, flags);
 
     MonoclState state;
     if (flags & 0x40)

@@ -135,6 +135,29 @@ private:
     std::size_t m_left;
 };
 
+// The design tab's controls: 5 int32 (OtSpin, KsfBar, KxrBar, FSpin, ASpin),
+// a flag byte (bit 0 RB1, 1 RB2, 2 Sf1, 3 Sf2, 4 Sf3, 5 decimal comma; the
+// other bits are the caller's, given back in flags), then NDedit and ABEdit.
+inline monocl::DesignControls readDesignControls(Reader& in, std::uint8_t& flags)
+{
+    monocl::DesignControls c;
+    c.OtSpin = in.int32(c.OtSpin);
+    c.KsfBar = in.int32(c.KsfBar);
+    c.KxrBar = in.int32(c.KxrBar);
+    c.FSpin = in.int32(c.FSpin);
+    c.ASpin = in.int32(c.ASpin);
+    flags = in.byte(0x05);
+    c.RB1 = flags & 0x01;
+    c.RB2 = flags & 0x02;
+    c.Sf1 = flags & 0x04;
+    c.Sf2 = flags & 0x08;
+    c.Sf3 = flags & 0x10;
+    c.decimalSeparator = (flags & 0x20) ? ',' : '.';
+    c.NDedit = in.text(c.NDedit);
+    c.ABEdit = in.text(c.ABEdit);
+    return c;
+}
+
 // Every double of the store. The size check below fails to compile when a
 // field is added to MonoclState and not to this list.
 #define MONOCL_STATE_DOUBLES(X)                                                               \

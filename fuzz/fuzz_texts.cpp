@@ -56,26 +56,6 @@ void faultsAreOurs(const char* what, Body body)
     }
 }
 
-DesignControls readDesignControls(fuzzsupport::Reader& in)
-{
-    DesignControls c;
-    c.OtSpin = in.int32(c.OtSpin);
-    c.KsfBar = in.int32(c.KsfBar);
-    c.KxrBar = in.int32(c.KxrBar);
-    c.FSpin = in.int32(c.FSpin);
-    c.ASpin = in.int32(c.ASpin);
-    const std::uint8_t flags = in.byte(0x05);
-    c.RB1 = flags & 0x01;
-    c.RB2 = flags & 0x02;
-    c.Sf1 = flags & 0x04;
-    c.Sf2 = flags & 0x08;
-    c.Sf3 = flags & 0x10;
-    c.decimalSeparator = (flags & 0x20) ? ',' : '.';
-    c.NDedit = in.text(c.NDedit);
-    c.ABEdit = in.text(c.ABEdit);
-    return c;
-}
-
 void readMeasurements(fuzzsupport::Reader& in, MonoclState& s)
 {
     s.MeasuredHeight = in.ranged(0.0, 20.0, s.MeasuredHeight);
@@ -108,7 +88,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzzsupport::Reader in(data, size);
-    const DesignControls dc = readDesignControls(in);
+    std::uint8_t flags = 0;
+    const DesignControls dc = fuzzsupport::readDesignControls(in, flags);
     const char sep = dc.decimalSeparator;
     MonoclState s;
     applyStartValues(s);

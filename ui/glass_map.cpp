@@ -19,20 +19,6 @@ namespace monocl {
 
 using namespace glassmap;
 
-namespace {
-
-bool isFinite(double nd, double vd)
-{
-    return std::isfinite(nd) && std::isfinite(vd);
-}
-
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
-
 
 GlassMap::GlassMap(QWidget* parent)
     : QWidget(parent)

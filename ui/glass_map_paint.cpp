@@ -15,16 +15,6 @@ using namespace glassmap;
 
 namespace {
 
-bool isFinite(double nd, double vd)
-{
-    return std::isfinite(nd) && std::isfinite(vd);
-}
-
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 void drawCross(QPainter& painter, const QPointF& p, double half)
 {
     painter.drawLine(p + QPointF(-half, -half), p + QPointF(half, half));

@@ -4,6 +4,10 @@
 // handling.
 
 #include <QColor>
+#include <QString>
+
+#include <cmath>
+#include <string>
 
 namespace monocl::glassmap {
 
@@ -30,5 +34,15 @@ inline constexpr double NdMargin = 0.02;
 inline constexpr double VdMargin = 1.0;
 inline constexpr double NdRounding = 0.05;
 inline constexpr double VdRounding = 5.0;
+
+inline bool isFinite(double nd, double vd)
+{
+    return std::isfinite(nd) && std::isfinite(vd);
+}
+
+inline QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace monocl::glassmap
