@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "main_window.h"
 #include "startup.h"
 
@@ -5,6 +6,10 @@
 
 int main(int argc, char* argv[])
 {
+    // Requests answered on the terminal need no window and no display.
+    if (const std::optional<int> status = monocl::answerCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("monocl"));
     QApplication::setWindowIcon(monocl::programIcon());
