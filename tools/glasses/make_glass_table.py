@@ -2,8 +2,8 @@
 """Writes resources/glasses.tsv from the refractiveindex.info database.
 
 Reads the optical-glass pages of the makers' catalogues in the database
-(database/data/specs/<maker>/optical/*.yml, and Schott's page of obsolete
-glasses), computes nd and Vd of each glass from its dispersion formula or its
+(the folder under database/data that holds <maker>/optical/*.yml for each
+maker, and Schott's page of obsolete glasses), computes nd and Vd of each glass from its dispersion formula or its
 table of n at the d, F and C lines, checks them against the page's own nd and
 Vd where the page has them, and writes one line per glass. The report of what
 was written and what was left out goes to standard output.
@@ -467,12 +467,24 @@ def duplicate_of(maker, name, names):
     return None
 
 
+def find_catalogue_folder(data_dir):
+    """The folder of database/data whose subfolders are the makers'
+    catalogues (it holds schott/optical); None if there is none."""
+    if not os.path.isdir(data_dir):
+        return None
+    for name in sorted(os.listdir(data_dir)):
+        folder = os.path.join(data_dir, name)
+        if os.path.isdir(os.path.join(folder, "schott", "optical")):
+            return folder
+    return None
+
+
 def collect(db_dir):
     """Reads every page; returns (glasses, left_out) where left_out is a
     list of (maker, name, reason)."""
-    glass_pages = os.path.join(db_dir, "database", "data", "specs")
-    if not os.path.isdir(glass_pages):
-        raise SystemExit("no glass pages (database/data/specs) under %s" % db_dir)
+    glass_pages = find_catalogue_folder(os.path.join(db_dir, "database", "data"))
+    if glass_pages is None:
+        raise SystemExit("no makers' glass pages (database/data/*/schott/optical) under %s" % db_dir)
     glasses, left_out = [], []
     for maker, folder, subfolders in MAKERS:
         paths = []

@@ -167,7 +167,7 @@ class CatalogueTest(unittest.TestCase):
     def test_collect_and_write(self):
         with tempfile.TemporaryDirectory() as root:
             def put(maker, name, text, sub="optical"):
-                folder = os.path.join(root, "database", "data", "specs", maker, sub)
+                folder = os.path.join(root, "database", "data", "makers", maker, sub)
                 os.makedirs(folder, exist_ok=True)
                 with open(os.path.join(folder, name + ".yml"), "w", encoding="utf-8") as f:
                     f.write(text)
