@@ -45,6 +45,28 @@ public:
     // benchmarks use it to see whether an event reached the computation.
     long recomputeRuns() const { return m_recomputeRuns; }
 
+    // ---- For design files, exports and the command line --------------------
+    // Sets many inputs as one action of the user's: body sets controls, whose
+    // handlers run nested as usual; the faults of the states passed on the
+    // way are dropped, and a last recompute decides the one error box.
+    void setInputsAsOneAction(const std::function<void()>& body);
+
+    // Where faults go instead of an error box (the text the box would show);
+    // an empty sink brings the box back.
+    void setFaultSink(std::function<void(const QString& message)> sink);
+
+    // The meniscus of the last recompute's design, lengths in metres, taken
+    // before the forecast reuses the store.
+    struct DesignSection
+    {
+        bool computed = false; // the design steps ran to their end
+        bool failed = false;   // they found no meniscus: the table shows dashes
+        double R1 = 0, R2 = 0, CenterThickness = 0, Dm = 0;
+        double X1 = 0, Df = 0; // the stop from the front vertex, and its diameter
+    };
+    const DesignSection& lastDesign() const { return m_lastDesign; }
+    // ---------------------------------------------------------------------------
+
     // Sets an edit field's text from the program. A differing text runs the
     // field's change handler at once, nested, as typing does; an equal text
     // runs nothing. A fault of the nested run ends the caller too.
@@ -128,6 +150,10 @@ private:
 
     // The edit fields of the real-number fields, in the order of RealFields.
     std::array<QLineEdit*, monocl::RealFields.size()> m_realEdits{};
+
+    // See setFaultSink and lastDesign.
+    std::function<void(const QString&)> m_faultSink;
+    DesignSection m_lastDesign;
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.
