@@ -259,7 +259,8 @@ void layOut(ReportWriter& w, QPagedPaintDevice& device, const WindowContents& c,
 
     const int reduction = reportDrawingReduction(drawing, device);
     const QSizeF size = workshopDrawingSize(drawing, reduction, &device);
-    w.heading(drawingTitle(reduction), SectionPoints, size.height() + 2);
+    w.heading(drawing.hasLens ? drawingTitle(reduction) : QStringLiteral("Рабочий чертеж мениска"),
+              SectionPoints, size.height() + 2);
     w.block(size.height() + 2, [&](double x, double y) {
         paintWorkshopDrawing(*w.painter(), drawing, reduction, QPointF(x + 1, y + 1), w.k());
     });

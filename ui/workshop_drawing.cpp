@@ -299,22 +299,41 @@ struct Surface
 
 // Appends the arc of the surface from height fromY to -fromY, through its
 // vertex, in device coordinates; a path that has a point already is joined
-// to the arc by a line.
+// to the arc by a line. The arc is made of cubic curves of at most 10
+// degrees, the vertex at the end of one, whose end points lie exactly on the
+// circle (QPainterPath::arcTo puts its end points on its approximation).
 void appendArc(QPainterPath& path, const Sheet& sheet, const Surface& surface, double s,
                double fromY)
 {
     const QPointF c = sheet.device({surface.centre() * s, 0});
     const double r = std::abs(surface.R) * s * sheet.k();
-    const QRectF rect(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    // Qt's angles go anticlockwise on the screen from three o'clock.
-    const double alpha = std::asin(std::clamp(fromY / std::abs(surface.R), -1.0, 1.0)) * 180
-        / std::numbers::pi;
-    const double vertexAngle = surface.R < 0 ? 0 : 180;
+    // Angles from the centre, anticlockwise in drawing coordinates (y up),
+    // from the direction of the vertex.
+    const double vertexAngle = surface.R < 0 ? 0 : std::numbers::pi;
+    const double alpha = std::asin(std::clamp(fromY / std::abs(surface.R), -1.0, 1.0));
     const double start = surface.R < 0 ? vertexAngle + alpha : vertexAngle - alpha;
     const double sweep = surface.R < 0 ? -2 * alpha : 2 * alpha;
+    // Device y runs downwards.
+    const auto at = [&](double angle) {
+        return QPointF(c.x() + r * std::cos(angle), c.y() - r * std::sin(angle));
+    };
+    const auto tangent = [&](double angle) { // d(at)/d(angle)
+        return QPointF(-r * std::sin(angle), -r * std::cos(angle));
+    };
+    // An even number, so that the vertex is an end point.
+    const int pieces =
+        2 * std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / (std::numbers::pi / 9))));
+    const double step = sweep / pieces;
+    const double handle = 4.0 / 3.0 * std::tan(step / 4);
     if (path.elementCount() == 0)
-        path.arcMoveTo(rect, start);
-    path.arcTo(rect, start, sweep);
+        path.moveTo(at(start));
+    else
+        path.lineTo(at(start));
+    for (int i = 0; i < pieces; ++i) {
+        const double a0 = start + i * step;
+        const double a1 = i + 1 == pieces ? start + sweep : a0 + step;
+        path.cubicTo(at(a0) + tangent(a0) * handle, at(a1) - tangent(a1) * handle, at(a1));
+    }
 }
 
 void paintNote(Sheet& sheet, const WorkshopDrawing& d)
