@@ -7,10 +7,16 @@ packages=(
     g++ cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev fonts-liberation2 fonts-dejavu-core
     libgtest-dev libbenchmark-dev
+    qt6-svg-dev
 )
 # The extra checks of the test script: sanitizers, fuzzers and coverage.
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(clang libclang-rt-14-dev gcovr)
+fi
+
+# The report's tests read the PDF with poppler's tools.
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(poppler-utils)
 fi
 
 missing=()
