@@ -182,6 +182,9 @@ TEST_F(CommandLine, OutputsFollowTheFileAndTheLocale)
               QStringLiteral("Файл: lens.monocl"), QStringLiteral("Дата: "),
               QStringLiteral("Прямая задача (вкладка «Расчет»)"), QStringLiteral("Тип коррекции анастигмат"),
               QStringLiteral("Высота линзы hm, мм 5") + decimal + QStringLiteral("00"),
+              // The bars' labels show the file's positions, 60 and 100.
+              QStringLiteral("Kсф=0") + decimal + QStringLiteral("40"),
+              QStringLiteral("Kхр=0") + decimal + QStringLiteral("50"),
               QStringLiteral("Расчетные параметры"), QStringLiteral("Прогнозируемые параметры монокля"),
               QStringLiteral("Радиус r2, мм"), QStringLiteral("Выводы"), QStringLiteral("Рекомендации"),
               QStringLiteral("Рабочий чертеж мениска, масштаб 1:1")})

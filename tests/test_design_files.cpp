@@ -166,7 +166,8 @@ TEST_F(DesignFiles, SaveChangeOpenGivesTheSavedWindow)
         click("Sfp4");
     };
     // The start state too, its glass range in the general text. Its
-    // track bars' labels show their ratios only once a bar has moved.
+    // track bars' labels show their ratios only once a bar has moved (an
+    // opened file always has them show).
     const auto startState = [&] {
         for (const char* name : {"KsfBar", "KxrBar"}) {
             auto* bar = find<TrackBar>(name);
@@ -290,6 +291,8 @@ TEST_F(DesignFiles, OutOfRangeValuesComeInCorrected)
                     }));
     ASSERT_TRUE(document->openFile(file, window.get()));
     EXPECT_EQ(spin("FSpin")->text(), QStringLiteral("1000"));
+    EXPECT_EQ(find<QLabel>("Lksf")->text(), QStringLiteral("Kсф=") + num("0,50"));
+    EXPECT_EQ(find<QLabel>("LKxr")->text(), QStringLiteral("Kхр=") + num("0,25"));
     EXPECT_EQ(spin("ASpin")->text(), QStringLiteral("70"));
     EXPECT_EQ(spin("OtSpin")->text(), QStringLiteral("1"));
     EXPECT_EQ(find<TrackBar>("KsfBar")->value(), 100);

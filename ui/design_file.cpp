@@ -433,10 +433,22 @@ void applyDesign(Toptmono& window, const DesignData& d)
 
     const auto setInteger = [&](const IntegerInput& input) {
         const int value = d.*input.member;
-        if (auto* spin = window.findChild<SpinEdit*>(QString::fromLatin1(input.control)))
+        if (auto* spin = window.findChild<SpinEdit*>(QString::fromLatin1(input.control))) {
             spin->setValue(value);
-        else
-            control<TrackBar>(window, input.control)->setValue(value);
+            return;
+        }
+        auto* bar = control<TrackBar>(window, input.control);
+        // A bar left where it stands signals nothing, yet its label may not
+        // show its ratio yet (the start captions do not): the handler writes
+        // it.
+        if (bar->value() == std::clamp(value, bar->minimum(), bar->maximum())) {
+            if (qstrcmp(input.control, "KsfBar") == 0)
+                window.KsfBarChange(bar);
+            else
+                window.KxrBarChange(bar);
+        } else {
+            bar->setValue(value);
+        }
     };
     const auto setField = [&](RealFieldId id) {
         const auto i = static_cast<std::size_t>(id);
