@@ -92,17 +92,17 @@ protected:
     {
         QJsonObject root = QJsonDocument::fromJson(designFileBytes(DesignData{})).object();
         for (const auto& [where, value] : changes) {
-            const QStringList parts = QString::fromLatin1(where).split(QLatin1Char('.'));
-            if (parts.size() == 1) {
-                root[parts[0]] = value;
+            const QStringList names = QString::fromLatin1(where).split(QLatin1Char('.'));
+            if (names.size() == 1) {
+                root[names[0]] = value;
                 continue;
             }
-            QJsonObject section = root[parts[0]].toObject();
+            QJsonObject section = root[names[0]].toObject();
             if (value.isUndefined())
-                section.remove(parts[1]);
+                section.remove(names[1]);
             else
-                section[parts[1]] = value;
-            root[parts[0]] = section;
+                section[names[1]] = value;
+            root[names[0]] = section;
         }
         return QJsonDocument(root).toJson();
     }
