@@ -43,6 +43,11 @@ if(MONOCL_INSTALL)
             RENAME monocl.png
         )
     endforeach()
+
+    # The type of the design files, *.monocl, for file managers.
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/monocl-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+    )
 endif()
 
 if(PROJECT_IS_TOP_LEVEL AND MONOCL_INSTALL)

@@ -30,6 +30,9 @@ public:
     bool allLookRight = true;
     // Run once while the next box is open, before it is answered.
     std::function<void()> whileOpen;
+    // The questions asked (boxes without an OK button), and how to answer them.
+    QStringList questions;
+    QMessageBox::StandardButton answerToQuestions = QMessageBox::Cancel;
 
 private:
     void answer()
@@ -38,6 +41,14 @@ private:
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box || !box->isVisible())
                 continue;
+            if (!box->button(QMessageBox::Ok)) {
+                questions << box->text();
+                if (QAbstractButton* answer = box->button(answerToQuestions))
+                    answer->click();
+                else
+                    box->reject();
+                continue;
+            }
             messages << box->text();
             if (QWidget* owner = box->parentWidget())
                 focusBehindBox = owner->window()->focusWidget();

@@ -1,5 +1,6 @@
 // The program's top-level window: the scroll area around the layout, the
 // menus and shortcuts, and what a desktop expects of a window.
+#include "ui/design_document.h"
 #include "ui/main_window.h"
 #include "ui/monoclForm.h"
 #include "ui/spin_edit.h"
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,7 +32,7 @@ protected:
     void SetUp() override
     {
         boxes = std::make_unique<BoxCatcher>();
-        window = std::make_unique<MainWindow>(startUp(state));
+        window = std::make_unique<MainWindow>(startUp(state), state);
         form = window->form();
     }
 
@@ -133,6 +135,72 @@ TEST_F(TopLevel, ShortcutsShowNotesAndQuit)
     EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 5);
     action("actionQuit")->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TopLevel, FileMenuCommandsAndShortcuts)
+{
+    const struct {
+        const char* action;
+        QString text;
+        QKeySequence keys;
+    } rows[] = {
+        {"actionOpen", QStringLiteral("Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"actionSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"actionSaveAs", QStringLiteral("Сохранить как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"actionReportPdf", QStringLiteral("Отчёт в PDF…"), QKeySequence()},
+        {"actionPrint", QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"actionExportCsv", QStringLiteral("Экспорт таблиц в CSV…"), QKeySequence()},
+        {"actionExportSvg", QStringLiteral("Экспорт чертежа в SVG…"), QKeySequence()},
+        {"actionQuit", QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.action);
+        EXPECT_EQ(action(row.action)->text(), row.text);
+        EXPECT_EQ(action(row.action)->shortcut(), row.keys);
+    }
+}
+
+TEST_F(TopLevel, TitleNamesTheFileAndMarksUnsavedChanges)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("portrait.monocl"));
+    QString error;
+    ASSERT_TRUE(window->document()->saveTo(file, &error)) << qPrintable(error);
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("portrait.monocl[*] — Выбор наилучших конструктивных параметров монокля"));
+    EXPECT_FALSE(window->isWindowModified());
+
+    find<SpinEdit>("FSpin")->setValue(60);
+    EXPECT_TRUE(window->isWindowModified());
+    action("actionSave")->trigger();
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(boxes->messages, QStringList{});
+
+    // Back to the saved value is no change.
+    find<SpinEdit>("FSpin")->setValue(52);
+    EXPECT_TRUE(window->isWindowModified());
+    find<SpinEdit>("FSpin")->setValue(60);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(TopLevel, ClosingWithUnsavedChangesAsks)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_TRUE(boxes->questions.isEmpty());
+    find<SpinEdit>("ASpin")->setValue(30);
+
+    boxes->answerToQuestions = QMessageBox::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(boxes->questions.size(), 1);
+    EXPECT_EQ(boxes->questions.front(), QStringLiteral("Сохранить изменения в проекте?"));
+
+    boxes->answerToQuestions = QMessageBox::Discard;
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(boxes->questions.size(), 2);
+    EXPECT_EQ(find<SpinEdit>("ASpin")->value(), 30) << "closing changes no input";
 }
 
 TEST_F(TopLevel, ClampOnLeavingAndTabSwitchShowOneBox)

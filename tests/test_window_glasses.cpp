@@ -60,7 +60,7 @@ TEST_F(WindowGlasses, ChoosingFillsBothFieldsThroughTheirHandlers)
     EXPECT_EQ(find<QLineEdit>("ABEdit")->text(), num("64,07"));
     EXPECT_EQ(window->recomputeRuns() - runs, 2) << "one recompute for each field";
     EXPECT_DOUBLE_EQ(state.Nd, 1.5164);
-    EXPECT_TRUE(find<QLabel>("nearestGlass")->text().startsWith(QStringLiteral("≈ К8 (ЛЗОС), Δnd 0")));
+    EXPECT_EQ(find<QLabel>("nearestGlass")->text(), QStringLiteral("Стекло: К8 (ЛЗОС)"));
 
     EXPECT_TRUE(window->chooseGlass(QStringLiteral("Schott"), QStringLiteral("N-BK7")));
     EXPECT_EQ(find<QLineEdit>("NDedit")->text(), num("1,5168"));
@@ -80,6 +80,14 @@ TEST_F(WindowGlasses, NearestGlassLineFollowsTheFields)
     EXPECT_TRUE(atStart.contains(num("Δnd 0,"))) << atStart.toStdString();
     find<QLineEdit>("NDedit")->setText(num("1,75"));
     EXPECT_NE(find<QLabel>("nearestGlass")->text(), atStart);
+
+    // A chosen glass is named while the fields hold its values.
+    window->chooseGlass(QStringLiteral("Schott"), QStringLiteral("N-BK7"));
+    EXPECT_EQ(find<QLabel>("nearestGlass")->text(), QStringLiteral("Стекло: N-BK7 (Schott)"));
+    EXPECT_EQ(window->chosenGlass(), (GlassChoice{QStringLiteral("Schott"), QStringLiteral("N-BK7")}));
+    find<QLineEdit>("ABEdit")->setText(num("60"));
+    EXPECT_TRUE(find<QLabel>("nearestGlass")->text().startsWith(QStringLiteral("≈ ")));
+    EXPECT_FALSE(window->chosenGlass());
 }
 
 TEST_F(WindowGlasses, ForecastListsTheGlassesInTheRange)

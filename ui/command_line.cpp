@@ -1,19 +1,120 @@
 #include "command_line.h"
 
+#include "design_file.h"
 #include "glass_table.h"
+#include "monoclForm.h"
+#include "output_files.h"
+#include "report.h"
+#include "startup.h"
+#include "table_export.h"
+#include "window_contents.h"
+#include "workshop_drawing.h"
 
 #include "format/number_text.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QFileInfo>
+#include <QSet>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace monocl {
 
 namespace {
+
+// The options that write files; with none of them the window opens.
+struct OutputOption
+{
+    const char* name;
+    const char* description;
+};
+
+constexpr OutputOption OutputOptions[] = {
+    {"csv", "Записать обе таблицы в CSV-файл ФАЙЛ."},
+    {"report", "Записать отчет в PDF-файл ФАЙЛ."},
+    {"svg", "Записать рабочий чертеж мениска в SVG-файл ФАЙЛ."},
+    {"save", "Сохранить исходные данные в файл проекта ФАЙЛ (.monocl)."},
+};
+
+// Options the Qt platform takes itself, for a window on a display.
+constexpr const char* QtWindowOptions[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "reverse", "session", "style", "stylesheet", "widgetcount",
+    "display", "geometry", "title", "name", "nograb", "dograb", "visual", "ncols", "cmap",
+    "qmljsdebugger",
+};
+
+void writeTo(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+void tell(const QString& message)
+{
+    writeTo(stderr, QStringLiteral("monocl: %1\n").arg(message));
+}
+
+int usageError(const QString& message)
+{
+    tell(message);
+    writeTo(stderr, QStringLiteral("Справка: monocl --help\n"));
+    return ExitUsageOrFileError;
+}
+
+// The program's options, described once for the help and for the parsing.
+struct Options
+{
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption listGlasses;
+    QList<QCommandLineOption> outputs; // in the order of OutputOptions
+};
+
+Options describeOptions(QCommandLineParser& parser)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(MONOCL_VERSION));
+    parser.setApplicationDescription(QStringLiteral(
+        "Расчет монокля: мягкорисующего объектива из одного мениска с диафрагмой.\n"
+        "Без параметров вывода открывается окно программы. С ними программа\n"
+        "считает по файлу проекта (или по исходным значениям), записывает файлы\n"
+        "и завершается: 0 — готово, 1 — ошибка в параметрах или файле (ничего не\n"
+        "записано), 2 — арифметическая ошибка расчета (файлы записаны так, как\n"
+        "их показало бы окно)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption listGlasses(
+        QStringLiteral("list-glasses"),
+        QStringLiteral("Вывести встроенный каталог стекол в CSV (maker, name, nd, vd)."));
+    parser.addOption(listGlasses);
+    Options options{help, version, listGlasses, {}};
+    for (const OutputOption& o : OutputOptions) {
+        options.outputs.append(QCommandLineOption(QString::fromLatin1(o.name),
+                                                  QString::fromUtf8(o.description),
+                                                  QStringLiteral("ФАЙЛ")));
+        parser.addOption(options.outputs.back());
+    }
+    parser.addPositionalArgument(QStringLiteral("проект"),
+                                 QStringLiteral("Файл проекта .monocl; без него — исходные значения."),
+                                 QStringLiteral("[проект]"));
+    return options;
+}
+
+bool asksWithoutWindow(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        for (const char* option : {"--help", "-h", "-?", "--help-all", "--version", "-v", "--list-glasses"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    }
+    return false;
+}
 
 // A CSV field as RFC 4180 writes it.
 QString csvField(const std::string& text)
@@ -25,15 +126,6 @@ QString csvField(const std::string& text)
         field = QLatin1Char('"') + field + QLatin1Char('"');
     }
     return field;
-}
-
-bool asksWithoutWindow(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--help", "-h", "--help-all", "--version", "-v", "--list-glasses"})
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-    return false;
 }
 
 } // namespace
@@ -54,24 +146,123 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return std::nullopt;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("monocl"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(MONOCL_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Monocle design: a meniscus and its stop by third-order aberration theory."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption listGlasses(
-        QStringLiteral("list-glasses"),
-        QStringLiteral("Print the built-in glass catalogue as CSV (maker, name, nd, vd)."));
-    parser.addOption(listGlasses);
-    parser.process(app); // answers --help and --version itself
-    if (parser.isSet(listGlasses)) {
-        QTextStream out(stdout);
-        out << glassCatalogueCsv();
-        out.flush();
-        return std::fflush(stdout) == 0 ? 0 : 1;
+    const Options options = describeOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
+        writeTo(stdout, parser.helpText());
+        return ExitDone;
     }
-    return 0;
+    if (parser.isSet(options.version)) {
+        writeTo(stdout, QStringLiteral("monocl %1\n").arg(QStringLiteral(MONOCL_VERSION)));
+        return ExitDone;
+    }
+    for (const QCommandLineOption& output : options.outputs)
+        if (parser.isSet(output))
+            return usageError(QStringLiteral("--list-glasses не сочетается с --%1")
+                                  .arg(output.names().constFirst()));
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("--list-glasses не читает файл проекта"));
+    writeTo(stdout, glassCatalogueCsv());
+    return std::ferror(stdout) ? ExitUsageOrFileError : ExitDone;
+}
+
+void chooseHeadlessPlatform(int argc, char** argv)
+{
+    bool headless = false;
+    for (int i = 1; i < argc && !headless; ++i) {
+        std::string_view arg = argv[i];
+        if (arg == "--")
+            break;
+        if (arg.size() < 2 || arg[0] != '-')
+            continue;
+        arg.remove_prefix(arg[1] == '-' ? 2 : 1);
+        arg = arg.substr(0, arg.find('='));
+        bool qtOption = false;
+        for (const char* name : QtWindowOptions)
+            qtOption = qtOption || arg == name;
+        headless = !qtOption;
+    }
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (headless && (platform == nullptr || *platform == '\0'))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+int runCommandLine(QApplication& app, const ShowWindow& showWindow)
+{
+    QCommandLineParser parser;
+    const Options options = describeOptions(parser);
+    const QList<QCommandLineOption>& outputs = options.outputs;
+    if (!parser.parse(QApplication::arguments()))
+        return usageError(parser.errorText());
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return usageError(QStringLiteral("ожидается не больше одного файла проекта, а дано %1: %2")
+                              .arg(positional.size())
+                              .arg(positional.join(QStringLiteral(", "))));
+    const QString designFile = positional.value(0);
+
+    bool headless = false;
+    QSet<QString> targets;
+    for (int i = 0; i < outputs.size(); ++i) {
+        if (!parser.isSet(outputs[i]))
+            continue;
+        headless = true;
+        const QStringList values = parser.values(outputs[i]);
+        const QString name = QString::fromLatin1(OutputOptions[i].name);
+        if (values.size() > 1)
+            return usageError(QStringLiteral("параметр --%1 дан больше одного раза").arg(name));
+        if (values.constFirst().isEmpty())
+            return usageError(QStringLiteral("у параметра --%1 пустое имя файла").arg(name));
+        const QString target = QFileInfo(values.constFirst()).absoluteFilePath();
+        if (targets.contains(target))
+            return usageError(QStringLiteral("файл «%1» назван для вывода дважды").arg(values.constFirst()));
+        targets.insert(target);
+    }
+    if (!headless)
+        return showWindow(app, designFile);
+
+    // Everything is read and checked before anything is computed or written.
+    std::optional<DesignData> data;
+    if (!designFile.isEmpty()) {
+        DesignReadResult read = readDesign(designFile);
+        if (!read) {
+            tell(read.error);
+            return ExitUsageOrFileError;
+        }
+        data = std::move(read.data);
+    }
+
+    MonoclState state;
+    std::unique_ptr<Toptmono> window = startUp(state);
+    QStringList faults;
+    window->setFaultSink([&faults](const QString& message) { faults << message; });
+    if (data)
+        applyDesign(*window, *data);
+
+    OutputFiles files;
+    const auto path = [&](int i) { return parser.value(outputs[i]); };
+    if (parser.isSet(outputs[0]))
+        files.add(path(0), tablesCsv(windowContents(*window), window->decimalSeparator()));
+    if (parser.isSet(outputs[1])) {
+        ReportInfo info;
+        info.designFile = designFile;
+        files.add(path(1), reportPdf(*window, info));
+    }
+    if (parser.isSet(outputs[2]))
+        files.add(path(2), workshopSvg(workshopDrawing(*window)));
+    if (parser.isSet(outputs[3])) {
+        files.add(path(3), designFileBytes(captureDesign(*window, state)));
+    }
+    QString error;
+    if (!files.write(&error)) {
+        tell(error);
+        return ExitUsageOrFileError;
+    }
+    for (const QString& fault : faults)
+        tell(fault);
+    return faults.isEmpty() ? ExitDone : ExitArithmeticFault;
 }
 
 } // namespace monocl

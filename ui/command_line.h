@@ -2,19 +2,44 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+class QApplication;
 
 namespace monocl {
 
-// What the command line asks for without a window: --help, --version and
-// --list-glasses are answered on standard output and end the program.
-// Gives the exit status when the command line was such a request, none when
-// the window is to open. Needs no display: a QCoreApplication is enough.
+// The exit statuses of the command line.
+inline constexpr int ExitDone = 0;
+inline constexpr int ExitUsageOrFileError = 1; // nothing is written then
+inline constexpr int ExitArithmeticFault = 2;  // written as the window shows it
+
+// What the command line asks for without a window and without any Qt
+// platform: --help, --version and --list-glasses are answered on standard
+// output and end the program. To be called before any application object
+// exists. Gives the exit status when the command line was such a request,
+// none otherwise.
 std::optional<int> answerCommandLine(int argc, char* argv[]);
 
 // The glass catalogue as CSV: a header line "maker,name,nd,vd", then one
 // line a glass, nd to 6 and Vd to 2 decimals with a decimal point, fields
 // quoted where they hold a comma, a quote or a line break.
 QString glassCatalogueCsv();
+
+// To be called before the QApplication exists. When the arguments ask for
+// a file to be written, or are not understood, the program shows no window;
+// unless a platform is chosen already, the offscreen one is then taken, so
+// that no display is needed.
+void chooseHeadlessPlatform(int argc, char** argv);
+
+// What opens the window: given the design file to load (empty for none),
+// it returns the program's exit status.
+using ShowWindow = std::function<int(QApplication& app, const QString& designFile)>;
+
+// monocl [FILE] opens the window through showWindow, with FILE loaded.
+// monocl --csv OUT.csv --report OUT.pdf --svg OUT.svg --save OUT.monocl
+// [FILE] (any of them) computes from FILE, or from the start values, and
+// writes the files without a window. Messages go to standard error.
+int runCommandLine(QApplication& app, const ShowWindow& showWindow);
 
 } // namespace monocl

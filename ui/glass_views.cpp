@@ -36,6 +36,17 @@ std::optional<std::size_t> findGlass(const QString& maker, const QString& name)
     return std::nullopt;
 }
 
+// A chosen glass as the catalogue shows it, or as its file spells it.
+QString chosenGlassText(const GlassChoice& chosen)
+{
+    const std::optional<std::size_t> index = findGlass(chosen.maker, chosen.name);
+    if (!index)
+        return QStringLiteral("Стекло: %1 (%2)").arg(chosen.name, chosen.maker);
+    const Glass& glass = glassCatalogue()[*index];
+    return QStringLiteral("Стекло: %1 (%2)")
+        .arg(qs(glassDisplayName(glass)), qs(makerDisplayName(glass.maker)));
+}
+
 } // namespace
 
 bool Toptmono::chooseGlass(const QString& maker, const QString& name)
@@ -48,7 +59,23 @@ bool Toptmono::chooseGlass(const QString& maker, const QString& name)
         setFieldText(NDedit, qs(fixedText(glass.nd, 8, 4, m_separator)));
         setFieldText(ABEdit, qs(fixedText(glass.vd, 8, 2, m_separator)));
     });
+    rememberGlass(GlassChoice{qs(glass.maker), qs(glass.name)});
     return true;
+}
+
+std::optional<GlassChoice> Toptmono::chosenGlass() const
+{
+    if (m_chosenGlass && m_chosenGlassValues == std::pair{m_state.Nd, m_state.Abbe})
+        return m_chosenGlass;
+    return std::nullopt;
+}
+
+void Toptmono::rememberGlass(const std::optional<GlassChoice>& glass)
+{
+    m_chosenGlass = glass;
+    m_chosenGlassValues = {m_state.Nd, m_state.Abbe};
+    m_nearestShownFor.reset();
+    showNearestGlass();
 }
 
 void Toptmono::openGlassChooser()
@@ -75,6 +102,10 @@ void Toptmono::showNearestGlass()
         return;
     m_nearestShownFor = wanted;
     const std::vector<Glass>& glasses = glassCatalogue();
+    if (const std::optional<GlassChoice> chosen = chosenGlass()) {
+        m_nearestGlass->setText(chosenGlassText(*chosen));
+        return;
+    }
     const std::optional<std::size_t> nearest = nearestGlass(glasses, wanted.first, wanted.second);
     m_nearestGlass->setText(
         nearest ? qs(nearestGlassText(glasses[*nearest], wanted.first, wanted.second, m_separator))

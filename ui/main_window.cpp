@@ -1,14 +1,20 @@
 #include "main_window.h"
 
+#include "design_document.h"
 #include "monoclForm.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+
+#include <functional>
 
 namespace monocl {
 
@@ -32,9 +38,10 @@ QIcon programIcon()
     return icon;
 }
 
-MainWindow::MainWindow(std::unique_ptr<Toptmono> form, QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<Toptmono> form, MonoclState& state, QWidget* parent)
     : QMainWindow(parent)
     , m_form(form.release())
+    , m_document(new DesignDocument(*m_form, state, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(m_form->windowTitle());
@@ -56,16 +63,107 @@ MainWindow::MainWindow(std::unique_ptr<Toptmono> form, QWidget* parent)
     createMenus();
     setMinimumSize(MinimumSize);
     resize(sizeHint());
+
+    connect(m_form, &Toptmono::recomputed, this, &MainWindow::showDocumentState);
+    connect(m_document, &DesignDocument::filePathChanged, this, &MainWindow::showDocumentState);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createMenus()
+bool MainWindow::openFile(const QString& path)
+{
+    const bool opened = m_document->openFile(path, this);
+    showDocumentState();
+    return opened;
+}
+
+void MainWindow::showDocumentState()
+{
+    const QString path = m_document->filePath();
+    if (path.isEmpty()) {
+        setWindowTitle(m_form->windowTitle());
+        return;
+    }
+    // The file's name first, as desktop programs name their documents; Qt
+    // shows the mark in place of [*] while the window is modified.
+    setWindowTitle(QStringLiteral("%1[*] — %2")
+                       .arg(QFileInfo(path).fileName(), m_form->windowTitle().trimmed()));
+    setWindowModified(m_document->isModified());
+}
+
+bool MainWindow::mayDiscardChanges()
+{
+    if (!m_document->isModified())
+        return true;
+    const QString path = m_document->filePath();
+    const QString question = path.isEmpty()
+        ? QStringLiteral("Сохранить изменения в проекте?")
+        : QStringLiteral("Сохранить изменения в проекте «%1»?").arg(QFileInfo(path).fileName());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("monocl"), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("unsavedChangesBox"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: {
+        const bool saved = m_document->save(this);
+        showDocumentState();
+        return saved;
+    }
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayDiscardChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::createFileMenu()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys,
+                         const std::function<void()>& command) {
+        QAction* action = file->addAction(text, this, [this, command] {
+            command();
+            showDocumentState();
+        });
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        return action;
+    };
+    add("actionOpen", QStringLiteral("Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
+        if (mayDiscardChanges())
+            m_document->open(this);
+    });
+    add("actionSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        [this] { m_document->save(this); });
+    add("actionSaveAs", QStringLiteral("Сохранить как…"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_document->saveAs(this); });
+    file->addSeparator();
+    add("actionReportPdf", QStringLiteral("Отчёт в PDF…"), QKeySequence(),
+        [this] { m_document->exportReportPdf(this); });
+    add("actionPrint", QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+        [this] { m_document->print(this); });
+    file->addSeparator();
+    add("actionExportCsv", QStringLiteral("Экспорт таблиц в CSV…"), QKeySequence(),
+        [this] { m_document->exportCsv(this); });
+    add("actionExportSvg", QStringLiteral("Экспорт чертежа в SVG…"), QKeySequence(),
+        [this] { m_document->exportSvg(this); });
+    file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("actionQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void MainWindow::createMenus()
+{
+    createFileMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
     QAction* notes = help->addAction(QStringLiteral("Примечания"), m_form, &Toptmono::showNotes);

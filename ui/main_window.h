@@ -9,30 +9,49 @@ class Toptmono;
 
 namespace monocl {
 
+class DesignDocument;
+struct MonoclState;
+
 // The program's top-level window: a menu bar above the window's fixed
 // layout, which sits in a scroll area, so that on a screen smaller than the
-// layout every control can still be reached.
+// layout every control can still be reached. The design file behind the
+// window is its document: the title names it and marks unsaved changes.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(std::unique_ptr<Toptmono> form, QWidget* parent = nullptr);
+    MainWindow(std::unique_ptr<Toptmono> form, MonoclState& state, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Toptmono* form() const { return m_form; }
     QScrollArea* scrollArea() const { return m_scroll; }
+    DesignDocument* document() const { return m_document; }
+
+    // Opens a design file; one that cannot be opened is told in a box and
+    // changes nothing.
+    bool openFile(const QString& path);
 
     // Sizes the window to the layout, or to the available area of the screen
     // it opens on when that is smaller, and places it with its frame and title
     // bar on that screen.
     void fitToScreen();
 
+protected:
+    // Unsaved changes are offered to be saved first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createMenus();
+    void createFileMenu();
+    void showDocumentState();
+    // Whether the window may close or another file replace the design:
+    // asks, and saves, when there are unsaved changes.
+    bool mayDiscardChanges();
 
     Toptmono* m_form = nullptr;
     QScrollArea* m_scroll = nullptr;
+    DesignDocument* m_document = nullptr;
 };
 
 // The program's icon in all its sizes.

@@ -104,6 +104,10 @@ void Toptmono::showFault(const std::exception_ptr& fault)
     } catch (...) {
         message = QStringLiteral("Invalid floating point operation");
     }
+    if (m_faultSink) {
+        m_faultSink(message + QLatin1Char('.'));
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("monocl"), message + QLatin1Char('.'),
                     QMessageBox::Ok, this);
     box.exec();
@@ -118,6 +122,23 @@ void Toptmono::setFieldText(QLineEdit* field, const QString& text)
     // A fault of the nested handler run ends this run as well.
     if (!faultBefore && m_pendingFault && m_handlerDepth > 0)
         std::rethrow_exception(m_pendingFault);
+}
+
+void Toptmono::setInputsAsOneAction(const std::function<void()>& body)
+{
+    runHandler([&] {
+        const std::exception_ptr before = m_pendingFault;
+        body();
+        // Which of the passing states fault depends on the order the inputs
+        // are set in; only the state reached counts.
+        m_pendingFault = before;
+        PageControl1Change(this);
+    });
+}
+
+void Toptmono::setFaultSink(std::function<void(const QString& message)> sink)
+{
+    m_faultSink = std::move(sink);
 }
 
 // ---- Start-up ------------------------------------------------------------------
@@ -247,6 +268,7 @@ void Toptmono::PageControl1Change(QObject* /*Sender*/)
         if (fault)
             std::rethrow_exception(fault);
     });
+    emit recomputed();
 }
 
 DesignControls Toptmono::readDesignControls() const
@@ -283,11 +305,16 @@ ForecastControls Toptmono::readForecastControls() const
 
 void Toptmono::recomputeDesign(RecomputeLocals& locals)
 {
+    m_lastDesign = {};
     ReadDesignInputs(readDesignControls(), m_state, locals);
     LayoutDesignTable();
     RunDesignPasses(m_state, locals);
     ComputeEdgeGeometry(m_state, locals);
     FillDesignTable(locals);
+    // Row 6 of the table has already checked X2 + CenterThickness.
+    m_lastDesign = {true,     locals.DesignFailed != 0, m_state.R1, m_state.R2,
+                    m_state.CenterThickness, m_state.Dm, m_state.X2 + m_state.CenterThickness,
+                    m_state.Df};
     // The sketch depends on nothing else: with the same values it would be
     // drawn pixel for pixel again, so it is left as it is.
     const SketchInputs sketch{m_state.R1,        m_state.R2,      m_state.Dm,

@@ -5,6 +5,7 @@
 #include "core/monocl_state.h"
 #include "core/ray_trace.h"
 #include "core/real_fields.h"
+#include "glass_table.h"
 
 #include <QWidget>
 
@@ -50,6 +51,28 @@ public:
     // benchmarks use it to see whether an event reached the computation.
     long recomputeRuns() const { return m_recomputeRuns; }
 
+    // ---- For design files, exports and the command line --------------------
+    // Sets many inputs as one action of the user's: body sets controls, whose
+    // handlers run nested as usual; the faults of the states passed on the
+    // way are dropped, and a last recompute decides the one error box.
+    void setInputsAsOneAction(const std::function<void()>& body);
+
+    // Where faults go instead of an error box (the text the box would show);
+    // an empty sink brings the box back.
+    void setFaultSink(std::function<void(const QString& message)> sink);
+
+    // The meniscus of the last recompute's design, lengths in metres, taken
+    // before the forecast reuses the store.
+    struct DesignSection
+    {
+        bool computed = false; // the design steps ran to their end
+        bool failed = false;   // they found no meniscus: the table shows dashes
+        double R1 = 0, R2 = 0, CenterThickness = 0, Dm = 0;
+        double X1 = 0, Df = 0; // the stop from the front vertex, and its diameter
+    };
+    const DesignSection& lastDesign() const { return m_lastDesign; }
+    // ---------------------------------------------------------------------------
+
     // Sets an edit field's text from the program. A differing text runs the
     // field's change handler at once, nested, as typing does; an equal text
     // runs nothing. A fault of the nested run ends the caller too.
@@ -65,6 +88,20 @@ public:
     // ("LZOS" or "ЛЗОС"), name in Latin or Cyrillic. False, and nothing
     // changed, for a glass the catalogue does not have.
     Q_INVOKABLE bool chooseGlass(const QString& maker, const QString& name);
+
+    // The glass last chosen or named by a design file, while NDedit and
+    // ABEdit still hold the values they held then; the line under them
+    // names it.
+    std::optional<monocl::GlassChoice> chosenGlass() const;
+
+    // The lens of the last recompute's design as the ray check traces it;
+    // none when the design found no meniscus.
+    const std::optional<monocl::RayLens>& rayLens() const { return m_rayLens; }
+    void rememberGlass(const std::optional<monocl::GlassChoice>& glass);
+
+signals:
+    // After every recompute, whatever it found.
+    void recomputed();
 
 public slots:
     // Brings the notes tab or the about tab to the front.
@@ -166,6 +203,8 @@ private:
     // The glass views' last inputs, so they are rebuilt only on a change.
     std::optional<std::pair<double, double>> m_nearestShownFor;
     std::optional<std::array<double, 4>> m_rangeShownFor;
+    std::optional<monocl::GlassChoice> m_chosenGlass;
+    std::pair<double, double> m_chosenGlassValues;
     // The design the ray check traces; none when the design failed.
     std::optional<monocl::RayLens> m_rayLens;
     QWidget* m_rayTab = nullptr;
@@ -178,6 +217,10 @@ private:
 
     // The edit fields of the real-number fields, in the order of RealFields.
     std::array<QLineEdit*, monocl::RealFields.size()> m_realEdits{};
+
+    // See setFaultSink and lastDesign.
+    std::function<void(const QString&)> m_faultSink;
+    DesignSection m_lastDesign;
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.

@@ -30,11 +30,31 @@ double largest(const Range& values, Get get, double floor)
     return m;
 }
 
+// A title over the width of its area, in a smaller font where the
+// painter's font would not fit it (on paper the font's width differs).
+void drawTitle(QPainter& p, const QRectF& area, const QString& title)
+{
+    const QRectF line(area.left(), area.top(), area.width(), 16);
+    const double width = p.fontMetrics().horizontalAdvance(title);
+    p.save();
+    if (width > line.width() && width > 0) {
+        QFont font = p.font();
+        const double shrink = line.width() / width;
+        if (font.pixelSize() > 0)
+            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
+        else
+            font.setPointSizeF(font.pointSizeF() * shrink);
+        p.setFont(font);
+    }
+    p.drawText(line, Qt::AlignLeft, title);
+    p.restore();
+}
+
 // A frame with its title above, returning the inner drawing area.
 QRectF framed(QPainter& p, const QRectF& area, const QString& title)
 {
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), area.top(), area.width(), 16), Qt::AlignLeft, title);
+    drawTitle(p, area, title);
     const QRectF inner = area.adjusted(30, 20, -6, -18);
     p.setPen(AxisColour);
     p.drawRect(inner);
@@ -90,8 +110,7 @@ void RayPlots::paintEvent(QPaintEvent*)
 void RayPlots::drawSpots(QPainter& p, const QRectF& area) const
 {
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), area.top(), area.width(), 16), Qt::AlignLeft,
-               QStringLiteral("Пятна рассеяния в плоскости наилучшей фокусировки"));
+    drawTitle(p, area, QStringLiteral("Пятна рассеяния в плоскости наилучшей фокусировки"));
     // One scale for the three spots, so they compare at a glance.
     double extent = m_check->airyDiameter.value_or(1.0) / 2.0;
     for (const FieldSpot& spot : m_check->spots)
@@ -187,7 +206,8 @@ void RayPlots::drawFieldFoci(QPainter& p, const QRectF& area) const
         }
         p.setPen(QPen(sagittal ? SagittalColour : TangentialColour, 1.5));
         p.drawPath(path);
-        p.drawText(QPointF(inner.left() + 4, inner.top() + (sagittal ? 12 : 26)),
+        // Low on the left, where the curves leave the frame empty.
+        p.drawText(QPointF(inner.left() + 4, inner.bottom() - (sagittal ? 20 : 6)),
                    sagittal ? QStringLiteral("S — сагиттальный") : QStringLiteral("T — меридиональный"));
     }
 }

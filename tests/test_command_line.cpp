@@ -1,0 +1,303 @@
+// The monocl program run from the command line, as a user runs it, over
+// real files. No display: the program takes the offscreen platform itself.
+#include "ui/design_file.h"
+
+#include "qt_print.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class CommandLine : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // Runs a program in the test's folder, in the locale given, without a
+    // display and, unless asked, without a chosen Qt platform.
+    Outcome run(const QString& program, const QStringList& args, const char* locale = "ru_RU.UTF-8",
+            bool choosePlatform = false) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        if (choosePlatform)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+        env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        process.start(program, args);
+        Outcome r;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << program.toStdString() << " did not finish";
+            return r;
+        }
+        r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        r.out = QString::fromUtf8(process.readAllStandardOutput());
+        r.err = QString::fromUtf8(process.readAllStandardError());
+        return r;
+    }
+
+    Outcome monocl(const QStringList& args, const char* locale = "ru_RU.UTF-8") const
+    {
+        return run(QStringLiteral(MONOCL_PROGRAM), args, locale);
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+
+    static QByteArray design(const monocl::DesignData& data) { return monocl::designFileBytes(data); }
+
+    QTemporaryDir dir;
+};
+
+// The start values with a change.
+monocl::DesignData startWith(const std::function<void(monocl::DesignData&)>& change)
+{
+    monocl::DesignData d;
+    change(d);
+    return d;
+}
+
+} // namespace
+
+TEST_F(CommandLine, HelpAndVersion)
+{
+    const Outcome help = monocl({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
+    for (const char* option : {"--csv", "--report", "--svg", "--save", "--version"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+    const Outcome version = monocl({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("monocl 1.0.0\n"));
+}
+
+TEST_F(CommandLine, WritesEachOutputAlone)
+{
+    const struct {
+        const char* option;
+        const char* file;
+        QByteArray starts;
+    } outputs[] = {
+        {"--csv", "tables.csv", "Расчетные параметры\r\nКонструктивный параметр;Значение\r\n"},
+        {"--report", "report.pdf", "%PDF-"},
+        {"--svg", "drawing.svg", "<?xml"},
+        {"--save", "design.monocl", "{"},
+    };
+    for (const auto& o : outputs) {
+        const QString name = QString::fromLatin1(o.file);
+        const Outcome r = monocl({QString::fromLatin1(o.option), name});
+        EXPECT_EQ(r.exitCode, 0) << o.option << " " << r.err.toStdString();
+        EXPECT_TRUE(readFile(name).startsWith(o.starts)) << o.option;
+        QFile::remove(path(name));
+        EXPECT_EQ(files(), QStringList{}) << o.option;
+    }
+    // From the start values the saved file is a design of the start values.
+    ASSERT_EQ(monocl({QStringLiteral("--save"), QStringLiteral("start.monocl")}).exitCode, 0);
+    EXPECT_EQ(readFile(QStringLiteral("start.monocl")), design(monocl::DesignData{}));
+}
+
+TEST_F(CommandLine, OutputsFollowTheFileAndTheLocale)
+{
+    monocl::DesignData data = startWith([](monocl::DesignData& d) {
+        d.focalLength = 60;
+        d.correction = monocl::Correction::Anastigmat;
+        d.edgeRatio = 6;
+        d.lensHeight = 5;
+        d.edge = 2;
+        d.glass = monocl::GlassChoice{QStringLiteral("ЛЗОС"), QStringLiteral("К8")};
+    });
+    writeFile(QStringLiteral("lens.monocl"), design(data));
+    for (const char* locale : {"ru_RU.UTF-8", "C"}) {
+        const QChar decimal = qstrcmp(locale, "C") == 0 ? QLatin1Char('.') : QLatin1Char(',');
+        const Outcome r = monocl({QStringLiteral("--csv"), QStringLiteral("t.csv"), QStringLiteral("--report"),
+                              QStringLiteral("r.pdf"), QStringLiteral("--svg"), QStringLiteral("d.svg"),
+                              QStringLiteral("--save"), QStringLiteral("again.monocl"),
+                              QStringLiteral("lens.monocl")},
+                             locale);
+        ASSERT_EQ(r.exitCode, 0) << locale << r.err.toStdString();
+
+        // The same design, glass and all, comes back.
+        EXPECT_EQ(readFile(QStringLiteral("again.monocl")), design(data)) << locale;
+
+        // The tables, the separator following the decimal separator.
+        const QStringList csv = QString::fromUtf8(readFile(QStringLiteral("t.csv"))).split(QStringLiteral("\r\n"));
+        const QChar separator = decimal == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
+        ASSERT_GT(csv.size(), 4);
+        EXPECT_EQ(csv[1], QStringLiteral("Конструктивный параметр") + separator + QStringLiteral("Значение"));
+        // Row 1: the f-number, one decimal in the locale's separator.
+        static const QRegularExpression fNumber(QStringLiteral("^\"?Относительное фокусное расстояние  N,  б/р\"?[;,](\\d+)([.,])\\d$"));
+        const QRegularExpressionMatch m = fNumber.match(csv[2]);
+        ASSERT_TRUE(m.hasMatch()) << csv[2].toStdString();
+        EXPECT_EQ(m.captured(2), QString(decimal)) << locale;
+
+        // The report: A4 pages of text.
+        const Outcome info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                         QStringLiteral("-l"), QStringLiteral("99"),
+                                                         QStringLiteral("r.pdf")});
+        ASSERT_EQ(info.exitCode, 0) << "pdfinfo (poppler-utils) is needed: " << info.err.toStdString();
+        const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out).captured(1).toInt();
+        // Inputs and tables, the drawing, the ray check's table, its pictures.
+        EXPECT_EQ(pages, 4);
+        EXPECT_EQ(info.out.count(QRegularExpression(QStringLiteral("Page +\\d+ size: +595(\\.\\d+)? x 842(\\.\\d+)? pts \\(A4\\)"))), pages)
+            << info.out.toStdString();
+        const Outcome text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("r.pdf"), QStringLiteral("-")});
+        ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+        const QString pdf = text.out.simplified();
+        for (const QString& expected :
+             {QStringLiteral("monocl 1.0.0 — Выбор наилучших конструктивных параметров монокля"),
+              QStringLiteral("Файл: lens.monocl"), QStringLiteral("Дата: "),
+              QStringLiteral("Прямая задача (вкладка «Расчет»)"), QStringLiteral("Тип коррекции анастигмат"),
+              QStringLiteral("Высота линзы hm, мм 5") + decimal + QStringLiteral("00"),
+              // The bars' labels show the file's positions, 60 and 100.
+              QStringLiteral("Kсф=0") + decimal + QStringLiteral("40"),
+              QStringLiteral("Kхр=0") + decimal + QStringLiteral("50"),
+              QStringLiteral("Расчетные параметры"), QStringLiteral("Прогнозируемые параметры монокля"),
+              QStringLiteral("Радиус r2, мм"), QStringLiteral("Выводы"), QStringLiteral("Рекомендации"),
+              QStringLiteral("Рабочий чертеж мениска, масштаб 1:1"),
+              QStringLiteral("Результаты трассировки лучей"), QStringLiteral("Диаметр кружка Эйри, мкм"),
+              QStringLiteral("Пятна рассеяния в плоскости наилучшей фокусировки")})
+            EXPECT_TRUE(pdf.contains(expected)) << locale << ": " << expected.toStdString();
+        // Every value of both tables, as the CSV has it.
+        for (const QString& line : csv) {
+            const QStringList cells = line.split(separator);
+            if (cells.size() == 2 && !cells[1].contains(QLatin1String("Значение"))) {
+                EXPECT_TRUE(pdf.contains(cells[1].trimmed())) << cells[1].toStdString();
+            }
+        }
+
+        // The drawing in millimetres.
+        const QString svg = QString::fromUtf8(readFile(QStringLiteral("d.svg")));
+        EXPECT_TRUE(svg.contains(QRegularExpression(QStringLiteral("<svg width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""))));
+        EXPECT_TRUE(svg.contains(QStringLiteral("Масштаб 1:1.")));
+
+        // The pages render as pictures of A4 at 60 dpi.
+        const Outcome png = run(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                         QStringLiteral("60"), QStringLiteral("r.pdf"),
+                                                         QStringLiteral("page")});
+        EXPECT_EQ(png.exitCode, 0) << png.err.toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("page*.png")}).size(), pages);
+    }
+}
+
+TEST_F(CommandLine, RefusedFileExitsOneAndWritesNothing)
+{
+    const QByteArray good = design(monocl::DesignData{});
+    QByteArray large = good;
+    large.append(QByteArray(2 * 1024 * 1024, '\n'));
+    const struct {
+        const char* what;
+        QByteArray bytes; // none: no file
+        const char* says;
+    } cases[] = {
+        {"broken JSON", good.left(40), "это не JSON"},
+        {"a wrong version", QByteArray(good).replace("\"version\": 1", "\"version\": 7"), "версия 7"},
+        {"a string for a number", QByteArray(good).replace("\"abbe\": 63.84", "\"abbe\": \"63.84\""),
+         "«design.abbe» должно быть числом"},
+        {"a number for a choice", QByteArray(good).replace("\"aplanat\"", "true"),
+         "«design.correction» должно быть строкой"},
+        {"a value of 1e400", QByteArray(good).replace("\"lensHeight\": 4", "\"lensHeight\": 1e400"),
+         "это не JSON"},
+        {"a file of 2 MiB", large, "больше 1 МиБ"},
+        {"no file", QByteArray(), "такого файла нет"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(path(QStringLiteral("in.monocl")));
+        if (!c.bytes.isEmpty()) {
+            ASSERT_NE(c.bytes, good) << c.what;
+            writeFile(QStringLiteral("in.monocl"), c.bytes);
+        }
+        const QStringList before = files();
+        const Outcome r = monocl({QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("--report"),
+                              QStringLiteral("o.pdf"), QStringLiteral("--svg"), QStringLiteral("o.svg"),
+                              QStringLiteral("--save"), QStringLiteral("o.monocl"), QStringLiteral("in.monocl")});
+        EXPECT_EQ(r.exitCode, 1) << c.what;
+        EXPECT_TRUE(r.err.contains(QStringLiteral("in.monocl"))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << c.what << ": " << r.err.toStdString();
+        EXPECT_EQ(files(), before) << c.what;
+    }
+}
+
+TEST_F(CommandLine, UsageErrorExitsOneAndWritesNothing)
+{
+    writeFile(QStringLiteral("a.monocl"), design(monocl::DesignData{}));
+    const QStringList cases[] = {
+        {QStringLiteral("--bogus")},
+        {QStringLiteral("--csv")},
+        {QStringLiteral("--csv="), QStringLiteral("a.monocl")},
+        {QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("a.monocl"), QStringLiteral("a.monocl")},
+        {QStringLiteral("--csv"), QStringLiteral("same"), QStringLiteral("--svg"), QStringLiteral("same")},
+        {QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("--svg"), QStringLiteral("missing/o.svg")},
+    };
+    for (const QStringList& args : cases) {
+        const Outcome r = monocl(args);
+        EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("monocl: "))) << r.err.toStdString();
+        EXPECT_EQ(files(), QStringList{QStringLiteral("a.monocl")}) << args.join(' ').toStdString();
+    }
+}
+
+TEST_F(CommandLine, ArithmeticFaultExitsTwoAndWritesWhatTheWindowShows)
+{
+    writeFile(QStringLiteral("wide.monocl"), design(startWith([](monocl::DesignData& d) {
+                  d.correction = monocl::Correction::Anastigmat;
+                  d.fieldOfView = 70;
+              })));
+    const Outcome r = monocl({QStringLiteral("--report"), QStringLiteral("r.pdf"), QStringLiteral("--save"),
+                          QStringLiteral("s.monocl"), QStringLiteral("wide.monocl")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("monocl: Invalid floating point operation.\n"))) << r.err.toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("s.monocl")), readFile(QStringLiteral("wide.monocl")));
+    const Outcome text = run(QStringLiteral("pdftotext"), {QStringLiteral("r.pdf"), QStringLiteral("-")});
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Расчет прерван ошибкой"))) << text.out.toStdString();
+}
+
+TEST_F(CommandLine, ChosenPlatformIsKept)
+{
+    // With QT_QPA_PLATFORM set the program takes it as it is.
+    const Outcome r = run(QStringLiteral(MONOCL_PROGRAM), {QStringLiteral("--svg"), QStringLiteral("d.svg")},
+                      "C", true);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(readFile(QStringLiteral("d.svg")).startsWith("<?xml"));
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,648 @@
+// Design files, exports and the report, driven through the real window.
+#include "ui/design_document.h"
+#include "ui/design_file.h"
+#include "ui/report.h"
+#include "ui/startup.h"
+#include "ui/table_export.h"
+#include "ui/track_bar.h"
+#include "ui/window_contents.h"
+#include "ui/workshop_drawing.h"
+
+#include "format/number_text.h"
+
+#include "box_catcher.h"
+#include "qt_print.h"
+#include "window_snapshot.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cmath>
+#include <functional>
+
+using namespace monocl;
+
+namespace {
+
+class DesignFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        boxes = std::make_unique<BoxCatcher>();
+        window = startUp(state);
+        document = std::make_unique<DesignDocument>(*window, state);
+        sep = window->decimalSeparator();
+    }
+
+    QString num(const char* text) const
+    {
+        QString s = QString::fromUtf8(text);
+        s.replace(QLatin1Char(','), QLatin1Char(sep));
+        return s;
+    }
+
+    template <class T>
+    T* find(const char* name) const
+    {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
+    SpinEdit* spin(const char* name) const { return find<SpinEdit>(name); }
+    void click(const char* name) const { QTest::mouseClick(find<QRadioButton>(name), Qt::LeftButton); }
+    // A whole text pasted into a field.
+    void type(const char* name, const char* text) const { edit(name)->setText(num(text)); }
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    static void writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A design file of the start values with members replaced:
+    // "section.key" -> value.
+    static QByteArray designWith(const QList<std::pair<const char*, QJsonValue>>& changes)
+    {
+        QJsonObject root = QJsonDocument::fromJson(designFileBytes(DesignData{})).object();
+        for (const auto& [where, value] : changes) {
+            const QStringList names = QString::fromLatin1(where).split(QLatin1Char('.'));
+            if (names.size() == 1) {
+                root[names[0]] = value;
+                continue;
+            }
+            QJsonObject section = root[names[0]].toObject();
+            if (value.isUndefined())
+                section.remove(names[1]);
+            else
+                section[names[1]] = value;
+            root[names[0]] = section;
+        }
+        return QJsonDocument(root).toJson();
+    }
+
+    WindowSnapshot snapshot() const { return snapshotOf(*window); }
+
+    QTemporaryDir dir;
+    MonoclState state;
+    std::unique_ptr<BoxCatcher> boxes;
+    std::unique_ptr<Toptmono> window;
+    std::unique_ptr<DesignDocument> document;
+    char sep = ',';
+};
+
+} // namespace
+
+// ---- Saving and opening ---------------------------------------------------------------
+
+TEST_F(DesignFiles, SaveChangeOpenGivesTheSavedWindow)
+{
+    // Every input moved from the start by the user, the fields typed in the
+    // window's own texts, one with more decimals than it shows.
+    const auto userState = [&] {
+        spin("FSpin")->setText(QStringLiteral("60"));
+        spin("ASpin")->setText(QStringLiteral("40"));
+        spin("OtSpin")->setText(QStringLiteral("6"));
+        find<TrackBar>("KsfBar")->setValue(40);
+        find<TrackBar>("KxrBar")->setValue(80);
+        type("NDedit", "1,5230");
+        type("ABEdit", "58,125");
+        click("RB2");
+        type("ihm", "5,00");
+        type("ih", "2,50");
+        type("id", "24,00");
+        type("iff", "80,00");
+        type("inmin", "1,55");
+        type("inmax", "1,65");
+        spin("VminSP")->setText(QStringLiteral("45"));
+        spin("VmaxSP")->setText(QStringLiteral("65"));
+        spin("NSpin")->setText(QStringLiteral("11"));
+        click("sfp3");
+    };
+    const auto otherState = [&] {
+        spin("FSpin")->setText(QStringLiteral("75"));
+        spin("ASpin")->setText(QStringLiteral("30"));
+        spin("OtSpin")->setText(QStringLiteral("8"));
+        find<TrackBar>("KsfBar")->setValue(20);
+        find<TrackBar>("KxrBar")->setValue(50);
+        type("NDedit", "1,6");
+        type("ABEdit", "60");
+        click("RB1");
+        type("ihm", "6");
+        type("ih", "3");
+        type("id", "30");
+        type("iff", "90");
+        type("inmin", "1,45");
+        type("inmax", "1,75");
+        spin("VminSP")->setText(QStringLiteral("50"));
+        spin("VmaxSP")->setText(QStringLiteral("60"));
+        spin("NSpin")->setText(QStringLiteral("16"));
+        click("Sfp4");
+    };
+    // The start state too, its glass range in the general text. Its
+    // track bars' labels show their ratios only once a bar has moved (an
+    // opened file always has them show).
+    const auto startState = [&] {
+        for (const char* name : {"KsfBar", "KxrBar"}) {
+            auto* bar = find<TrackBar>(name);
+            const int position = bar->value();
+            bar->setValue(position - 1);
+            bar->setValue(position);
+        }
+    };
+    const std::pair<const char*, std::function<void()>> saved[] = {
+        {"start", startState}, {"typed", userState}};
+    for (const auto& [what, reach] : saved) {
+        reach();
+        const WindowSnapshot before = snapshot();
+        const QString file = path("design.monocl");
+        QString error;
+        ASSERT_TRUE(saveDesign(*window, state, file, &error)) << error.toStdString();
+        otherState();
+        ASSERT_FALSE(snapshot() == before) << what;
+        ASSERT_TRUE(document->load(file, &error)) << error.toStdString();
+        EXPECT_EQ(snapshot(), before) << what << ": " << differences(snapshot(), before).join('\n').toStdString();
+        EXPECT_EQ(captureDesign(*window, state), *readDesign(file).data) << what;
+        EXPECT_FALSE(document->isModified());
+    }
+    EXPECT_EQ(boxes->messages, QStringList{});
+}
+
+TEST_F(DesignFiles, FieldsShowTheValuesTheyStore)
+{
+    // What a file keeps is the store; after any edit it is what each field
+    // shows, so the file holds what the user sees.
+    type("ABEdit", "63,845");
+    type("ABEdit", "-");         // restored, rounded to the shown decimals
+    edit("ih")->setText(num("9")); // above the height: held to it
+    type("ihm", "3");            // the edge is left above the new height
+    type("inmin", "2");          // held to 1,80
+    type("iff", "x");            // restored
+    edit("id")->setText(num("12,345678"));
+    for (const RealField& f : RealFields) {
+        double shown = 0;
+        ASSERT_TRUE(parseReal(edit(f.name)->text().toStdString(), sep, shown)) << f.name;
+        EXPECT_EQ(shown, state.*f.stored) << f.name;
+    }
+}
+
+TEST_F(DesignFiles, RefusedFileChangesNothing)
+{
+    const QByteArray good = designFileBytes(DesignData{});
+    QByteArray huge = good;
+    huge.append(QByteArray(2 * 1024 * 1024, ' '));
+    QByteArray infinite = good;
+    infinite.replace("\"fieldOfView\": 45", "\"fieldOfView\": 1e400");
+    ASSERT_NE(infinite, good);
+    const struct {
+        const char* what;
+        QByteArray bytes; // empty: no file at all
+        const char* says;
+    } cases[] = {
+        {"broken JSON", good.left(good.size() / 2), "это не JSON"},
+        {"an array", "[1, 2]", "не объект JSON"},
+        {"another format", designWith({{"format", QStringLiteral("monocl-glass")}}), "не проект монокля"},
+        {"a later version", designWith({{"version", 2}}), "версия 2 не поддерживается"},
+        {"a string for a number", designWith({{"design.nd", QStringLiteral("1.5")}}),
+         "«design.nd» должно быть числом, а не «строка»"},
+        {"a fraction for a spin edit", designWith({{"forecast.fNumber", 8.5}}),
+         "«forecast.fNumber» должно быть целым"},
+        {"a number for a choice", designWith({{"design.correction", 1}}), "«design.correction» должно быть строкой"},
+        {"an unknown choice", designWith({{"forecast.filter", QStringLiteral("red")}}), "\"red\""},
+        {"the orange filter on the design tab", designWith({{"design.filter", QStringLiteral("orange2.8")}}),
+         "«design.filter»"},
+        {"a missing member", designWith({{"forecast.edge", QJsonValue(QJsonValue::Undefined)}}),
+         "нет поля «forecast.edge»"},
+        {"a section that is no object", designWith({{"forecast", 5}}), "«forecast» должно быть объектом"},
+        {"a glass without a name", designWith({{"glass", QJsonObject{{"maker", QStringLiteral("SCHOTT")}}}}),
+         "нет поля «glass.name»"},
+        {"a value of 1e400", infinite, "это не JSON"},
+        {"a file of 2 MiB", huge, "больше 1 МиБ"},
+        {"no file", QByteArray(), "такого файла нет"},
+    };
+    const WindowSnapshot before = snapshot();
+    const long runs = window->recomputeRuns();
+    int i = 0;
+    for (const auto& c : cases) {
+        const QString file = path("bad") + QString::number(i++) + QStringLiteral(".monocl");
+        if (!c.bytes.isEmpty())
+            writeFile(file, c.bytes);
+        boxes->messages.clear();
+        EXPECT_FALSE(document->openFile(file, window.get())) << c.what;
+        ASSERT_EQ(boxes->messages.size(), 1) << c.what;
+        const QString message = boxes->messages[0];
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(file))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.says))) << c.what << ": " << message.toStdString();
+    }
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(window->recomputeRuns(), runs) << "nothing was set";
+    EXPECT_TRUE(document->filePath().isEmpty());
+    EXPECT_TRUE(boxes->allLookRight);
+
+    // A directory is no design file either.
+    const DesignReadResult folder = readDesign(dir.path());
+    EXPECT_FALSE(folder);
+    EXPECT_TRUE(folder.error.contains(QStringLiteral("не обычный файл")));
+}
+
+TEST_F(DesignFiles, OutOfRangeValuesComeInCorrected)
+{
+    const QString file = path("wide.monocl");
+    writeFile(file, designWith({
+                        {"design.focalLength", 5000},
+                        {"design.fieldOfView", 700},
+                        {"design.edgeRatio", 0},
+                        {"design.sphericalBar", 150},
+                        {"design.chromaticBar", -20},
+                        {"design.filter", QStringLiteral("yellow2")}, // not offered on that tab
+                        {"forecast.lensHeight", 4},
+                        {"forecast.edge", 9},
+                        {"forecast.ndMin", 3},
+                        {"forecast.ndMax", 1.2},
+                        {"forecast.abbeMin", 1e12},
+                        {"forecast.abbeMax", -7},
+                        {"forecast.fNumber", 1000},
+                    }));
+    ASSERT_TRUE(document->openFile(file, window.get()));
+    EXPECT_EQ(spin("FSpin")->text(), QStringLiteral("1000"));
+    EXPECT_EQ(find<QLabel>("Lksf")->text(), QStringLiteral("Kсф=") + num("0,50"));
+    EXPECT_EQ(find<QLabel>("LKxr")->text(), QStringLiteral("Kхр=") + num("0,25"));
+    EXPECT_EQ(spin("ASpin")->text(), QStringLiteral("70"));
+    EXPECT_EQ(spin("OtSpin")->text(), QStringLiteral("1"));
+    EXPECT_EQ(find<TrackBar>("KsfBar")->value(), 100);
+    EXPECT_EQ(find<TrackBar>("KxrBar")->value(), 0);
+    EXPECT_TRUE(find<QRadioButton>("Sf1")->isChecked());
+    EXPECT_EQ(edit("ih")->text(), num("4,00"));
+    EXPECT_EQ(state.MeasuredEdge, 4.0);
+    EXPECT_EQ(edit("inmin")->text(), num("1,80"));
+    EXPECT_EQ(state.NdMin, 1.8);
+    EXPECT_EQ(edit("inmax")->text(), num("1,40"));
+    EXPECT_EQ(state.NdMax, 1.4);
+    EXPECT_EQ(spin("VminSP")->text(), QStringLiteral("80"));
+    EXPECT_EQ(spin("VmaxSP")->text(), QStringLiteral("40"));
+    EXPECT_EQ(spin("NSpin")->text(), QStringLiteral("64"));
+    EXPECT_EQ(boxes->messages, QStringList{});
+    // What the window made of the file is the document's state.
+    EXPECT_FALSE(document->isModified());
+}
+
+TEST_F(DesignFiles, OneBoxAtMostForAFile)
+{
+    // Both tabs fault: still one box.
+    const QString faulting = path("faulting.monocl");
+    writeFile(faulting, designWith({{"design.correction", QStringLiteral("anastigmat")},
+                                    {"design.fieldOfView", 70},
+                                    {"forecast.focalLength", 0}}));
+    EXPECT_TRUE(document->openFile(faulting, window.get()));
+    EXPECT_EQ(boxes->messages, QStringList{"Invalid floating point operation."});
+    EXPECT_TRUE(boxes->allLookRight);
+
+    // From an anastigmat at 45 degrees to an aplanat at 70 the field of
+    // view is set first, a state that faults on the way; the state reached
+    // does not, so no box.
+    click("RB2");
+    spin("ASpin")->setText(QStringLiteral("45"));
+    type("iff", "75");
+    boxes->messages.clear();
+    const QString fine = path("fine.monocl");
+    writeFile(fine, designWith({{"design.fieldOfView", 70}}));
+    EXPECT_TRUE(document->openFile(fine, window.get()));
+    EXPECT_TRUE(find<QRadioButton>("RB1")->isChecked());
+    EXPECT_EQ(spin("ASpin")->text(), QStringLiteral("70"));
+    EXPECT_EQ(boxes->messages, QStringList{});
+}
+
+TEST_F(DesignFiles, GlassIsKeptAndWrittenBack)
+{
+    const QString file = path("glass.monocl");
+    writeFile(file, designWith({{"glass", QJsonObject{{"maker", QStringLiteral("ЛЗОС")},
+                                                      {"name", QStringLiteral("К8")}}}}));
+    ASSERT_TRUE(document->openFile(file, window.get()));
+    ASSERT_TRUE(document->glass().has_value());
+    EXPECT_EQ(*document->glass(), (GlassChoice{QStringLiteral("ЛЗОС"), QStringLiteral("К8")}));
+    EXPECT_EQ(find<QLabel>("nearestGlass")->text(), QStringLiteral("Стекло: К8 (ЛЗОС)"));
+    const QString again = path("again.monocl");
+    QString error;
+    ASSERT_TRUE(document->saveTo(again, &error));
+    EXPECT_EQ(readDesign(again).data->glass, document->glass());
+    EXPECT_EQ(document->filePath(), again);
+}
+
+TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
+{
+    const QByteArray old = "the old design\n";
+    const struct {
+        const char* what;
+        QString target;
+        bool limitFileSize;
+    } cases[] = {
+        {"the target is a folder", path("folder.monocl"), false},
+        {"its folder does not exist", path("missing/design.monocl"), false},
+        {"the writing stops half-way", path("design.monocl"), true},
+    };
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.monocl")));
+    writeFile(path("design.monocl"), old);
+    const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const auto& c : cases) {
+        // A file may grow no larger than the old one: even root is held to
+        // that, and the write fails with the temporary file half written.
+        rlimit saved{};
+        if (c.limitFileSize) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+            rlimit small = saved;
+            small.rlim_cur = static_cast<rlim_t>(old.size());
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        }
+        QString error;
+        const bool ok = saveDesign(*window, state, c.target, &error);
+        if (c.limitFileSize) {
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        }
+        EXPECT_FALSE(ok) << c.what;
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(c.target))) << error.toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries)
+            << c.what << ": nothing left behind";
+        EXPECT_EQ(readFile(path("design.monocl")), old) << c.what;
+    }
+}
+
+// ---- Exports ----------------------------------------------------------------------------------
+
+namespace {
+
+// RFC 4180 records.
+QList<QStringList> parseCsv(const QString& text, QChar separator)
+{
+    const auto at = [&](qsizetype i) { return i < text.size() ? text[i] : QChar(); };
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"') && at(i + 1) == QLatin1Char('"')) {
+                field += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == separator) {
+            row << field;
+            field.clear();
+        } else if (c == QLatin1Char('\r') && at(i + 1) == QLatin1Char('\n')) {
+            row << field;
+            rows << row;
+            row.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST_F(DesignFiles, CsvHoldsBothTablesAsShown)
+{
+    // A failed design: its dashes are part of what the window shows.
+    for (const bool failed : {false, true}) {
+        if (failed) {
+            find<TrackBar>("KsfBar")->setValue(100);
+            edit("ABEdit")->setText(QStringLiteral("100"));
+            ASSERT_EQ(find<StringGrid>("MonGrid")->cell(1, 5), QStringLiteral(" - "));
+        }
+        const QString file = path("tables.csv");
+        QString error;
+        ASSERT_TRUE(writeTablesCsv(*window, file, &error)) << error.toStdString();
+        const QByteArray bytes = readFile(file);
+        const QChar separator = sep == ',' ? QLatin1Char(';') : QLatin1Char(',');
+        const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes), separator);
+
+        QList<QStringList> expected;
+        expected << QStringList{QStringLiteral("Расчетные параметры")};
+        expected << gridRows(*find<StringGrid>("MonGrid"));
+        expected << QStringList{QString()};
+        expected << QStringList{QStringLiteral("Прогнозируемые параметры монокля")};
+        expected << gridRows(*find<StringGrid>("PrognozGrid"));
+        EXPECT_EQ(rows, expected) << "failed design: " << failed;
+        EXPECT_TRUE(bytes.endsWith("\r\n"));
+        // Labels with a comma are quoted where the comma separates.
+        EXPECT_EQ(bytes.contains("\"Радиус r1, мм\""), sep == '.');
+    }
+}
+
+namespace {
+
+struct SvgFigure
+{
+    double widthMm = 0, heightMm = 0;
+    QRectF viewBox;
+    QStringList paths; // the d attributes
+    QString text;      // every text element's content
+};
+
+SvgFigure parseSvg(const QByteArray& bytes)
+{
+    SvgFigure f;
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("svg")) {
+            const auto mm = [&](const char* name) {
+                QString v = xml.attributes().value(QLatin1String(name)).toString();
+                EXPECT_TRUE(v.endsWith(QLatin1String("mm"))) << name;
+                v.chop(2);
+                return v.toDouble();
+            };
+            f.widthMm = mm("width");
+            f.heightMm = mm("height");
+            const QStringList box = xml.attributes().value(QLatin1String("viewBox")).toString().split(' ');
+            if (box.size() == 4)
+                f.viewBox = QRectF(box[0].toDouble(), box[1].toDouble(), box[2].toDouble(), box[3].toDouble());
+        } else if (xml.name() == QLatin1String("path")) {
+            f.paths << xml.attributes().value(QLatin1String("d")).toString();
+        } else if (xml.name() == QLatin1String("text")) {
+            f.text += xml.readElementText() + QLatin1Char('\n');
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return f;
+}
+
+// The end points of a path's segments, in runs split where a line joins
+// two curves: one run for each arc.
+QList<QList<QPointF>> arcRuns(const QString& d)
+{
+    static const QRegularExpression token(QStringLiteral("[MLCZ]|-?[0-9.]+(?:e-?[0-9]+)?"));
+    QStringList tokens;
+    for (auto it = token.globalMatch(d); it.hasNext();)
+        tokens << it.next().captured();
+    QList<QList<QPointF>> runs;
+    QList<QPointF> run;
+    QPointF last;
+    for (qsizetype i = 0; i < tokens.size();) {
+        const QString command = tokens[i++];
+        const auto point = [&](int index) {
+            return QPointF(tokens.value(i + 2 * index).toDouble(), tokens.value(i + 2 * index + 1).toDouble());
+        };
+        if (command == QLatin1String("M") || command == QLatin1String("L")) {
+            last = point(0);
+            i += 2;
+            if (run.size() > 1)
+                runs << run;
+            run = {last};
+        } else if (command == QLatin1String("C")) {
+            last = point(2);
+            i += 6;
+            run << last;
+        } else {
+            break;
+        }
+    }
+    if (run.size() > 1)
+        runs << run;
+    return runs;
+}
+
+double circumradius(const QPointF& a, const QPointF& b, const QPointF& c)
+{
+    const double ab = std::hypot(a.x() - b.x(), a.y() - b.y());
+    const double bc = std::hypot(b.x() - c.x(), b.y() - c.y());
+    const double ca = std::hypot(c.x() - a.x(), c.y() - a.y());
+    const double area2 = std::abs((b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y()));
+    return ab * bc * ca / (2 * area2);
+}
+
+} // namespace
+
+TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
+{
+    // The start design and a flatter, thicker one.
+    for (const bool changed : {false, true}) {
+        if (changed) {
+            spin("OtSpin")->setText(QStringLiteral("2"));
+            click("RB2");
+        }
+        const Toptmono::DesignSection& design = window->lastDesign();
+        ASSERT_TRUE(design.computed && !design.failed);
+        const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(*window)));
+        ASSERT_GT(svg.widthMm, 0);
+        const double unitsPerMm = svg.viewBox.width() / svg.widthMm;
+        EXPECT_NEAR(unitsPerMm, svg.viewBox.height() / svg.heightMm, 1e-9);
+        EXPECT_NEAR(unitsPerMm, 10, 1e-9);
+
+        // The outline is the path of curves: the front arc, then the rear.
+        QList<QList<QPointF>> runs;
+        for (const QString& d : svg.paths)
+            if (d.contains(QLatin1Char('C')))
+                runs = arcRuns(d);
+        ASSERT_EQ(runs.size(), 2);
+        const auto radiusMm = [&](const QList<QPointF>& run) {
+            return circumradius(run.front(), run[run.size() / 2], run.back()) / unitsPerMm;
+        };
+        EXPECT_NEAR(radiusMm(runs[0]), std::abs(design.R1) * 1000, 0.01) << changed;
+        EXPECT_NEAR(radiusMm(runs[1]), std::abs(design.R2) * 1000, 0.01) << changed;
+        // The rims are Dm apart, the vertices the centre thickness.
+        EXPECT_NEAR(std::abs(runs[0].back().y() - runs[0].front().y()) / unitsPerMm,
+                    design.Dm * 1000, 0.01);
+        const double frontVertex = runs[0][runs[0].size() / 2].x();
+        const double rearVertex = runs[1][runs[1].size() / 2].x();
+        EXPECT_NEAR((rearVertex - frontVertex) / unitsPerMm, design.CenterThickness * 1000, 0.01);
+
+        // The dimensions are the table's texts.
+        const StringGrid* g = find<StringGrid>("MonGrid");
+        for (const int row : {2, 3, 4, 6, 9, 10})
+            EXPECT_TRUE(svg.text.contains(g->cell(1, row))) << row << " " << g->cell(1, row).toStdString();
+        EXPECT_TRUE(svg.text.contains(QStringLiteral("R1 = ") + g->cell(1, 3)));
+        EXPECT_TRUE(svg.text.contains(QStringLiteral("Ø") + g->cell(1, 9)));
+        EXPECT_TRUE(svg.text.contains(QStringLiteral("Масштаб 1:1")));
+    }
+}
+
+TEST_F(DesignFiles, FailedDesignDrawsANote)
+{
+    find<TrackBar>("KsfBar")->setValue(100);
+    edit("ABEdit")->setText(QStringLiteral("100"));
+    ASSERT_TRUE(window->lastDesign().failed);
+    const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(*window)));
+    EXPECT_TRUE(svg.text.contains(QStringLiteral("не найден")));
+    for (const QString& d : svg.paths)
+        EXPECT_FALSE(d.contains(QLatin1Char('C')));
+}
+
+TEST_F(DesignFiles, ReportDrawsLargeLensesReduced)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageLayout(reportPageLayout());
+    pdf.setResolution(600);
+    EXPECT_EQ(reportDrawingReduction(workshopDrawing(*window), pdf), 1);
+    spin("FSpin")->setText(QStringLiteral("1000"));
+    const int reduction = reportDrawingReduction(workshopDrawing(*window), pdf);
+    EXPECT_EQ(reduction, 2);
+    // At 1:2 it fits the printable area, at 1:1 it would not.
+    const double k = pdf.logicalDpiY() / 25.4;
+    EXPECT_LE(workshopDrawingSize(workshopDrawing(*window), 2, &pdf).width(), pdf.width() / k);
+    EXPECT_GT(workshopDrawingSize(workshopDrawing(*window), 1, &pdf).width(), pdf.width() / k);
+}
+
+TEST_F(DesignFiles, PrintOpensThePreviewOfTheReport)
+{
+    int pages = 0;
+    bool seen = false;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+            if (!preview || !preview->isVisible())
+                continue;
+            if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) {
+                widget->updatePreview();
+                pages = widget->pageCount();
+            }
+            seen = true;
+            preview->reject();
+        }
+    });
+    timer.start();
+    document->print(window.get());
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(pages, 4) << "as the PDF";
+}

@@ -1,0 +1,186 @@
+#include "design_document.h"
+
+#include "monoclForm.h"
+#include "report.h"
+#include "table_export.h"
+#include "workshop_drawing.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace monocl {
+
+namespace {
+
+const QString DesignFilter = QStringLiteral("Проект монокля (*.monocl)");
+
+} // namespace
+
+void showFileError(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("monocl"), message, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+DesignDocument::DesignDocument(Toptmono& window, MonoclState& state, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_state(state)
+    , m_saved(captureDesign(window, state))
+{
+}
+
+std::optional<GlassChoice> DesignDocument::glass() const
+{
+    return m_window.chosenGlass();
+}
+
+void DesignDocument::setGlass(const std::optional<GlassChoice>& glass)
+{
+    m_window.rememberGlass(glass);
+}
+
+bool DesignDocument::isModified() const
+{
+    return captureDesign(m_window, m_state) != m_saved;
+}
+
+void DesignDocument::setPath(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (absolute == m_path)
+        return;
+    m_path = absolute;
+    emit filePathChanged(m_path);
+}
+
+bool DesignDocument::load(const QString& path, QString* error)
+{
+    const DesignReadResult read = readDesign(path);
+    if (!read) {
+        if (error)
+            *error = read.error;
+        return false;
+    }
+    applyDesign(m_window, *read.data);
+    // What the window made of the file, corrections included, is what a
+    // later change is measured against.
+    m_saved = captureDesign(m_window, m_state);
+    setPath(path);
+    return true;
+}
+
+bool DesignDocument::saveTo(const QString& path, QString* error)
+{
+    if (!saveDesign(m_window, m_state, path, error))
+        return false;
+    m_saved = captureDesign(m_window, m_state);
+    setPath(path);
+    return true;
+}
+
+bool DesignDocument::done(bool ok, const QString& error, QWidget* parent) const
+{
+    if (!ok)
+        showFileError(parent, error);
+    return ok;
+}
+
+bool DesignDocument::open(QWidget* parent)
+{
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Открыть проект"),
+        m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath(),
+        DesignFilter + QStringLiteral(";;Все файлы (*)"));
+    return !path.isEmpty() && openFile(path, parent);
+}
+
+bool DesignDocument::openFile(const QString& path, QWidget* parent)
+{
+    QString error;
+    const bool ok = load(path, &error);
+    return done(ok, error, parent);
+}
+
+bool DesignDocument::save(QWidget* parent)
+{
+    if (m_path.isEmpty())
+        return saveAs(parent);
+    QString error;
+    const bool ok = saveTo(m_path, &error);
+    return done(ok, error, parent);
+}
+
+bool DesignDocument::saveAs(QWidget* parent)
+{
+    const QString path = askSavePath(parent, QStringLiteral("Сохранить проект"), DesignFilter,
+                                     QStringLiteral("monocl"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    const bool ok = saveTo(path, &error);
+    return done(ok, error, parent);
+}
+
+bool DesignDocument::exportCsv(QWidget* parent)
+{
+    const QString path = askSavePath(parent, QStringLiteral("Таблицы в CSV"),
+                                     QStringLiteral("Таблица CSV (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    const bool ok = writeTablesCsv(m_window, path, &error);
+    return done(ok, error, parent);
+}
+
+bool DesignDocument::exportSvg(QWidget* parent)
+{
+    const QString path = askSavePath(parent, QStringLiteral("Чертеж в SVG"),
+                                     QStringLiteral("Чертеж SVG (*.svg)"), QStringLiteral("svg"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    const bool ok = writeWorkshopSvg(m_window, path, &error);
+    return done(ok, error, parent);
+}
+
+bool DesignDocument::exportReportPdf(QWidget* parent)
+{
+    const QString path = askSavePath(parent, QStringLiteral("Отчет в PDF"),
+                                     QStringLiteral("Отчет PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    ReportInfo info;
+    info.designFile = m_path;
+    const bool ok = writeReportPdf(m_window, path, info, &error);
+    return done(ok, error, parent);
+}
+
+void DesignDocument::print(QWidget* parent)
+{
+    printReport(m_window, parent, m_path);
+}
+
+QString DesignDocument::askSavePath(QWidget* parent, const QString& caption,
+                                    const QString& filter, const QString& suffix) const
+{
+    // Beside the design file and named after it, or monocl in the home folder.
+    const QFileInfo design(m_path);
+    const QString suggested = m_path.isEmpty()
+        ? QDir::home().filePath(QStringLiteral("monocl.") + suffix)
+        : design.absoluteDir().filePath(design.completeBaseName() + QLatin1Char('.') + suffix);
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace monocl

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPainter;
+class QWidget;
+class Toptmono;
+
+namespace monocl {
+
+struct WindowContents;
+struct WorkshopDrawing;
+
+// What the report says besides the window's contents.
+struct ReportInfo
+{
+    QString designFile; // the design file shown in the heading; empty when none
+    QDate date = QDate::currentDate();
+};
+
+// A4 upright, 15 mm margins.
+QPageLayout reportPageLayout();
+
+// The reduction 1:n at which the report draws the lens: 1:1, or the
+// largest standard reduction whose drawing fits the page's printable area
+// below the drawing's heading.
+int reportDrawingReduction(const WorkshopDrawing& drawing, QPagedPaintDevice& device);
+
+// Paints the report onto the device, page after page: the heading with the
+// program, the date and the file; the inputs of both tabs; the design and
+// the forecast tables as the window shows them; the conclusions and
+// recommendations; and the workshop drawing to scale. The painter is active
+// on the device, whose page layout is set.
+void paintReport(QPainter& painter, QPagedPaintDevice& device, const WindowContents& contents,
+                 const WorkshopDrawing& drawing, const ReportInfo& info);
+
+// The report of the window's present state as a PDF document.
+QByteArray reportPdf(const Toptmono& window, const ReportInfo& info);
+
+bool writeReportPdf(const Toptmono& window, const QString& path, const ReportInfo& info,
+                    QString* error);
+
+// Opens the print preview of the report; printing goes from there.
+void printReport(Toptmono& window, QWidget* parent, const QString& designFile = QString());
+
+} // namespace monocl

@@ -1,0 +1,38 @@
+#include "table_export.h"
+
+#include "monoclForm.h"
+#include "output_files.h"
+#include "window_contents.h"
+
+#include "texts/csv_text.h"
+
+#include <string>
+#include <vector>
+
+namespace monocl {
+
+QByteArray tablesCsv(const WindowContents& c, char decimalSeparator)
+{
+    std::vector<std::vector<std::string>> rows;
+    const auto appendTable = [&](const QString& title, const QList<QStringList>& table) {
+        rows.push_back({title.toStdString()});
+        for (const QStringList& cells : table) {
+            std::vector<std::string> row;
+            for (const QString& cell : cells)
+                row.push_back(cell.toStdString());
+            rows.push_back(std::move(row));
+        }
+    };
+    appendTable(c.designTableTitle, c.designTable);
+    rows.push_back({""});
+    appendTable(c.forecastTableTitle, c.forecastTable);
+    return QByteArray::fromStdString(csvText(rows, csvFieldSeparator(decimalSeparator)));
+}
+
+bool writeTablesCsv(const Toptmono& window, const QString& path, QString* error)
+{
+    return writeFileAtomically(path, tablesCsv(windowContents(window), window.decimalSeparator()),
+                               error);
+}
+
+} // namespace monocl

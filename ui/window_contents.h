@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/ray_trace.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Toptmono;
+
+namespace monocl {
+
+class StringGrid;
+
+// One input as a report lists it: what it is and the text the window shows.
+struct InputLine
+{
+    QString label;
+    QString value;
+};
+
+// What the window shows, read off its controls: the inputs of both tabs,
+// both tables cell by cell and the two memos, every number in the window's
+// own text.
+struct WindowContents
+{
+    QList<InputLine> designInputs;
+    QList<InputLine> forecastInputs;
+    QString designTableTitle;
+    QList<QStringList> designTable; // rows of cells, the header row first
+    QString forecastTableTitle;
+    QList<QStringList> forecastTable;
+    QStringList conclusions;
+    QStringList recommendations;
+    // The ray check of the design, as its tab shows it (traced here, since
+    // the tab traces only while it is shown); no check for a failed design.
+    QString rayTableTitle;
+    QList<QStringList> rayTable;
+    std::optional<RayLens> rayLens;
+    std::optional<RayCheck> rayCheck;
+    char decimalSeparator = ',';
+};
+
+WindowContents windowContents(const Toptmono& window);
+
+// Every cell of the grid, row by row.
+QList<QStringList> gridRows(const StringGrid& grid);
+
+} // namespace monocl

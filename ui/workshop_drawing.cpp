@@ -1,0 +1,587 @@
+#include "workshop_drawing.h"
+
+#include "output_files.h"
+#include "string_grid.h"
+#include "window_contents.h"
+
+#include "format/number_text.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+namespace monocl {
+
+namespace {
+
+// ---- Sizes on paper, millimetres ---------------------------------------------------
+
+constexpr double OutlineWidth = 0.5;
+constexpr double ThinWidth = 0.18;
+constexpr double StopWidth = 0.7;
+constexpr double ArrowLength = 2.5;
+constexpr double ArrowHalfWidth = 0.45;
+constexpr double TextGap = 0.8;      // between a dimension line and its text
+constexpr double RowGap = 7.0;       // between dimension rows
+constexpr double ExtensionGap = 0.8; // between a feature and its extension line
+constexpr double ExtensionOver = 1.5; // of an extension line past its dimension line
+constexpr double Margin = 2.0;
+constexpr double DimensionPoints = 9.0;
+constexpr double NotePoints = 8.0;
+// Lengths beyond these are no lens one can draw.
+constexpr double LargestLength = 1e5;
+
+const QColor Ink(0, 0, 0);
+const QColor Glass(226, 230, 246);
+
+QFont drawingFont(double points)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+enum class HAlign { Left, Centre, Right };
+
+// Drawing coordinates are paper millimetres with y upwards, the front
+// vertex at the origin. Each primitive widens the bounds; with a painter it
+// is also painted, mapped to the device as (offset.x + x, offset.y - y) * k.
+class Sheet
+{
+public:
+    Sheet(QPainter* painter, QPaintDevice* metrics, const QPointF& offset, double unitsPerMm)
+        : m_painter(painter), m_metrics(metrics), m_offset(offset), m_k(unitsPerMm)
+    {
+    }
+
+    QPointF device(const QPointF& p) const
+    {
+        return {(m_offset.x() + p.x()) * m_k, (m_offset.y() - p.y()) * m_k};
+    }
+    double k() const { return m_k; }
+
+    void include(const QPointF& p)
+    {
+        if (!m_bounds) {
+            m_bounds = QRectF(p, QSizeF(0, 0));
+            return;
+        }
+        // QRectF::united ignores empty rectangles, so the corners are kept.
+        m_bounds->setLeft(std::min(m_bounds->left(), p.x()));
+        m_bounds->setRight(std::max(m_bounds->right(), p.x()));
+        m_bounds->setTop(std::min(m_bounds->top(), p.y()));
+        m_bounds->setBottom(std::max(m_bounds->bottom(), p.y()));
+    }
+    // In drawing coordinates: top() is the lowest height, bottom() the highest.
+    QRectF bounds() const { return m_bounds.value_or(QRectF()); }
+
+    void line(const QPointF& a, const QPointF& b, double width, Qt::PenStyle style = Qt::SolidLine)
+    {
+        include(a);
+        include(b);
+        if (!m_painter)
+            return;
+        QPen pen(Ink, width * m_k, style, Qt::FlatCap, Qt::MiterJoin);
+        if (style == Qt::CustomDashLine)
+            pen.setDashPattern({12.0 / width, 1.5 / width, 1.0 / width, 1.5 / width});
+        m_painter->setPen(pen);
+        m_painter->setBrush(Qt::NoBrush);
+        m_painter->drawLine(device(a), device(b));
+    }
+
+    // A path already in device coordinates, and its extent in drawing ones.
+    void devicePath(const QPainterPath& path, const QRectF& extent, double width, const QColor& fill)
+    {
+        include(extent.topLeft());
+        include(extent.bottomRight());
+        if (!m_painter)
+            return;
+        m_painter->setPen(QPen(Ink, width * m_k, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        m_painter->setBrush(fill);
+        m_painter->drawPath(path);
+    }
+
+    // An arrowhead with its tip at tip, pointing along direction.
+    void arrow(const QPointF& tip, const QPointF& direction)
+    {
+        const double length = std::hypot(direction.x(), direction.y());
+        if (!(length > 0))
+            return;
+        const QPointF u = direction / length;
+        const QPointF n(-u.y(), u.x());
+        const QPointF base = tip - u * ArrowLength;
+        const QPointF a = base + n * ArrowHalfWidth;
+        const QPointF b = base - n * ArrowHalfWidth;
+        include(tip);
+        include(a);
+        include(b);
+        if (!m_painter)
+            return;
+        QPainterPath path;
+        path.moveTo(device(tip));
+        path.lineTo(device(a));
+        path.lineTo(device(b));
+        path.closeSubpath();
+        m_painter->setPen(Qt::NoPen);
+        m_painter->setBrush(Ink);
+        m_painter->drawPath(path);
+    }
+
+    double textWidth(const QString& text, double points) const
+    {
+        return QFontMetricsF(drawingFont(points), m_metrics).horizontalAdvance(text) * mmPerUnit();
+    }
+    double ascent(double points) const
+    {
+        return QFontMetricsF(drawingFont(points), m_metrics).ascent() * mmPerUnit();
+    }
+    double descent(double points) const
+    {
+        return QFontMetricsF(drawingFont(points), m_metrics).descent() * mmPerUnit();
+    }
+    double lineSpacing(double points) const
+    {
+        return QFontMetricsF(drawingFont(points), m_metrics).lineSpacing() * mmPerUnit();
+    }
+
+    // A text whose baseline passes through at; upright reads left to right,
+    // otherwise bottom to top.
+    void text(const QPointF& at, const QString& text, HAlign align, double points,
+              bool upright = true)
+    {
+        const double w = textWidth(text, points);
+        const double start = align == HAlign::Left ? 0 : align == HAlign::Centre ? -w / 2 : -w;
+        const double up = ascent(points);
+        const double down = descent(points);
+        // The text's box in its own frame: along the baseline, then across.
+        const auto corner = [&](double along, double across) {
+            return upright ? at + QPointF(along, across) : at + QPointF(-across, along);
+        };
+        include(corner(start, -down));
+        include(corner(start + w, up));
+        if (!m_painter)
+            return;
+        m_painter->setFont(drawingFont(points));
+        m_painter->setPen(Ink);
+        m_painter->save();
+        m_painter->translate(device(at));
+        if (!upright)
+            m_painter->rotate(-90);
+        m_painter->drawText(QPointF(start * m_k, 0), text);
+        m_painter->restore();
+    }
+
+private:
+    double mmPerUnit() const { return 25.4 / m_metrics->logicalDpiY(); }
+
+    QPainter* m_painter;
+    QPaintDevice* m_metrics;
+    QPointF m_offset;
+    double m_k;
+    std::optional<QRectF> m_bounds;
+};
+
+// ---- Dimensions ------------------------------------------------------------------------
+
+// A dimension line from a to b with arrows at both ends: inside when there is
+// room for them, else outside pointing in.
+void dimensionLine(Sheet& sheet, const QPointF& a, const QPointF& b)
+{
+    const QPointF d = b - a;
+    const double length = std::hypot(d.x(), d.y());
+    if (!(length > 0))
+        return;
+    const QPointF u = d / length;
+    if (length >= 2 * ArrowLength + 1) {
+        sheet.line(a, b, ThinWidth);
+        sheet.arrow(a, -u);
+        sheet.arrow(b, u);
+    } else {
+        const double tail = ArrowLength + 2;
+        sheet.line(a - u * tail, b + u * tail, ThinWidth);
+        sheet.arrow(a, u);
+        sheet.arrow(b, -u);
+    }
+}
+
+// Where a horizontal dimension's text goes when it is wider than the space
+// between the extension lines: above their ends, or beside the line.
+enum class Narrow { Above, Left, Right };
+
+// A horizontal dimension between x1 and x2 on the row at height row, with
+// extension lines from the features at heights from1 and from2; the text
+// stands above the line between the extension lines when it fits there.
+void horizontalDimension(Sheet& sheet, double x1, double from1, double x2, double from2,
+                         double row, const QString& text, Narrow narrow)
+{
+    for (const auto& [x, from] : {std::pair{x1, from1}, std::pair{x2, from2}}) {
+        const double dir = row > from ? 1 : -1;
+        sheet.line({x, from + dir * ExtensionGap}, {x, row + dir * ExtensionOver}, ThinWidth);
+    }
+    const double left = std::min(x1, x2);
+    const double right = std::max(x1, x2);
+    dimensionLine(sheet, {left, row}, {right, row});
+    const double width = sheet.textWidth(text, DimensionPoints);
+    const double descent = sheet.descent(DimensionPoints);
+    if (width + 2 <= right - left) {
+        sheet.text({(left + right) / 2, row + TextGap + descent}, text, HAlign::Centre,
+                   DimensionPoints);
+        return;
+    }
+    // Past the arrows' tails, level with the line.
+    const double beside = (right - left < 2 * ArrowLength + 1 ? ArrowLength + 2 : 0) + 1;
+    const double middle = row - (sheet.ascent(DimensionPoints) - descent) / 2;
+    switch (narrow) {
+    case Narrow::Above:
+        sheet.text({(left + right) / 2, row + ExtensionOver + TextGap + descent}, text,
+                   HAlign::Centre, DimensionPoints);
+        break;
+    case Narrow::Left:
+        sheet.text({left - beside, middle}, text, HAlign::Right, DimensionPoints);
+        break;
+    case Narrow::Right:
+        sheet.text({right + beside, middle}, text, HAlign::Left, DimensionPoints);
+        break;
+    }
+}
+
+// A vertical dimension between heights y1 and y2 at x, with extension lines
+// from the features at fromX; the text, read from below, stands left of it.
+void verticalDimension(Sheet& sheet, double fromX, double y1, double y2, double x,
+                       const QString& text)
+{
+    const double dir = x > fromX ? 1 : -1;
+    for (const double y : {y1, y2})
+        sheet.line({fromX + dir * ExtensionGap, y}, {x + dir * ExtensionOver, y}, ThinWidth);
+    dimensionLine(sheet, {x, std::min(y1, y2)}, {x, std::max(y1, y2)});
+    sheet.text({x - TextGap, (y1 + y2) / 2}, text, HAlign::Centre, DimensionPoints, false);
+}
+
+// A leader: an arrow on the surface at p, a line to the shelf's start, the
+// shelf along which the text stands, towards shelfDirection (+1 right).
+void radiusLeader(Sheet& sheet, const QPointF& p, const QPointF& shelfStart, int shelfDirection,
+                  const QString& text)
+{
+    const double w = sheet.textWidth(text, DimensionPoints);
+    const QPointF shelfEnd = shelfStart + QPointF(shelfDirection * (w + 2), 0);
+    sheet.line(p, shelfStart, ThinWidth);
+    sheet.line(shelfStart, shelfEnd, ThinWidth);
+    sheet.arrow(p, p - shelfStart);
+    sheet.text({(shelfStart.x() + shelfEnd.x()) / 2, shelfStart.y() + TextGap}, text,
+               HAlign::Centre, DimensionPoints);
+}
+
+// ---- The section -------------------------------------------------------------------------
+
+// A spherical surface through the axis at its vertex, as the section shows it.
+struct Surface
+{
+    double vertex; // lens mm on the axis
+    double R;      // signed radius, lens mm
+
+    double centre() const { return vertex + R; }
+    // The surface's axial position at height y (|y| <= |R|).
+    double at(double y) const
+    {
+        return centre() - std::copysign(std::sqrt(R * R - y * y), R);
+    }
+};
+
+// Appends the arc of the surface from height fromY to -fromY, through its
+// vertex, in device coordinates; a path that has a point already is joined
+// to the arc by a line. The arc is made of cubic curves of at most 10
+// degrees, the vertex at the end of one, whose end points lie exactly on the
+// circle (QPainterPath::arcTo puts its end points on its approximation).
+void appendArc(QPainterPath& path, const Sheet& sheet, const Surface& surface, double s,
+               double fromY)
+{
+    const QPointF c = sheet.device({surface.centre() * s, 0});
+    const double r = std::abs(surface.R) * s * sheet.k();
+    // Angles from the centre, anticlockwise in drawing coordinates (y up),
+    // from the direction of the vertex.
+    const double vertexAngle = surface.R < 0 ? 0 : std::numbers::pi;
+    const double alpha = std::asin(std::clamp(fromY / std::abs(surface.R), -1.0, 1.0));
+    const double start = surface.R < 0 ? vertexAngle + alpha : vertexAngle - alpha;
+    const double sweep = surface.R < 0 ? -2 * alpha : 2 * alpha;
+    // Device y runs downwards.
+    const auto at = [&](double angle) {
+        return QPointF(c.x() + r * std::cos(angle), c.y() - r * std::sin(angle));
+    };
+    const auto tangent = [&](double angle) { // d(at)/d(angle)
+        return QPointF(-r * std::sin(angle), -r * std::cos(angle));
+    };
+    // An even number, so that the vertex is an end point.
+    const int pieces =
+        2 * std::max(1, static_cast<int>(std::ceil(std::abs(sweep) / (std::numbers::pi / 9))));
+    const double step = sweep / pieces;
+    const double handle = 4.0 / 3.0 * std::tan(step / 4);
+    if (path.elementCount() == 0)
+        path.moveTo(at(start));
+    else
+        path.lineTo(at(start));
+    for (int i = 0; i < pieces; ++i) {
+        const double a0 = start + i * step;
+        const double a1 = i + 1 == pieces ? start + sweep : a0 + step;
+        path.cubicTo(at(a0) + tangent(a0) * handle, at(a1) - tangent(a1) * handle, at(a1));
+    }
+}
+
+void paintNote(Sheet& sheet, const WorkshopDrawing& d)
+{
+    const double spacing = sheet.lineSpacing(DimensionPoints);
+    const QStringList lines = {QStringLiteral("Рабочий чертеж мениска"), d.note};
+    double width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, sheet.textWidth(line, DimensionPoints));
+    const double height = spacing * lines.size();
+    // The frame of the missing picture.
+    const QPointF tl(0, 0), tr(width + 8, 0), bl(0, -(height + 8)), br(width + 8, -(height + 8));
+    sheet.line(tl, tr, ThinWidth);
+    sheet.line(tr, br, ThinWidth);
+    sheet.line(br, bl, ThinWidth);
+    sheet.line(bl, tl, ThinWidth);
+    for (int i = 0; i < lines.size(); ++i)
+        sheet.text({4, -(4 + sheet.ascent(DimensionPoints) + i * spacing)}, lines[i], HAlign::Left,
+                   DimensionPoints);
+}
+
+QStringList legendLines(int reduction)
+{
+    return {
+        QStringLiteral("Размеры в миллиметрах. Масштаб 1:%1.").arg(reduction),
+        QStringLiteral("R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,"),
+        QStringLiteral("при R < 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины"),
+        QStringLiteral("передней поверхности, минус — перед мениском. В скобках — справочный размер."),
+    };
+}
+
+void paintLens(Sheet& sheet, const WorkshopDrawing& d, int reduction)
+{
+    const double s = 1.0 / reduction;
+    const double h = d.diameter / 2;
+    const Surface front{0, d.R1};
+    const Surface rear{d.thickness, d.R2};
+    const double xF = front.at(h) * s; // the rims on paper
+    const double xR = rear.at(h) * s;
+    const double H = h * s;
+    const double T = d.thickness * s;
+    const double XS = d.stopDistance * s;
+    const double DH = d.stopDiameter / 2 * s;
+    const double bladeOuter = std::max(H, DH) + 3;
+    const double lensLeft = std::min({0.0, xF, xR});
+    const double lensRight = std::max({T, xF, xR});
+
+    // The glass: front arc down, along the lower rim, rear arc up, back along
+    // the upper rim.
+    QPainterPath outline;
+    appendArc(outline, sheet, front, s, h);
+    appendArc(outline, sheet, rear, s, -h);
+    outline.closeSubpath();
+    sheet.devicePath(outline, QRectF(QPointF(lensLeft, H), QPointF(lensRight, -H)), OutlineWidth,
+                     Glass);
+
+    // The stop: two blades leaving the opening free.
+    sheet.line({XS, DH}, {XS, bladeOuter}, StopWidth);
+    sheet.line({XS, -DH}, {XS, -bladeOuter}, StopWidth);
+
+    // The axis, a little past the stop and the lens, short of the stop's
+    // diameter on the left.
+    const double axisLeft = std::min(XS, lensLeft) - 3;
+    const double axisRight = lensRight + 5;
+    sheet.line({axisLeft, 0}, {axisRight, 0}, ThinWidth, Qt::CustomDashLine);
+
+    // Above: the edge width, a reference size.
+    const double topRow = H + 6;
+    horizontalDimension(sheet, xF, H, xR, H, topRow, d.edgeText, Narrow::Above);
+
+    // Below: the centre thickness, then the stop's distance.
+    const double row1 = -(H + 6);
+    const double row2 = row1 - RowGap;
+    horizontalDimension(sheet, 0, 0, T, 0, row1, d.thicknessText, Narrow::Right);
+    horizontalDimension(sheet, XS, -bladeOuter, 0, 0, row2, d.stopDistanceText, Narrow::Left);
+
+    // The stop's diameter, left of everything.
+    const double dfX = std::min(XS, lensLeft) - 6;
+    if (DH > 0)
+        verticalDimension(sheet, XS, -DH, DH, dfX, d.stopDiameterText);
+
+    // R1: from the upper front arc up and away from the stop's side, to a
+    // shelf above the edge's row, clear of that row's line and arrows.
+    const QString r1 = QStringLiteral("R1 = %1").arg(d.r1Text);
+    const QString r2 = QStringLiteral("R2 = %1").arg(d.r2Text);
+    const double y1 = 0.6 * h;
+    const QPointF p1(front.at(y1) * s, y1 * s);
+    const double shelfY = topRow + RowGap;
+    const double edgeRowLeft =
+        std::min(xF, xR) - (std::abs(xR - xF) < 2 * ArrowLength + 1 ? ArrowLength + 2 : 0);
+    const double clearX = std::min(p1.x(), edgeRowLeft - 1.5);
+    const double t = (topRow - p1.y()) / (shelfY - p1.y());
+    const QPointF shelf1(p1.x() + (clearX - p1.x()) / t, shelfY);
+    radiusLeader(sheet, p1, shelf1, -1, r1);
+
+    // R2: level to the right when the rim leaves room for the text beneath
+    // the diameter's extension line, else up like R1.
+    const double textHeight = sheet.ascent(DimensionPoints) + TextGap + 0.4;
+    double diameterX = lensRight + 8;
+    if (0.3 * H + textHeight < H - ExtensionGap) {
+        const double y2 = 0.3 * h;
+        const QPointF p2(rear.at(y2) * s, y2 * s);
+        const QPointF shelf2(lensRight + 3, p2.y());
+        radiusLeader(sheet, p2, shelf2, 1, r2);
+        diameterX = shelf2.x() + sheet.textWidth(r2, DimensionPoints) + 2 + 6;
+    } else {
+        const double y2 = 0.6 * h;
+        const QPointF p2(rear.at(y2) * s, y2 * s);
+        const double edgeRowRight =
+            std::max(xF, xR) + (std::abs(xR - xF) < 2 * ArrowLength + 1 ? ArrowLength + 2 : 0);
+        const double clear2 = std::max(p2.x(), edgeRowRight + 1.5);
+        const double t2 = (topRow - p2.y()) / (shelfY - p2.y());
+        radiusLeader(sheet, p2, QPointF(p2.x() + (clear2 - p2.x()) / t2, shelfY), 1, r2);
+    }
+
+    // The diameter, right of everything at the rim's height.
+    verticalDimension(sheet, std::max(xF, xR), -H, H, diameterX, d.diameterText);
+
+    // The legend beneath.
+    const QRectF drawn = sheet.bounds();
+    const double spacing = sheet.lineSpacing(NotePoints);
+    double y = drawn.top() - 3 - sheet.ascent(NotePoints);
+    for (const QString& line : legendLines(reduction)) {
+        sheet.text({drawn.left(), y}, line, HAlign::Left, NotePoints);
+        y -= spacing;
+    }
+}
+
+void paintSheet(Sheet& sheet, const WorkshopDrawing& d, int reduction)
+{
+    if (d.hasLens)
+        paintLens(sheet, d, reduction);
+    else
+        paintNote(sheet, d);
+}
+
+bool finite(std::initializer_list<double> values)
+{
+    return std::all_of(values.begin(), values.end(),
+                       [](double v) { return std::isfinite(v) && std::abs(v) <= LargestLength; });
+}
+
+QString cell(const QList<QStringList>& table, int row)
+{
+    return table.value(row).value(1).trimmed();
+}
+
+} // namespace
+
+// ---- The drawing's data ------------------------------------------------------------------
+
+WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
+                                const QList<QStringList>& table, char separator)
+{
+    WorkshopDrawing d;
+    if (!design.computed) {
+        d.note = QStringLiteral("Расчет прерван ошибкой: чертеж не построен.");
+        return d;
+    }
+    if (design.failed) {
+        d.note = QStringLiteral("Мениск для этих требований не найден: чертеж не построен.");
+        return d;
+    }
+    d.R1 = design.R1 * 1000;
+    d.R2 = design.R2 * 1000;
+    d.thickness = design.CenterThickness * 1000;
+    d.diameter = design.Dm * 1000;
+    d.stopDistance = design.X1 * 1000;
+    d.stopDiameter = design.Df * 1000;
+    const double h = d.diameter / 2;
+    const bool shaped = finite({d.R1, d.R2, d.thickness, d.diameter, d.stopDistance, d.stopDiameter})
+        && d.diameter > 0 && d.thickness >= 0 && d.stopDiameter >= 0 && std::abs(d.R1) >= h
+        && std::abs(d.R2) >= h;
+    if (shaped)
+        d.edge = Surface{d.thickness, d.R2}.at(h) - Surface{0, d.R1}.at(h);
+    if (!shaped || !(d.edge > 0) || !finite({d.edge})) {
+        d.note = QStringLiteral("Поверхности мениска не сходятся по его диаметру: чертеж не построен.");
+        return d;
+    }
+    d.hasLens = true;
+    d.stopDiameterText = QStringLiteral("Ø%1").arg(cell(table, 2));
+    d.r1Text = cell(table, 3);
+    d.r2Text = cell(table, 4);
+    d.stopDistanceText = QStringLiteral("X1 = %1").arg(cell(table, 6));
+    d.diameterText = QStringLiteral("Ø%1").arg(cell(table, 9));
+    d.thicknessText = cell(table, 10);
+    // The design table writes lengths so.
+    d.edgeText = QStringLiteral("(%1)").arg(QString::fromStdString(fixedText(d.edge, 3, 2, separator)));
+    return d;
+}
+
+WorkshopDrawing workshopDrawing(const Toptmono& window)
+{
+    const auto* grid = window.findChild<StringGrid*>(QStringLiteral("MonGrid"));
+    Q_ASSERT(grid);
+    return workshopDrawing(window.lastDesign(), gridRows(*grid), window.decimalSeparator());
+}
+
+// ---- Painting ------------------------------------------------------------------------------
+
+QSizeF workshopDrawingSize(const WorkshopDrawing& drawing, int reduction, QPaintDevice* device)
+{
+    Sheet sheet(nullptr, device, QPointF(), 1);
+    paintSheet(sheet, drawing, reduction);
+    return sheet.bounds().size();
+}
+
+void paintWorkshopDrawing(QPainter& painter, const WorkshopDrawing& drawing, int reduction,
+                          const QPointF& topLeft, double unitsPerMm)
+{
+    Sheet measure(nullptr, painter.device(), QPointF(), 1);
+    paintSheet(measure, drawing, reduction);
+    const QRectF b = measure.bounds();
+    // Drawing coordinates have y upwards: the top is the largest y.
+    Sheet sheet(&painter, painter.device(), QPointF(topLeft.x() - b.left(), topLeft.y() + b.bottom()),
+                unitsPerMm);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSheet(sheet, drawing, reduction);
+    painter.restore();
+}
+
+QByteArray workshopSvg(const WorkshopDrawing& drawing)
+{
+    // 254 dots an inch: one unit of the file is a tenth of a millimetre.
+    constexpr int Dpi = 254;
+    constexpr double UnitsPerMm = Dpi / 25.4;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setResolution(Dpi);
+    generator.setTitle(QStringLiteral("Рабочий чертеж мениска"));
+    generator.setDescription(QStringLiteral("monocl, масштаб 1:1"));
+    const QSizeF size = workshopDrawingSize(drawing, 1, &generator) + QSizeF(2 * Margin, 2 * Margin);
+    const QSize units(static_cast<int>(std::ceil(size.width() * UnitsPerMm)),
+                      static_cast<int>(std::ceil(size.height() * UnitsPerMm)));
+    generator.setSize(units);
+    generator.setViewBox(QRect(QPoint(0, 0), units));
+    QPainter painter(&generator);
+    paintWorkshopDrawing(painter, drawing, 1, QPointF(Margin, Margin), UnitsPerMm);
+    painter.end();
+    return buffer.data();
+}
+
+bool writeWorkshopSvg(const Toptmono& window, const QString& path, QString* error)
+{
+    return writeFileAtomically(path, workshopSvg(workshopDrawing(window)), error);
+}
+
+} // namespace monocl
