@@ -1,6 +1,7 @@
 #include "design_file.h"
 
 #include "monoclForm.h"
+#include "json_checker.h"
 #include "output_files.h"
 #include "spin_edit.h"
 #include "track_bar.h"
@@ -119,138 +120,6 @@ int integerInputValue(const Toptmono& window, const char* name)
     return control<TrackBar>(window, name)->value();
 }
 
-// ---- Checking a file -------------------------------------------------------------
-
-QString typeName(const QJsonValue& value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return QStringLiteral("логическое значение");
-    case QJsonValue::Double: return QStringLiteral("число");
-    case QJsonValue::String: return QStringLiteral("строка");
-    case QJsonValue::Array: return QStringLiteral("массив");
-    case QJsonValue::Object: return QStringLiteral("объект");
-    case QJsonValue::Undefined: break;
-    }
-    return QStringLiteral("нет значения");
-}
-
-// Reads the members one by one; the first problem is kept and ends it.
-class Checker
-{
-public:
-    explicit Checker(const QJsonObject& root) : m_root(root) {}
-
-    bool ok() const { return m_problem.isEmpty(); }
-    const QString& problem() const { return m_problem; }
-
-    void fail(const QString& problem)
-    {
-        if (m_problem.isEmpty())
-            m_problem = problem;
-    }
-
-    // A member of the root or of one of its objects; nullopt after a problem.
-    std::optional<QJsonValue> member(const char* section, const char* key)
-    {
-        if (!ok())
-            return std::nullopt;
-        const QString path = pathOf(section, key);
-        QJsonValue value;
-        if (section) {
-            const QJsonValue sectionValue = m_root.value(QLatin1String(section));
-            if (!sectionValue.isObject()) {
-                fail(sectionValue.isUndefined()
-                         ? QStringLiteral("нет поля «%1»").arg(QLatin1String(section))
-                         : QStringLiteral("поле «%1» должно быть объектом, а не «%2»")
-                               .arg(QLatin1String(section), typeName(sectionValue)));
-                return std::nullopt;
-            }
-            value = sectionValue.toObject().value(QLatin1String(key));
-        } else {
-            value = m_root.value(QLatin1String(key));
-        }
-        if (value.isUndefined()) {
-            fail(QStringLiteral("нет поля «%1»").arg(path));
-            return std::nullopt;
-        }
-        return value;
-    }
-
-    std::optional<double> number(const char* section, const char* key)
-    {
-        const std::optional<QJsonValue> value = member(section, key);
-        if (!value)
-            return std::nullopt;
-        if (!value->isDouble()) {
-            fail(QStringLiteral("поле «%1» должно быть числом, а не «%2»")
-                     .arg(pathOf(section, key), typeName(*value)));
-            return std::nullopt;
-        }
-        const double v = value->toDouble();
-        if (!std::isfinite(v)) {
-            fail(QStringLiteral("число в поле «%1» не конечно").arg(pathOf(section, key)));
-            return std::nullopt;
-        }
-        return v;
-    }
-
-    // A whole number; beyond the range of int it is taken as the nearer end,
-    // which every control then corrects into its own range anyway.
-    std::optional<int> integer(const char* section, const char* key)
-    {
-        const std::optional<double> v = number(section, key);
-        if (!v)
-            return std::nullopt;
-        if (std::trunc(*v) != *v) {
-            fail(QStringLiteral("поле «%1» должно быть целым числом").arg(pathOf(section, key)));
-            return std::nullopt;
-        }
-        return static_cast<int>(std::clamp(*v, double(INT_MIN), double(INT_MAX)));
-    }
-
-    std::optional<QString> string(const char* section, const char* key)
-    {
-        const std::optional<QJsonValue> value = member(section, key);
-        if (!value)
-            return std::nullopt;
-        if (!value->isString()) {
-            fail(QStringLiteral("поле «%1» должно быть строкой, а не «%2»")
-                     .arg(pathOf(section, key), typeName(*value)));
-            return std::nullopt;
-        }
-        return value->toString();
-    }
-
-    template <class E, std::size_t N>
-    std::optional<E> choice(const char* section, const char* key,
-                            const std::pair<E, const char*> (&names)[N], std::size_t allowed = N)
-    {
-        const std::optional<QString> text = string(section, key);
-        if (!text)
-            return std::nullopt;
-        QStringList known;
-        for (std::size_t i = 0; i < allowed; ++i) {
-            if (*text == QLatin1String(names[i].second))
-                return names[i].first;
-            known << QStringLiteral("\"%1\"").arg(QLatin1String(names[i].second));
-        }
-        fail(QStringLiteral("в поле «%1» значение \"%2\", а допустимы %3")
-                 .arg(pathOf(section, key), *text, known.join(QStringLiteral(", "))));
-        return std::nullopt;
-    }
-
-private:
-    static QString pathOf(const char* section, const char* key)
-    {
-        return section ? QStringLiteral("%1.%2").arg(QLatin1String(section), QLatin1String(key))
-                       : QString::fromLatin1(key);
-    }
-
-    const QJsonObject& m_root;
-    QString m_problem;
-};
-
 QString refusal(const QString& fileName, const QString& problem)
 {
     return QStringLiteral("Файл «%1» не открыт: %2.").arg(fileName, problem);
@@ -353,7 +222,7 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
         return refused(QStringLiteral("в нем не объект JSON"));
     const QJsonObject root = document.object();
 
-    Checker check(root);
+    JsonChecker check(root);
     const std::optional<QString> format = check.string(nullptr, "format");
     if (format && *format != QLatin1String(DesignFormatName))
         check.fail(QStringLiteral("это не проект монокля (format \"%1\" вместо \"%2\")")

@@ -1,5 +1,7 @@
 #include "workshop_drawing.h"
 
+#include "drawing_sheet.h"
+
 #include "output_files.h"
 #include "string_grid.h"
 #include "window_contents.h"
@@ -22,264 +24,8 @@ namespace monocl {
 
 namespace {
 
-// ---- Sizes on paper, millimetres ---------------------------------------------------
+using namespace drawing;
 
-constexpr double OutlineWidth = 0.5;
-constexpr double ThinWidth = 0.18;
-constexpr double StopWidth = 0.7;
-constexpr double ArrowLength = 2.5;
-constexpr double ArrowHalfWidth = 0.45;
-constexpr double TextGap = 0.8;      // between a dimension line and its text
-constexpr double RowGap = 7.0;       // between dimension rows
-constexpr double ExtensionGap = 0.8; // between a feature and its extension line
-constexpr double ExtensionOver = 1.5; // of an extension line past its dimension line
-constexpr double Margin = 2.0;
-constexpr double DimensionPoints = 9.0;
-constexpr double NotePoints = 8.0;
-// Lengths beyond these are no lens one can draw.
-constexpr double LargestLength = 1e5;
-
-const QColor Ink(0, 0, 0);
-const QColor Glass(226, 230, 246);
-
-QFont drawingFont(double points)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
-}
-
-enum class HAlign { Left, Centre, Right };
-
-// Drawing coordinates are paper millimetres with y upwards, the front
-// vertex at the origin. Each primitive widens the bounds; with a painter it
-// is also painted, mapped to the device as (offset.x + x, offset.y - y) * k.
-class Sheet
-{
-public:
-    Sheet(QPainter* painter, QPaintDevice* metrics, const QPointF& offset, double unitsPerMm)
-        : m_painter(painter), m_metrics(metrics), m_offset(offset), m_k(unitsPerMm)
-    {
-    }
-
-    QPointF device(const QPointF& p) const
-    {
-        return {(m_offset.x() + p.x()) * m_k, (m_offset.y() - p.y()) * m_k};
-    }
-    double k() const { return m_k; }
-
-    void include(const QPointF& p)
-    {
-        if (!m_bounds) {
-            m_bounds = QRectF(p, QSizeF(0, 0));
-            return;
-        }
-        // QRectF::united ignores empty rectangles, so the corners are kept.
-        m_bounds->setLeft(std::min(m_bounds->left(), p.x()));
-        m_bounds->setRight(std::max(m_bounds->right(), p.x()));
-        m_bounds->setTop(std::min(m_bounds->top(), p.y()));
-        m_bounds->setBottom(std::max(m_bounds->bottom(), p.y()));
-    }
-    // In drawing coordinates: top() is the lowest height, bottom() the highest.
-    QRectF bounds() const { return m_bounds.value_or(QRectF()); }
-
-    void line(const QPointF& a, const QPointF& b, double width, Qt::PenStyle style = Qt::SolidLine)
-    {
-        include(a);
-        include(b);
-        if (!m_painter)
-            return;
-        QPen pen(Ink, width * m_k, style, Qt::FlatCap, Qt::MiterJoin);
-        if (style == Qt::CustomDashLine)
-            pen.setDashPattern({12.0 / width, 1.5 / width, 1.0 / width, 1.5 / width});
-        m_painter->setPen(pen);
-        m_painter->setBrush(Qt::NoBrush);
-        m_painter->drawLine(device(a), device(b));
-    }
-
-    // A path already in device coordinates, and its extent in drawing ones.
-    void devicePath(const QPainterPath& path, const QRectF& extent, double width, const QColor& fill)
-    {
-        include(extent.topLeft());
-        include(extent.bottomRight());
-        if (!m_painter)
-            return;
-        m_painter->setPen(QPen(Ink, width * m_k, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        m_painter->setBrush(fill);
-        m_painter->drawPath(path);
-    }
-
-    // An arrowhead with its tip at tip, pointing along direction.
-    void arrow(const QPointF& tip, const QPointF& direction)
-    {
-        const double length = std::hypot(direction.x(), direction.y());
-        if (!(length > 0))
-            return;
-        const QPointF u = direction / length;
-        const QPointF n(-u.y(), u.x());
-        const QPointF base = tip - u * ArrowLength;
-        const QPointF a = base + n * ArrowHalfWidth;
-        const QPointF b = base - n * ArrowHalfWidth;
-        include(tip);
-        include(a);
-        include(b);
-        if (!m_painter)
-            return;
-        QPainterPath path;
-        path.moveTo(device(tip));
-        path.lineTo(device(a));
-        path.lineTo(device(b));
-        path.closeSubpath();
-        m_painter->setPen(Qt::NoPen);
-        m_painter->setBrush(Ink);
-        m_painter->drawPath(path);
-    }
-
-    double textWidth(const QString& text, double points) const
-    {
-        return QFontMetricsF(drawingFont(points), m_metrics).horizontalAdvance(text) * mmPerUnit();
-    }
-    double ascent(double points) const
-    {
-        return QFontMetricsF(drawingFont(points), m_metrics).ascent() * mmPerUnit();
-    }
-    double descent(double points) const
-    {
-        return QFontMetricsF(drawingFont(points), m_metrics).descent() * mmPerUnit();
-    }
-    double lineSpacing(double points) const
-    {
-        return QFontMetricsF(drawingFont(points), m_metrics).lineSpacing() * mmPerUnit();
-    }
-
-    // A text whose baseline passes through at; upright reads left to right,
-    // otherwise bottom to top.
-    void text(const QPointF& at, const QString& text, HAlign align, double points,
-              bool upright = true)
-    {
-        const double w = textWidth(text, points);
-        const double start = align == HAlign::Left ? 0 : align == HAlign::Centre ? -w / 2 : -w;
-        const double up = ascent(points);
-        const double down = descent(points);
-        // The text's box in its own frame: along the baseline, then across.
-        const auto corner = [&](double along, double across) {
-            return upright ? at + QPointF(along, across) : at + QPointF(-across, along);
-        };
-        include(corner(start, -down));
-        include(corner(start + w, up));
-        if (!m_painter)
-            return;
-        m_painter->setFont(drawingFont(points));
-        m_painter->setPen(Ink);
-        m_painter->save();
-        m_painter->translate(device(at));
-        if (!upright)
-            m_painter->rotate(-90);
-        m_painter->drawText(QPointF(start * m_k, 0), text);
-        m_painter->restore();
-    }
-
-private:
-    double mmPerUnit() const { return 25.4 / m_metrics->logicalDpiY(); }
-
-    QPainter* m_painter;
-    QPaintDevice* m_metrics;
-    QPointF m_offset;
-    double m_k;
-    std::optional<QRectF> m_bounds;
-};
-
-// ---- Dimensions ------------------------------------------------------------------------
-
-// A dimension line from a to b with arrows at both ends: inside when there is
-// room for them, else outside pointing in.
-void dimensionLine(Sheet& sheet, const QPointF& a, const QPointF& b)
-{
-    const QPointF d = b - a;
-    const double length = std::hypot(d.x(), d.y());
-    if (!(length > 0))
-        return;
-    const QPointF u = d / length;
-    if (length >= 2 * ArrowLength + 1) {
-        sheet.line(a, b, ThinWidth);
-        sheet.arrow(a, -u);
-        sheet.arrow(b, u);
-    } else {
-        const double tail = ArrowLength + 2;
-        sheet.line(a - u * tail, b + u * tail, ThinWidth);
-        sheet.arrow(a, u);
-        sheet.arrow(b, -u);
-    }
-}
-
-// Where a horizontal dimension's text goes when it is wider than the space
-// between the extension lines: above their ends, or beside the line.
-enum class Narrow { Above, Left, Right };
-
-// A horizontal dimension between x1 and x2 on the row at height row, with
-// extension lines from the features at heights from1 and from2; the text
-// stands above the line between the extension lines when it fits there.
-void horizontalDimension(Sheet& sheet, double x1, double from1, double x2, double from2,
-                         double row, const QString& text, Narrow narrow)
-{
-    for (const auto& [x, from] : {std::pair{x1, from1}, std::pair{x2, from2}}) {
-        const double dir = row > from ? 1 : -1;
-        sheet.line({x, from + dir * ExtensionGap}, {x, row + dir * ExtensionOver}, ThinWidth);
-    }
-    const double left = std::min(x1, x2);
-    const double right = std::max(x1, x2);
-    dimensionLine(sheet, {left, row}, {right, row});
-    const double width = sheet.textWidth(text, DimensionPoints);
-    const double descent = sheet.descent(DimensionPoints);
-    if (width + 2 <= right - left) {
-        sheet.text({(left + right) / 2, row + TextGap + descent}, text, HAlign::Centre,
-                   DimensionPoints);
-        return;
-    }
-    // Past the arrows' tails, level with the line.
-    const double beside = (right - left < 2 * ArrowLength + 1 ? ArrowLength + 2 : 0) + 1;
-    const double middle = row - (sheet.ascent(DimensionPoints) - descent) / 2;
-    switch (narrow) {
-    case Narrow::Above:
-        sheet.text({(left + right) / 2, row + ExtensionOver + TextGap + descent}, text,
-                   HAlign::Centre, DimensionPoints);
-        break;
-    case Narrow::Left:
-        sheet.text({left - beside, middle}, text, HAlign::Right, DimensionPoints);
-        break;
-    case Narrow::Right:
-        sheet.text({right + beside, middle}, text, HAlign::Left, DimensionPoints);
-        break;
-    }
-}
-
-// A vertical dimension between heights y1 and y2 at x, with extension lines
-// from the features at fromX; the text, read from below, stands left of it.
-void verticalDimension(Sheet& sheet, double fromX, double y1, double y2, double x,
-                       const QString& text)
-{
-    const double dir = x > fromX ? 1 : -1;
-    for (const double y : {y1, y2})
-        sheet.line({fromX + dir * ExtensionGap, y}, {x + dir * ExtensionOver, y}, ThinWidth);
-    dimensionLine(sheet, {x, std::min(y1, y2)}, {x, std::max(y1, y2)});
-    sheet.text({x - TextGap, (y1 + y2) / 2}, text, HAlign::Centre, DimensionPoints, false);
-}
-
-// A leader: an arrow on the surface at p, a line to the shelf's start, the
-// shelf along which the text stands, towards shelfDirection (+1 right).
-void radiusLeader(Sheet& sheet, const QPointF& p, const QPointF& shelfStart, int shelfDirection,
-                  const QString& text)
-{
-    const double w = sheet.textWidth(text, DimensionPoints);
-    const QPointF shelfEnd = shelfStart + QPointF(shelfDirection * (w + 2), 0);
-    sheet.line(p, shelfStart, ThinWidth);
-    sheet.line(shelfStart, shelfEnd, ThinWidth);
-    sheet.arrow(p, p - shelfStart);
-    sheet.text({(shelfStart.x() + shelfEnd.x()) / 2, shelfStart.y() + TextGap}, text,
-               HAlign::Centre, DimensionPoints);
-}
 
 // ---- The section -------------------------------------------------------------------------
 
@@ -302,7 +48,7 @@ struct Surface
 // to the arc by a line. The arc is made of cubic curves of at most 10
 // degrees, the vertex at the end of one, whose end points lie exactly on the
 // circle (QPainterPath::arcTo puts its end points on its approximation).
-void appendArc(QPainterPath& path, const Sheet& sheet, const Surface& surface, double s,
+void appendArc(QPainterPath& path, const DrawingSheet& sheet, const Surface& surface, double s,
                double fromY)
 {
     const QPointF c = sheet.device({surface.centre() * s, 0});
@@ -336,7 +82,7 @@ void appendArc(QPainterPath& path, const Sheet& sheet, const Surface& surface, d
     }
 }
 
-void paintNote(Sheet& sheet, const WorkshopDrawing& d)
+void paintNote(DrawingSheet& sheet, const WorkshopDrawing& d)
 {
     const double spacing = sheet.lineSpacing(DimensionPoints);
     const QStringList lines = {QStringLiteral("Рабочий чертеж мениска"), d.note};
@@ -365,7 +111,7 @@ QStringList legendLines(int reduction)
     };
 }
 
-void paintLens(Sheet& sheet, const WorkshopDrawing& d, int reduction)
+void paintLens(DrawingSheet& sheet, const WorkshopDrawing& d, int reduction)
 {
     const double s = 1.0 / reduction;
     const double h = d.diameter / 2;
@@ -388,7 +134,7 @@ void paintLens(Sheet& sheet, const WorkshopDrawing& d, int reduction)
     appendArc(outline, sheet, rear, s, -h);
     outline.closeSubpath();
     sheet.devicePath(outline, QRectF(QPointF(lensLeft, H), QPointF(lensRight, -H)), OutlineWidth,
-                     Glass);
+                     GlassFill);
 
     // The stop: two blades leaving the opening free.
     sheet.line({XS, DH}, {XS, bladeOuter}, StopWidth);
@@ -462,7 +208,7 @@ void paintLens(Sheet& sheet, const WorkshopDrawing& d, int reduction)
     }
 }
 
-void paintSheet(Sheet& sheet, const WorkshopDrawing& d, int reduction)
+void paintSheet(DrawingSheet& sheet, const WorkshopDrawing& d, int reduction)
 {
     if (d.hasLens)
         paintLens(sheet, d, reduction);
@@ -536,7 +282,7 @@ WorkshopDrawing workshopDrawing(const Toptmono& window)
 
 QSizeF workshopDrawingSize(const WorkshopDrawing& drawing, int reduction, QPaintDevice* device)
 {
-    Sheet sheet(nullptr, device, QPointF(), 1);
+    DrawingSheet sheet(nullptr, device, QPointF(), 1);
     paintSheet(sheet, drawing, reduction);
     return sheet.bounds().size();
 }
@@ -544,11 +290,11 @@ QSizeF workshopDrawingSize(const WorkshopDrawing& drawing, int reduction, QPaint
 void paintWorkshopDrawing(QPainter& painter, const WorkshopDrawing& drawing, int reduction,
                           const QPointF& topLeft, double unitsPerMm)
 {
-    Sheet measure(nullptr, painter.device(), QPointF(), 1);
+    DrawingSheet measure(nullptr, painter.device(), QPointF(), 1);
     paintSheet(measure, drawing, reduction);
     const QRectF b = measure.bounds();
     // Drawing coordinates have y upwards: the top is the largest y.
-    Sheet sheet(&painter, painter.device(), QPointF(topLeft.x() - b.left(), topLeft.y() + b.bottom()),
+    DrawingSheet sheet(&painter, painter.device(), QPointF(topLeft.x() - b.left(), topLeft.y() + b.bottom()),
                 unitsPerMm);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
