@@ -296,16 +296,27 @@ std::vector<std::size_t> glassesInRange(const std::vector<Glass>& glasses, doubl
     return found;
 }
 
+namespace {
+
+bool glassNamesInLatin = false;
+
+} // namespace
+
+void setGlassNamesInLatin(bool latin)
+{
+    glassNamesInLatin = latin;
+}
+
 std::string makerDisplayName(std::string_view maker)
 {
-    if (maker == "LZOS")
+    if (maker == "LZOS" && !glassNamesInLatin)
         return "ЛЗОС";
     return std::string(maker);
 }
 
 std::string glassDisplayName(const Glass& glass)
 {
-    return glass.cyrillicName.empty() ? glass.name : glass.cyrillicName;
+    return glass.cyrillicName.empty() || glassNamesInLatin ? glass.name : glass.cyrillicName;
 }
 
 std::string nearestGlassText(const Glass& glass, double nd, double vd, char separator)

@@ -56,12 +56,17 @@ std::vector<std::size_t> nearestGlasses(const std::vector<Glass>& glasses, doubl
 std::vector<std::size_t> glassesInRange(const std::vector<Glass>& glasses, double ndMin,
                                         double ndMax, double vdMin, double vdMax);
 
-// The maker as the window shows it: "ЛЗОС" for LZOS, the others as in the
-// table (Schott, Ohara, Hoya, CDGM, Hikari, Sumita).
+// Whether the window shows the glasses by their Latin names only, as it
+// does when it speaks a language in Latin letters. Cyrillic by default.
+void setGlassNamesInLatin(bool latin);
+
+// The maker as the window shows it: "ЛЗОС" for LZOS (in Latin names
+// "LZOS"), the others as in the table (Schott, Ohara, Hoya, CDGM, Hikari,
+// Sumita).
 std::string makerDisplayName(std::string_view maker);
 
 // The glass's name as the window shows it: the Cyrillic name when there is
-// one, else the Latin name.
+// one and Latin names are not asked for, else the Latin name.
 std::string glassDisplayName(const Glass& glass);
 
 // The line that names the catalogue glass nearest to the wanted one, e.g.

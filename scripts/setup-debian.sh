@@ -7,16 +7,13 @@ packages=(
     g++ cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
     libgtest-dev libbenchmark-dev
-    qt6-svg-dev
+    qt6-svg-dev qt6-tools-dev qt6-l10n-tools
 )
 # The extra checks of the test script: sanitizers, fuzzers and coverage, and
 # the validators of the AppStream metainfo and the desktop entry.
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(clang libclang-rt-14-dev gcovr appstream desktop-file-utils)
-fi
-
-# The report's tests read the PDF with poppler's tools.
-if [[ "${1:-}" == "--tests" ]]; then
+    # The report's tests read the PDF with poppler's tools.
     packages+=(poppler-utils)
 fi
 

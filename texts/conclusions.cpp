@@ -2,6 +2,7 @@
 
 #include "errors/real.h"
 #include "format/number_text.h"
+#include "texts/translation.h"
 
 namespace monocl {
 
@@ -36,47 +37,49 @@ Conclusions decideConclusions(const MonoclState& s, const ForecastValues& v, cha
     // within bounds over the recommended apertures needs no filter, and
     // recommending one beside that would contradict it.
     if (mean >= required) {
-        c.vvd.push_back("Мениск можно применять без светофильтра");
+        c.vvd.push_back(MONOCL_TR("Conclusions", "Мениск можно применять без светофильтра"));
     } else {
         const Real ratio = required / mean;
         if (ratio < 1.6)
-            c.recom.push_back("Применять желтый светофильтр Ж 1.4х");
+            c.recom.push_back(MONOCL_TR("Conclusions", "Применять желтый светофильтр Ж 1.4х"));
         else if (ratio > 1.6 && ratio < 2.5)
-            c.recom.push_back("Применять желтый светофильтр Ж 2х");
+            c.recom.push_back(MONOCL_TR("Conclusions", "Применять желтый светофильтр Ж 2х"));
         else if (ratio > 2.5)
-            c.recom.push_back("Применять светофильтр О 2,8");
+            c.recom.push_back(MONOCL_TR("Conclusions", "Применять светофильтр О 2,8"));
     }
 
     const Real spherical = (Real(v.sAtNdMin) + v.sAtNdMax) * 0.5;
     if (spherical > 0.005) {
         c.colour = VerdictRed;
-        c.vvd.push_back("Сферическая аберрация больше  0,5% фокуса");
+        c.vvd.push_back(MONOCL_TR("Conclusions", "Сферическая аберрация больше  0,5% фокуса"));
         c.SphericalVerdict = 1;
     } else if (spherical < 0.0025) {
         c.colour = VerdictRed;
-        c.vvd.push_back("Сферическая аберрация меньше 0,25% фокуса");
+        c.vvd.push_back(MONOCL_TR("Conclusions", "Сферическая аберрация меньше 0,25% фокуса"));
         c.SphericalVerdict = 2;
     }
 
     const Real chromatic = (Real(v.ChromaticLow) + v.ChromaticHigh) * 0.5;
     if (chromatic > 0.5) {
         const std::string times = fixedText((Real(v.ChromaticHigh) / 0.5).value(), 3, 1, sep);
-        c.vvd.push_back("Хроматическая аберрация в " + times + " раза больше допустимой");
+        c.vvd.push_back(
+            withValues(MONOCL_TR("Conclusions", "Хроматическая аберрация в %1 раза больше допустимой"), {times}));
         c.ChromaticVerdict = 3;
         c.colour = VerdictRed;
     } else if (chromatic < 0.25) {
         c.colour = VerdictRed;
-        c.vvd.push_back("Хроматическая аберрация меньше 0,25 сферической");
+        c.vvd.push_back(MONOCL_TR("Conclusions", "Хроматическая аберрация меньше 0,25 сферической"));
         c.ChromaticVerdict = 4;
     }
 
     if (c.SphericalVerdict + c.ChromaticVerdict == 0) {
         c.colour = VerdictGreen;
-        c.vvd.push_back("оптическая система удовлетворяет условиям мягкого рисунка !");
+        c.vvd.push_back(MONOCL_TR("Conclusions", "оптическая система удовлетворяет условиям мягкого рисунка !"));
     }
 
-    c.recom.push_back("Рекомендуемое относительное отверстие от " + fixedText(c.ApertureFrom, 3, 1, sep)
-                      + " до " + fixedText(c.ApertureTo, 3, 1, sep));
+    c.recom.push_back(
+        withValues(MONOCL_TR("Conclusions", "Рекомендуемое относительное отверстие от %1 до %2"),
+                   {fixedText(c.ApertureFrom, 3, 1, sep), fixedText(c.ApertureTo, 3, 1, sep)}));
     return c;
 }
 

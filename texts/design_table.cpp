@@ -2,6 +2,7 @@
 
 #include "errors/real.h"
 #include "format/number_text.h"
+#include "texts/translation.h"
 
 #include <array>
 
@@ -11,35 +12,35 @@ namespace {
 
 constexpr std::array<const char*, DesignTableRows> labels = {
     "",
-    "Относительное фокусное расстояние  N,  б/р",
-    "Диаметр диафрагмы                 Df, мм",
-    "Радиус первой поверхности         R1, мм",
-    "Радиус второй поверхности         R2, мм",
-    "Отношение радиусов         R1/R2, мм",
-    "Расстояние диафрагмы от вершины передней поверхности мениска X1 , мм",
-    "Расстояние диафрагмы от вершины задней поверхности  мениска X2 , мм",
-    "Расстояние диафрагмы от переднего края мениска Xk , мм",
-    "Диаметр мениска                 Dm, мм",
-    "Толщина мениска по центру            dh, мм",
-    "Ширина края мениска           h, мм",
-    "Задний фокальный отрезок sf, мм",
+    MONOCL_NOOP("DesignTable", "Относительное фокусное расстояние  N,  б/р"),
+    MONOCL_NOOP("DesignTable", "Диаметр диафрагмы                 Df, мм"),
+    MONOCL_NOOP("DesignTable", "Радиус первой поверхности         R1, мм"),
+    MONOCL_NOOP("DesignTable", "Радиус второй поверхности         R2, мм"),
+    MONOCL_NOOP("DesignTable", "Отношение радиусов         R1/R2, мм"),
+    MONOCL_NOOP("DesignTable", "Расстояние диафрагмы от вершины передней поверхности мениска X1 , мм"),
+    MONOCL_NOOP("DesignTable", "Расстояние диафрагмы от вершины задней поверхности  мениска X2 , мм"),
+    MONOCL_NOOP("DesignTable", "Расстояние диафрагмы от переднего края мениска Xk , мм"),
+    MONOCL_NOOP("DesignTable", "Диаметр мениска                 Dm, мм"),
+    MONOCL_NOOP("DesignTable", "Толщина мениска по центру            dh, мм"),
+    MONOCL_NOOP("DesignTable", "Ширина края мениска           h, мм"),
+    MONOCL_NOOP("DesignTable", "Задний фокальный отрезок sf, мм"),
     "S1",
     "S2",
     "S3",
     "S4",
     "S5",
-    "Радиус кривизны фокальной поверхности Петцваля  Rp, мм",
-    "Радиус  кривизны средней фокальной поверхности   Rs, мм",
-    "Радиус  кривизны меридиональной фокальной поверхности   Rm, мм",
-    "Радиус  кривизны тангенциальной фокальной поверхности   Rt, мм",
-    "Диаметр пятна сферической аберрации для зоны 0,7  dS, мм",
-    "Диаметр пятна астигматизма в средней плоскости для края поля зрения dA, мм ",
-    "Радиус пятна комы  для края поля зрения rK, мм",
-    "Линейная дисторсия на краю поля зрения  dl, мм",
-    "Относительная дисторсия на краю поля зрения  kd, %",
-    "Оценка разрешения в центре поля зрения v1,  лин/мм",
-    "Оценка разрешения на краю поля зрения  v2,  лин/мм",
-    "Перефокусировка для компенсации хроматической разности (для объекта в бесконечности), мм",
+    MONOCL_NOOP("DesignTable", "Радиус кривизны фокальной поверхности Петцваля  Rp, мм"),
+    MONOCL_NOOP("DesignTable", "Радиус  кривизны средней фокальной поверхности   Rs, мм"),
+    MONOCL_NOOP("DesignTable", "Радиус  кривизны меридиональной фокальной поверхности   Rm, мм"),
+    MONOCL_NOOP("DesignTable", "Радиус  кривизны тангенциальной фокальной поверхности   Rt, мм"),
+    MONOCL_NOOP("DesignTable", "Диаметр пятна сферической аберрации для зоны 0,7  dS, мм"),
+    MONOCL_NOOP("DesignTable", "Диаметр пятна астигматизма в средней плоскости для края поля зрения dA, мм "),
+    MONOCL_NOOP("DesignTable", "Радиус пятна комы  для края поля зрения rK, мм"),
+    MONOCL_NOOP("DesignTable", "Линейная дисторсия на краю поля зрения  dl, мм"),
+    MONOCL_NOOP("DesignTable", "Относительная дисторсия на краю поля зрения  kd, %"),
+    MONOCL_NOOP("DesignTable", "Оценка разрешения в центре поля зрения v1,  лин/мм"),
+    MONOCL_NOOP("DesignTable", "Оценка разрешения на краю поля зрения  v2,  лин/мм"),
+    MONOCL_NOOP("DesignTable", "Перефокусировка для компенсации хроматической разности (для объекта в бесконечности), мм"),
 };
 
 struct RowValue {
@@ -89,12 +90,15 @@ RowValue rowValue(int row, const MonoclState& s, const RecomputeLocals& l)
 
 std::string designTableHeader(int col)
 {
-    return col == 0 ? "Конструктивный параметр" : "Значение";
+    return col == 0 ? MONOCL_TR("DesignTable", "Конструктивный параметр")
+                    : MONOCL_TR("DesignTable", "Значение");
 }
 
 std::string designTableLabel(int row)
 {
-    return row >= 1 && row < DesignTableRows ? labels[static_cast<std::size_t>(row)] : "";
+    return row >= 1 && row < DesignTableRows
+        ? translated("DesignTable", labels[static_cast<std::size_t>(row)])
+        : "";
 }
 
 std::string designTableValue(int row, const MonoclState& state, const RecomputeLocals& locals,

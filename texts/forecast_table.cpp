@@ -2,6 +2,7 @@
 
 #include "errors/real.h"
 #include "format/number_text.h"
+#include "texts/translation.h"
 
 #include <algorithm>
 
@@ -11,12 +12,12 @@ namespace {
 
 ForecastRow single(const char* label, double value, char sep)
 {
-    return {label, fixedText(value, 8, 2, sep), std::nullopt};
+    return {translated("ForecastTable", label), fixedText(value, 8, 2, sep), std::nullopt};
 }
 
 ForecastRow range(const char* label, double a, double b, int decimals, char sep)
 {
-    return {label, fixedText(std::min(a, b), 8, decimals, sep),
+    return {translated("ForecastTable", label), fixedText(std::min(a, b), 8, decimals, sep),
             fixedText(std::max(a, b), 8, decimals, sep)};
 }
 
@@ -25,41 +26,41 @@ ForecastRow range(const char* label, double a, double b, int decimals, char sep)
 std::string forecastTableHeader(int col)
 {
     switch (col) {
-    case 0: return "Параметр";
-    case 1: return "Мин.";
-    default: return "Макс.";
+    case 0: return MONOCL_TR("ForecastTable", "Параметр");
+    case 1: return MONOCL_TR("ForecastTable", "Мин.");
+    default: return MONOCL_TR("ForecastTable", "Макс.");
     }
 }
 
 ForecastRow forecastTableRow(int row, const MonoclState& s, const ForecastValues& v, char sep)
 {
     switch (row) {
-    case 1: return single("Стрелка кривизны dr2, мм", s.dr2, sep);
-    case 2: return range("Стрелка кривизны dr1, мм", v.dr1AtNdMin, v.dr1AtNdMax, 2, sep);
-    case 3: return range("Радиус r1, мм", s.R1AtNdMin, s.R1AtNdMax, 2, sep);
-    case 4: return single("Радиус r2, мм", s.R2, sep);
+    case 1: return single(MONOCL_NOOP("ForecastTable", "Стрелка кривизны dr2, мм"), s.dr2, sep);
+    case 2: return range(MONOCL_NOOP("ForecastTable", "Стрелка кривизны dr1, мм"), v.dr1AtNdMin, v.dr1AtNdMax, 2, sep);
+    case 3: return range(MONOCL_NOOP("ForecastTable", "Радиус r1, мм"), s.R1AtNdMin, s.R1AtNdMax, 2, sep);
+    case 4: return single(MONOCL_NOOP("ForecastTable", "Радиус r2, мм"), s.R2, sep);
     case 5:
-        return range("Отношение радиусов r1/r2, б/р", s.RadiusRatioAtNdMin, s.RadiusRatioAtNdMax,
+        return range(MONOCL_NOOP("ForecastTable", "Отношение радиусов r1/r2, б/р"), s.RadiusRatioAtNdMin, s.RadiusRatioAtNdMax,
                      2, sep);
     case 6: return range("       P", v.PAtNdMin, v.PAtNdMax, 2, sep);
     case 7: return range("       W", v.WAtNdMin, v.WAtNdMax, 2, sep);
     case 8:
-        return range("Расстояние диафрагмы от вершины второй поверхности X2, мм",
+        return range(MONOCL_NOOP("ForecastTable", "Расстояние диафрагмы от вершины второй поверхности X2, мм"),
                      v.X2ByUpperShape, v.X2ByLowerShape, 2, sep);
     case 9: {
         const Real lo = std::min(v.X2ByUpperShape, v.X2ByLowerShape);
         const Real hi = std::max(v.X2ByUpperShape, v.X2ByLowerShape);
-        return range("Расстояние диафрагмы от переднего края мениска Xk, мм",
+        return range(MONOCL_NOOP("ForecastTable", "Расстояние диафрагмы от переднего края мениска Xk, мм"),
                      (lo + s.MeasuredHeight).value(), (hi + s.MeasuredHeight).value(), 2, sep);
     }
     case 10:
-        return range("Относительная сферическая аберрация %", (100.0 * Real(v.sAtNdMin)).value(),
+        return range(MONOCL_NOOP("ForecastTable", "Относительная сферическая аберрация %"), (100.0 * Real(v.sAtNdMin)).value(),
                      (100.0 * Real(v.sAtNdMax)).value(), 3, sep);
     case 11:
-        return range("Относительная хроматическая аберрация б/р", v.ChromaticHigh,
+        return range(MONOCL_NOOP("ForecastTable", "Относительная хроматическая аберрация б/р"), v.ChromaticHigh,
                      v.ChromaticLow, 3, sep);
     case 12:
-        return range("Толщина мениска по центру dm, мм", v.dmAtNdMin, v.dmAtNdMax, 2, sep);
+        return range(MONOCL_NOOP("ForecastTable", "Толщина мениска по центру dm, мм"), v.dmAtNdMin, v.dmAtNdMax, 2, sep);
     default: return {};
     }
 }

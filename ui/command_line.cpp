@@ -2,6 +2,7 @@
 
 #include "design_file.h"
 #include "glass_table.h"
+#include "language.h"
 #include "monoclForm.h"
 #include "output_files.h"
 #include "report.h"
@@ -12,6 +13,7 @@
 
 #include "format/number_text.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -34,10 +36,10 @@ struct OutputOption
 };
 
 constexpr OutputOption OutputOptions[] = {
-    {"csv", "Записать обе таблицы в CSV-файл ФАЙЛ."},
-    {"report", "Записать отчет в PDF-файл ФАЙЛ."},
-    {"svg", "Записать рабочий чертеж мениска в SVG-файл ФАЙЛ."},
-    {"save", "Сохранить исходные данные в файл проекта ФАЙЛ (.monocl)."},
+    {"csv", QT_TRANSLATE_NOOP("CommandLine", "Записать обе таблицы в CSV-файл ФАЙЛ.")},
+    {"report", QT_TRANSLATE_NOOP("CommandLine", "Записать отчет в PDF-файл ФАЙЛ.")},
+    {"svg", QT_TRANSLATE_NOOP("CommandLine", "Записать рабочий чертеж мениска в SVG-файл ФАЙЛ.")},
+    {"save", QT_TRANSLATE_NOOP("CommandLine", "Сохранить исходные данные в файл проекта ФАЙЛ (.monocl).")},
 };
 
 // Options the Qt platform takes itself, for a window on a display.
@@ -62,7 +64,7 @@ void tell(const QString& message)
 int usageError(const QString& message)
 {
     tell(message);
-    writeTo(stderr, QStringLiteral("Справка: monocl --help\n"));
+    writeTo(stderr, QCoreApplication::translate("CommandLine", "Справка: monocl --help\n"));
     return ExitUsageOrFileError;
 }
 
@@ -78,8 +80,7 @@ struct Options
 Options describeOptions(QCommandLineParser& parser)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(MONOCL_VERSION));
-    parser.setApplicationDescription(QStringLiteral(
-        "Расчет монокля: мягкорисующего объектива из одного мениска с диафрагмой.\n"
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Расчет монокля: мягкорисующего объектива из одного мениска с диафрагмой.\n"
         "Без параметров вывода открывается окно программы. С ними программа\n"
         "считает по файлу проекта (или по исходным значениям), записывает файлы\n"
         "и завершается: 0 — готово, 1 — ошибка в параметрах или файле (ничего не\n"
@@ -89,19 +90,52 @@ Options describeOptions(QCommandLineParser& parser)
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption listGlasses(
         QStringLiteral("list-glasses"),
-        QStringLiteral("Вывести встроенный каталог стекол в CSV (maker, name, nd, vd)."));
+        QCoreApplication::translate("CommandLine", "Вывести встроенный каталог стекол в CSV (maker, name, nd, vd)."));
     parser.addOption(listGlasses);
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine", "Язык окна и файлов: ru или en (вместо выбранного в меню)."),
+        QStringLiteral("ru|en")));
     Options options{help, version, listGlasses, {}};
     for (const OutputOption& o : OutputOptions) {
         options.outputs.append(QCommandLineOption(QString::fromLatin1(o.name),
-                                                  QString::fromUtf8(o.description),
-                                                  QStringLiteral("ФАЙЛ")));
+                                                  QCoreApplication::translate("CommandLine", o.description),
+                                                  QCoreApplication::translate("CommandLine", "ФАЙЛ")));
         parser.addOption(options.outputs.back());
     }
-    parser.addPositionalArgument(QStringLiteral("проект"),
-                                 QStringLiteral("Файл проекта .monocl; без него — исходные значения."),
-                                 QStringLiteral("[проект]"));
+    parser.addPositionalArgument(QCoreApplication::translate("CommandLine", "проект"),
+                                 QCoreApplication::translate("CommandLine", "Файл проекта .monocl; без него — исходные значения."),
+                                 QCoreApplication::translate("CommandLine", "[проект]"));
     return options;
+}
+
+// The language asked for with --lang, installed before any text is made.
+// False for a language the program does not speak.
+bool takeLanguage(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--"))
+            break;
+        QString value;
+        if (arg == QLatin1String("--lang") || arg == QLatin1String("-lang"))
+            value = arguments.value(i + 1);
+        else if (arg.startsWith(QLatin1String("--lang=")))
+            value = arg.mid(7);
+        else
+            continue;
+        const std::optional<Language> language = languageNamed(value);
+        if (!language || *language == Language::System)
+            return false;
+        setLanguageOverride(language);
+    }
+    installTranslations();
+    return true;
+}
+
+int languageError()
+{
+    return usageError(QCoreApplication::translate("CommandLine", "у параметра --lang допустимы ru и en"));
 }
 
 bool asksWithoutWindow(int argc, char* argv[])
@@ -146,6 +180,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return std::nullopt;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("monocl"));
+    if (!takeLanguage(QCoreApplication::arguments()))
+        return languageError();
     QCommandLineParser parser;
     const Options options = describeOptions(parser);
     if (!parser.parse(QCoreApplication::arguments()))
@@ -160,10 +196,10 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     }
     for (const QCommandLineOption& output : options.outputs)
         if (parser.isSet(output))
-            return usageError(QStringLiteral("--list-glasses не сочетается с --%1")
+            return usageError(QCoreApplication::translate("CommandLine", "--list-glasses не сочетается с --%1")
                                   .arg(output.names().constFirst()));
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("--list-glasses не читает файл проекта"));
+        return usageError(QCoreApplication::translate("CommandLine", "--list-glasses не читает файл проекта"));
     writeTo(stdout, glassCatalogueCsv());
     return std::ferror(stdout) ? ExitUsageOrFileError : ExitDone;
 }
@@ -191,6 +227,8 @@ void chooseHeadlessPlatform(int argc, char** argv)
 
 int runCommandLine(QApplication& app, const ShowWindow& showWindow)
 {
+    if (!takeLanguage(QApplication::arguments()))
+        return languageError();
     QCommandLineParser parser;
     const Options options = describeOptions(parser);
     const QList<QCommandLineOption>& outputs = options.outputs;
@@ -198,7 +236,7 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
         return usageError(parser.errorText());
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
-        return usageError(QStringLiteral("ожидается не больше одного файла проекта, а дано %1: %2")
+        return usageError(QCoreApplication::translate("CommandLine", "ожидается не больше одного файла проекта, а дано %1: %2")
                               .arg(positional.size())
                               .arg(positional.join(QStringLiteral(", "))));
     const QString designFile = positional.value(0);
@@ -212,12 +250,12 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
         const QStringList values = parser.values(outputs[i]);
         const QString name = QString::fromLatin1(OutputOptions[i].name);
         if (values.size() > 1)
-            return usageError(QStringLiteral("параметр --%1 дан больше одного раза").arg(name));
+            return usageError(QCoreApplication::translate("CommandLine", "параметр --%1 дан больше одного раза").arg(name));
         if (values.constFirst().isEmpty())
-            return usageError(QStringLiteral("у параметра --%1 пустое имя файла").arg(name));
+            return usageError(QCoreApplication::translate("CommandLine", "у параметра --%1 пустое имя файла").arg(name));
         const QString target = QFileInfo(values.constFirst()).absoluteFilePath();
         if (targets.contains(target))
-            return usageError(QStringLiteral("файл «%1» назван для вывода дважды").arg(values.constFirst()));
+            return usageError(QCoreApplication::translate("CommandLine", "файл «%1» назван для вывода дважды").arg(values.constFirst()));
         targets.insert(target);
     }
     if (!headless)

@@ -9,6 +9,7 @@
 #include "track_bar.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -34,6 +35,30 @@ bool isLabel(ControlKind kind)
     return kind == ControlKind::Label || kind == ControlKind::BoldLabel;
 }
 
+// Whether the caption is a text to read, in the window's language; an edit
+// field's caption is its start text and a picture's its resource.
+bool isWording(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Title:
+    case ControlKind::GroupBox:
+    case ControlKind::Label:
+    case ControlKind::BoldLabel:
+    case ControlKind::NoteLabel:
+    case ControlKind::Button:
+    case ControlKind::Radio:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString captionText(const ControlSpec& row)
+{
+    return isWording(row.kind) ? QCoreApplication::translate("Toptmono", row.caption)
+                               : QString::fromUtf8(row.caption);
+}
+
 // A label in a size and colour of its own.
 QLabel* colouredLabel(const QString& caption, QWidget* parent, int pixelSize, bool bold,
                       const QColor& colour)
@@ -50,7 +75,7 @@ QLabel* colouredLabel(const QString& caption, QWidget* parent, int pixelSize, bo
 
 QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
 {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = captionText(row);
     switch (row.kind) {
     case ControlKind::Title:
         return colouredLabel(caption, parent, 19, true, TitleColour);
@@ -128,7 +153,7 @@ int fittedWidth(const ControlSpec& row, const QWidget* control)
 {
     const int extra = row.width - Flow;
     if (isLabel(row.kind))
-        return control->fontMetrics().horizontalAdvance(QString::fromUtf8(row.caption)) + 2 + extra;
+        return control->fontMetrics().horizontalAdvance(captionText(row)) + 2 + extra;
     return control->sizeHint().width() + extra;
 }
 
@@ -150,32 +175,32 @@ void setAccessibleNameOf(QWidget* control, const QString& name)
         spin->lineEdit()->setAccessibleName(name);
 }
 
-} // namespace
+void setCaption(QWidget* control, const QString& caption)
+{
+    if (auto* box = qobject_cast<QGroupBox*>(control))
+        box->setTitle(caption);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(caption);
+}
 
-void buildControls(QWidget* page, std::span<const ControlSpec> rows, char decimalSeparator)
+// A control's accessible name is made of the labels that caption it (a
+// label comes before its control, so this waits until all are built), or,
+// for a table or a text box, of the frame that holds it.
+void nameControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>& controls)
 {
     QHash<QString, QWidget*> named;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (*rows[i].name)
+            named.insert(QString::fromLatin1(rows[i].name), controls[i]);
     QHash<QWidget*, QStringList> captions;
-    QWidget* previous = nullptr;
-    for (const ControlSpec& row : rows) {
-        QWidget* parent = row.parent ? named.value(QString::fromLatin1(row.parent), page) : page;
-        QWidget* control = createControl(row, parent, decimalSeparator);
-        control->setObjectName(QString::fromLatin1(row.name));
-        control->setEnabled(row.enabled);
-        place(control, row, previous);
-        if (*row.name)
-            named.insert(control->objectName(), control);
-        previous = control;
-    }
-    // A control's accessible name is made of the labels that caption it (a
-    // label comes before its control, so this waits until all are built), or,
-    // for a table or a text box, of the frame that holds it.
     for (const ControlSpec& row : rows) {
         if (!row.captionOf)
             continue;
         for (const QString& name : QString::fromLatin1(row.captionOf).split(QLatin1Char(' ')))
             if (QWidget* target = named.value(name))
-                captions[target].append(QString::fromUtf8(row.caption));
+                captions[target].append(captionText(row));
     }
     for (auto it = captions.cbegin(); it != captions.cend(); ++it)
         setAccessibleNameOf(it.key(), it.value().join(QLatin1Char(' ')));
@@ -186,6 +211,43 @@ void buildControls(QWidget* page, std::span<const ControlSpec> rows, char decima
         if (auto* box = qobject_cast<QGroupBox*>(control->parentWidget()); box && !captions.contains(control))
             setAccessibleNameOf(control, box->title());
     }
+}
+
+} // namespace
+
+std::vector<QWidget*> buildControls(QWidget* page, std::span<const ControlSpec> rows,
+                                    char decimalSeparator)
+{
+    QHash<QString, QWidget*> named;
+    std::vector<QWidget*> controls;
+    controls.reserve(rows.size());
+    QWidget* previous = nullptr;
+    for (const ControlSpec& row : rows) {
+        QWidget* parent = row.parent ? named.value(QString::fromLatin1(row.parent), page) : page;
+        QWidget* control = createControl(row, parent, decimalSeparator);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setEnabled(row.enabled);
+        place(control, row, previous);
+        if (*row.name)
+            named.insert(control->objectName(), control);
+        controls.push_back(control);
+        previous = control;
+    }
+    nameControls(rows, controls);
+    return controls;
+}
+
+void recaptionControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>& controls)
+{
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (isWording(rows[i].kind))
+            setCaption(controls[i], captionText(rows[i]));
+        // Captions that fit their text move what follows them.
+        place(controls[i], rows[i], previous);
+        previous = controls[i];
+    }
+    nameControls(rows, controls);
 }
 
 } // namespace monocl

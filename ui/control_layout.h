@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 class QWidget;
 
@@ -61,8 +62,15 @@ struct ControlSpec {
 };
 
 // Creates the rows' controls on page, in table order, each with its object
-// name, geometry, font, caption and start value. Spin edits read and write
-// numbers with the given decimal separator.
-void buildControls(QWidget* page, std::span<const ControlSpec> rows, char decimalSeparator);
+// name, geometry, font, caption in the window's language and start value,
+// and gives them back in the same order. Spin edits read and write numbers
+// with the given decimal separator.
+std::vector<QWidget*> buildControls(QWidget* page, std::span<const ControlSpec> rows,
+                                    char decimalSeparator);
+
+// Writes the captions of controls built from rows in the window's language
+// anew, and places the rows again for their new widths. Edit fields keep
+// their texts.
+void recaptionControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>& controls);
 
 } // namespace monocl

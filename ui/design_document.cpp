@@ -5,6 +5,7 @@
 #include "table_export.h"
 #include "workshop_drawing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,7 +15,10 @@ namespace monocl {
 
 namespace {
 
-const QString DesignFilter = QStringLiteral("Проект монокля (*.monocl)");
+QString designFilter()
+{
+    return QCoreApplication::translate("DesignDocument", "Проект монокля (*.monocl)");
+}
 
 } // namespace
 
@@ -92,9 +96,9 @@ bool DesignDocument::done(bool ok, const QString& error, QWidget* parent) const
 bool DesignDocument::open(QWidget* parent)
 {
     const QString path = QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Открыть проект"),
+        parent, QCoreApplication::translate("DesignDocument", "Открыть проект"),
         m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath(),
-        DesignFilter + QStringLiteral(";;Все файлы (*)"));
+        designFilter() + QCoreApplication::translate("DesignDocument", ";;Все файлы (*)"));
     return !path.isEmpty() && openFile(path, parent);
 }
 
@@ -116,7 +120,7 @@ bool DesignDocument::save(QWidget* parent)
 
 bool DesignDocument::saveAs(QWidget* parent)
 {
-    const QString path = askSavePath(parent, QStringLiteral("Сохранить проект"), DesignFilter,
+    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", "Сохранить проект"), designFilter(),
                                      QStringLiteral("monocl"));
     if (path.isEmpty())
         return false;
@@ -127,8 +131,8 @@ bool DesignDocument::saveAs(QWidget* parent)
 
 bool DesignDocument::exportCsv(QWidget* parent)
 {
-    const QString path = askSavePath(parent, QStringLiteral("Таблицы в CSV"),
-                                     QStringLiteral("Таблица CSV (*.csv)"), QStringLiteral("csv"));
+    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", "Таблицы в CSV"),
+                                     QCoreApplication::translate("DesignDocument", "Таблица CSV (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
     QString error;
@@ -138,8 +142,8 @@ bool DesignDocument::exportCsv(QWidget* parent)
 
 bool DesignDocument::exportSvg(QWidget* parent)
 {
-    const QString path = askSavePath(parent, QStringLiteral("Чертеж в SVG"),
-                                     QStringLiteral("Чертеж SVG (*.svg)"), QStringLiteral("svg"));
+    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", "Чертеж в SVG"),
+                                     QCoreApplication::translate("DesignDocument", "Чертеж SVG (*.svg)"), QStringLiteral("svg"));
     if (path.isEmpty())
         return false;
     QString error;
@@ -149,8 +153,8 @@ bool DesignDocument::exportSvg(QWidget* parent)
 
 bool DesignDocument::exportReportPdf(QWidget* parent)
 {
-    const QString path = askSavePath(parent, QStringLiteral("Отчет в PDF"),
-                                     QStringLiteral("Отчет PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", "Отчет в PDF"),
+                                     QCoreApplication::translate("DesignDocument", "Отчет PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return false;
     QString error;

@@ -8,6 +8,7 @@
 
 #include "format/number_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -122,7 +123,7 @@ int integerInputValue(const Toptmono& window, const char* name)
 
 QString refusal(const QString& fileName, const QString& problem)
 {
-    return QStringLiteral("Файл «%1» не открыт: %2.").arg(fileName, problem);
+    return QCoreApplication::translate("DesignFile", "Файл «%1» не открыт: %2.").arg(fileName, problem);
 }
 
 } // namespace
@@ -215,21 +216,21 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return refused(QStringLiteral("это не JSON (ошибка «%1» у символа %2)")
+        return refused(QCoreApplication::translate("DesignFile", "это не JSON (ошибка «%1» у символа %2)")
                            .arg(parseError.errorString())
                            .arg(parseError.offset));
     if (!document.isObject())
-        return refused(QStringLiteral("в нем не объект JSON"));
+        return refused(QCoreApplication::translate("DesignFile", "в нем не объект JSON"));
     const QJsonObject root = document.object();
 
     JsonChecker check(root);
     const std::optional<QString> format = check.string(nullptr, "format");
     if (format && *format != QLatin1String(DesignFormatName))
-        check.fail(QStringLiteral("это не проект монокля (format \"%1\" вместо \"%2\")")
+        check.fail(QCoreApplication::translate("DesignFile", "это не проект монокля (format \"%1\" вместо \"%2\")")
                        .arg(*format, QLatin1String(DesignFormatName)));
     const std::optional<double> version = check.number(nullptr, "version");
     if (version && *version != DesignFormatVersion)
-        check.fail(QStringLiteral("версия %1 не поддерживается, ожидается %2")
+        check.fail(QCoreApplication::translate("DesignFile", "версия %1 не поддерживается, ожидается %2")
                        .arg(QString::number(*version, 'g', 15))
                        .arg(DesignFormatVersion));
 
@@ -269,20 +270,20 @@ DesignReadResult readDesign(const QString& path)
     };
     const QFileInfo info(path);
     if (!info.exists())
-        return refused(QStringLiteral("такого файла нет"));
+        return refused(QCoreApplication::translate("DesignFile", "такого файла нет"));
     if (!info.isFile())
-        return refused(QStringLiteral("это не обычный файл"));
+        return refused(QCoreApplication::translate("DesignFile", "это не обычный файл"));
     if (info.size() > DesignFileLimit)
-        return refused(QStringLiteral("он больше 1 МиБ (%1 байт)").arg(info.size()));
+        return refused(QCoreApplication::translate("DesignFile", "он больше 1 МиБ (%1 байт)").arg(info.size()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("его не удается прочитать (%1)").arg(file.errorString()));
+        return refused(QCoreApplication::translate("DesignFile", "его не удается прочитать (%1)").arg(file.errorString()));
     // At most one byte past the limit, should the file have grown meanwhile.
     const QByteArray bytes = file.read(DesignFileLimit + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("его не удается прочитать (%1)").arg(file.errorString()));
+        return refused(QCoreApplication::translate("DesignFile", "его не удается прочитать (%1)").arg(file.errorString()));
     if (bytes.size() > DesignFileLimit)
-        return refused(QStringLiteral("он больше 1 МиБ"));
+        return refused(QCoreApplication::translate("DesignFile", "он больше 1 МиБ"));
     return parseDesign(bytes, name);
 }
 

@@ -43,7 +43,7 @@ GlassChooser::GlassChooser(const std::vector<Glass>& glasses, double wantedNd, d
     , m_glasses(glasses)
     , m_separator(separator)
 {
-    setWindowTitle(QStringLiteral("Выбор стекла"));
+    setWindowTitle(QCoreApplication::translate("GlassChooser", "Выбор стекла"));
 
     m_model = new GlassTableModel(m_glasses, m_separator, this);
     m_proxy = new GlassFilterModel(this);
@@ -52,7 +52,7 @@ GlassChooser::GlassChooser(const std::vector<Glass>& glasses, double wantedNd, d
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("glassFilter"));
     m_filter->setPlaceholderText(
-        QStringLiteral("Марка или производитель: К8, N-BK7, Schott…"));
+        QCoreApplication::translate("GlassChooser", "Марка или производитель: К8, N-BK7, Schott…"));
     m_filter->setClearButtonEnabled(true);
     m_filter->installEventFilter(this);
 
@@ -109,8 +109,8 @@ GlassChooser::GlassChooser(const std::vector<Glass>& glasses, double wantedNd, d
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("glassButtons"));
     m_chooseButton = buttons->button(QDialogButtonBox::Ok);
-    m_chooseButton->setText(QStringLiteral("Выбрать"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    m_chooseButton->setText(QCoreApplication::translate("GlassChooser", "Выбрать"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("GlassChooser", "Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -2,6 +2,7 @@
 #include "glass_map.h"
 #include "glass_map_style.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -154,8 +155,8 @@ void GlassMap::paintLegend(QPainter& painter, const QRectF& area) const
     // Top left: no glass has both a high index and a high Abbe number.
     const QFontMetricsF fm(font());
     const double line = fm.height() + 2;
-    const QStringList texts{QStringLiteral("заданное"), QStringLiteral("ближайшие"),
-        QStringLiteral("выбранное")};
+    const QStringList texts{QCoreApplication::translate("GlassChooser", "заданное"), QCoreApplication::translate("GlassChooser", "ближайшие"),
+        QCoreApplication::translate("GlassChooser", "выбранное")};
     double textWidth = 0;
     for (const QString& t : texts)
         textWidth = std::max(textWidth, fm.horizontalAdvance(t));

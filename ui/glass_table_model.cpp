@@ -1,5 +1,7 @@
 #include "glass_table_model.h"
 
+#include <QCoreApplication>
+
 #include "format/number_text.h"
 
 #include <algorithm>
@@ -129,9 +131,9 @@ QVariant GlassTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::DisplayRole) {
         switch (section) {
         case MakerColumn:
-            return QStringLiteral("Производитель");
+            return QCoreApplication::translate("GlassChooser", "Производитель");
         case NameColumn:
-            return QStringLiteral("Марка");
+            return QCoreApplication::translate("GlassChooser", "Марка");
         case NdColumn:
             return QStringLiteral("nd");
         case VdColumn:

@@ -7,6 +7,7 @@
 
 #include "format/number_text.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,9 +42,9 @@ QString chosenGlassText(const GlassChoice& chosen)
 {
     const std::optional<std::size_t> index = findGlass(chosen.maker, chosen.name);
     if (!index)
-        return QStringLiteral("Стекло: %1 (%2)").arg(chosen.name, chosen.maker);
+        return QCoreApplication::translate("Toptmono", "Стекло: %1 (%2)").arg(chosen.name, chosen.maker);
     const Glass& glass = glassCatalogue()[*index];
-    return QStringLiteral("Стекло: %1 (%2)")
+    return QCoreApplication::translate("Toptmono", "Стекло: %1 (%2)")
         .arg(qs(glassDisplayName(glass)), qs(makerDisplayName(glass.maker)));
 }
 
@@ -124,7 +125,7 @@ void Toptmono::showGlassesInRange()
         glassesInRange(glasses, range[0], range[1], range[2], range[3]);
     QStringList items;
     items.reserve(static_cast<qsizetype>(inRange.size()) + 1);
-    items << QStringLiteral("Стёкла каталога: %1").arg(inRange.size());
+    items << QCoreApplication::translate("Toptmono", "Стёкла каталога: %1").arg(inRange.size());
     for (std::size_t i : inRange) {
         const Glass& g = glasses[i];
         items << qs(glassDisplayName(g) + " (" + makerDisplayName(g.maker) + ")  "
@@ -132,6 +133,6 @@ void Toptmono::showGlassesInRange()
     }
     m_glassList->clear();
     m_glassList->addItems(items);
-    m_glassList->setToolTip(QStringLiteral("Стёкла каталога, из которых может быть сделана "
+    m_glassList->setToolTip(QCoreApplication::translate("Toptmono", "Стёкла каталога, из которых может быть сделана "
                                            "измеренная линза: nd и Vd в заданном диапазоне"));
 }

@@ -1,5 +1,7 @@
 #include "json_checker.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -10,14 +12,14 @@ QString jsonTypeName(const QJsonValue& value)
 {
     switch (value.type()) {
     case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return QStringLiteral("логическое значение");
-    case QJsonValue::Double: return QStringLiteral("число");
-    case QJsonValue::String: return QStringLiteral("строка");
-    case QJsonValue::Array: return QStringLiteral("массив");
-    case QJsonValue::Object: return QStringLiteral("объект");
+    case QJsonValue::Bool: return QCoreApplication::translate("DesignFile", "логическое значение");
+    case QJsonValue::Double: return QCoreApplication::translate("DesignFile", "число");
+    case QJsonValue::String: return QCoreApplication::translate("DesignFile", "строка");
+    case QJsonValue::Array: return QCoreApplication::translate("DesignFile", "массив");
+    case QJsonValue::Object: return QCoreApplication::translate("DesignFile", "объект");
     case QJsonValue::Undefined: break;
     }
-    return QStringLiteral("нет значения");
+    return QCoreApplication::translate("DesignFile", "нет значения");
 }
 
 void JsonChecker::fail(const QString& problem)
@@ -36,8 +38,8 @@ std::optional<QJsonValue> JsonChecker::member(const char* section, const char* k
         const QJsonValue sectionValue = m_root.value(QLatin1String(section));
         if (!sectionValue.isObject()) {
             fail(sectionValue.isUndefined()
-                     ? QStringLiteral("нет поля «%1»").arg(QLatin1String(section))
-                     : QStringLiteral("поле «%1» должно быть объектом, а не «%2»")
+                     ? QCoreApplication::translate("DesignFile", "нет поля «%1»").arg(QLatin1String(section))
+                     : QCoreApplication::translate("DesignFile", "поле «%1» должно быть объектом, а не «%2»")
                            .arg(QLatin1String(section), jsonTypeName(sectionValue)));
             return std::nullopt;
         }
@@ -46,7 +48,7 @@ std::optional<QJsonValue> JsonChecker::member(const char* section, const char* k
         value = m_root.value(QLatin1String(key));
     }
     if (value.isUndefined()) {
-        fail(QStringLiteral("нет поля «%1»").arg(path));
+        fail(QCoreApplication::translate("DesignFile", "нет поля «%1»").arg(path));
         return std::nullopt;
     }
     return value;
@@ -58,13 +60,13 @@ std::optional<double> JsonChecker::number(const char* section, const char* key)
     if (!value)
         return std::nullopt;
     if (!value->isDouble()) {
-        fail(QStringLiteral("поле «%1» должно быть числом, а не «%2»")
+        fail(QCoreApplication::translate("DesignFile", "поле «%1» должно быть числом, а не «%2»")
                  .arg(pathOf(section, key), jsonTypeName(*value)));
         return std::nullopt;
     }
     const double v = value->toDouble();
     if (!std::isfinite(v)) {
-        fail(QStringLiteral("число в поле «%1» не конечно").arg(pathOf(section, key)));
+        fail(QCoreApplication::translate("DesignFile", "число в поле «%1» не конечно").arg(pathOf(section, key)));
         return std::nullopt;
     }
     return v;
@@ -76,7 +78,7 @@ std::optional<int> JsonChecker::integer(const char* section, const char* key)
     if (!v)
         return std::nullopt;
     if (std::trunc(*v) != *v) {
-        fail(QStringLiteral("поле «%1» должно быть целым числом").arg(pathOf(section, key)));
+        fail(QCoreApplication::translate("DesignFile", "поле «%1» должно быть целым числом").arg(pathOf(section, key)));
         return std::nullopt;
     }
     return static_cast<int>(std::clamp(*v, double(INT_MIN), double(INT_MAX)));
@@ -88,7 +90,7 @@ std::optional<QString> JsonChecker::string(const char* section, const char* key)
     if (!value)
         return std::nullopt;
     if (!value->isString()) {
-        fail(QStringLiteral("поле «%1» должно быть строкой, а не «%2»")
+        fail(QCoreApplication::translate("DesignFile", "поле «%1» должно быть строкой, а не «%2»")
                  .arg(pathOf(section, key), jsonTypeName(*value)));
         return std::nullopt;
     }
@@ -98,7 +100,7 @@ std::optional<QString> JsonChecker::string(const char* section, const char* key)
 void JsonChecker::failChoice(const char* section, const char* key, const QString& text,
                              const QStringList& known)
 {
-    fail(QStringLiteral("в поле «%1» значение \"%2\", а допустимы %3")
+    fail(QCoreApplication::translate("DesignFile", "в поле «%1» значение \"%2\", а допустимы %3")
              .arg(pathOf(section, key), text, known.join(QStringLiteral(", "))));
 }
 

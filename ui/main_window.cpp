@@ -1,9 +1,12 @@
 #include "main_window.h"
 
 #include "design_document.h"
+#include "language.h"
 #include "monoclForm.h"
 
+#include <QCoreApplication>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -97,8 +100,8 @@ bool MainWindow::mayDiscardChanges()
         return true;
     const QString path = m_document->filePath();
     const QString question = path.isEmpty()
-        ? QStringLiteral("Сохранить изменения в проекте?")
-        : QStringLiteral("Сохранить изменения в проекте «%1»?").arg(QFileInfo(path).fileName());
+        ? QCoreApplication::translate("MainWindow", "Сохранить изменения в проекте?")
+        : QCoreApplication::translate("MainWindow", "Сохранить изменения в проекте «%1»?").arg(QFileInfo(path).fileName());
     QMessageBox box(QMessageBox::Question, QStringLiteral("monocl"), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("unsavedChangesBox"));
@@ -124,53 +127,101 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void MainWindow::createFileMenu()
+QMenu* MainWindow::addMenu(const char* text)
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys,
-                         const std::function<void()>& command) {
-        QAction* action = file->addAction(text, this, [this, command] {
-            command();
-            showDocumentState();
-        });
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        return action;
-    };
-    add("actionOpen", QStringLiteral("Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
-        if (mayDiscardChanges())
-            m_document->open(this);
+    QMenu* menu = menuBar()->addMenu(QString());
+    m_texts.push_back({menu->menuAction(), text});
+    return menu;
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const char* name, const char* text,
+                               const QKeySequence& keys, const std::function<void()>& command)
+{
+    QAction* action = menu->addAction(QString(), this, [this, command] {
+        command();
+        showDocumentState();
     });
-    add("actionSave", QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S),
-        [this] { m_document->save(this); });
-    add("actionSaveAs", QStringLiteral("Сохранить как…"),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_document->saveAs(this); });
-    file->addSeparator();
-    add("actionReportPdf", QStringLiteral("Отчёт в PDF…"), QKeySequence(),
-        [this] { m_document->exportReportPdf(this); });
-    add("actionPrint", QStringLiteral("Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P),
-        [this] { m_document->print(this); });
-    file->addSeparator();
-    add("actionExportCsv", QStringLiteral("Экспорт таблиц в CSV…"), QKeySequence(),
-        [this] { m_document->exportCsv(this); });
-    add("actionExportSvg", QStringLiteral("Экспорт чертежа в SVG…"), QKeySequence(),
-        [this] { m_document->exportSvg(this); });
-    file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("Выход"), this, &QWidget::close);
-    quit->setObjectName(QStringLiteral("actionQuit"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    m_texts.push_back({action, text});
+    return action;
 }
 
 void MainWindow::createMenus()
 {
-    createFileMenu();
+    QMenu* file = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Файл"));
+    addAction(file, "actionOpen", QT_TRANSLATE_NOOP("MainWindow", "Открыть…"),
+              QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
+                  if (mayDiscardChanges())
+                      m_document->open(this);
+              });
+    addAction(file, "actionSave", QT_TRANSLATE_NOOP("MainWindow", "Сохранить"),
+              QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_document->save(this); });
+    addAction(file, "actionSaveAs", QT_TRANSLATE_NOOP("MainWindow", "Сохранить как…"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_document->saveAs(this); });
+    file->addSeparator();
+    addAction(file, "actionReportPdf", QT_TRANSLATE_NOOP("MainWindow", "Отчёт в PDF…"), QKeySequence(),
+              [this] { m_document->exportReportPdf(this); });
+    addAction(file, "actionPrint", QT_TRANSLATE_NOOP("MainWindow", "Печать…"),
+              QKeySequence(Qt::CTRL | Qt::Key_P), [this] { m_document->print(this); });
+    file->addSeparator();
+    addAction(file, "actionExportCsv", QT_TRANSLATE_NOOP("MainWindow", "Экспорт таблиц в CSV…"),
+              QKeySequence(), [this] { m_document->exportCsv(this); });
+    addAction(file, "actionExportSvg", QT_TRANSLATE_NOOP("MainWindow", "Экспорт чертежа в SVG…"),
+              QKeySequence(), [this] { m_document->exportSvg(this); });
+    file->addSeparator();
+    addAction(file, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "Выход"),
+              QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-    QAction* notes = help->addAction(QStringLiteral("Примечания"), m_form, &Toptmono::showNotes);
-    notes->setObjectName(QStringLiteral("actionNotes"));
-    notes->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction* about = help->addAction(QStringLiteral("О программе"), m_form, &Toptmono::showAbout);
-    about->setObjectName(QStringLiteral("actionAbout"));
+    QMenu* language = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Язык / Language"));
+    auto* choices = new QActionGroup(this);
+    const struct {
+        const char* name;
+        const char* text;
+        Language language;
+    } languages[] = {
+        {"actionRussian", QT_TRANSLATE_NOOP("MainWindow", "Русский"), Language::Russian},
+        {"actionEnglish", QT_TRANSLATE_NOOP("MainWindow", "English"), Language::English},
+        {"actionSystemLanguage", QT_TRANSLATE_NOOP("MainWindow", "Как в системе"), Language::System},
+    };
+    for (const auto& l : languages) {
+        const Language chosen = l.language;
+        QAction* action = addAction(language, l.name, l.text, QKeySequence(),
+                                    [this, chosen] { setLanguage(chosen); });
+        action->setCheckable(true);
+        action->setChecked(rememberedLanguage() == chosen);
+        choices->addAction(action);
+    }
+
+    QMenu* help = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Справка"));
+    addAction(help, "actionNotes", QT_TRANSLATE_NOOP("MainWindow", "Примечания"),
+              QKeySequence(Qt::Key_F1), [this] { m_form->showNotes(); });
+    addAction(help, "actionAbout", QT_TRANSLATE_NOOP("MainWindow", "О программе"), QKeySequence(),
+              [this] { m_form->showAbout(); });
+    retranslateMenus();
+}
+
+void MainWindow::retranslateMenus()
+{
+    for (const auto& [action, text] : m_texts)
+        action->setText(QCoreApplication::translate("MainWindow", text));
+}
+
+void MainWindow::setLanguage(Language language)
+{
+    rememberLanguage(language);
+    installTranslations();
+    // The window's texts change at once, not when the event loop next runs.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateMenus();
+        showDocumentState();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::fitToScreen()

@@ -1,9 +1,17 @@
 #pragma once
 
+#include "language.h"
+
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
+class QAction;
+class QKeySequence;
+class QMenu;
 class QScrollArea;
 class Toptmono;
 
@@ -32,6 +40,10 @@ public:
     // changes nothing.
     bool openFile(const QString& path);
 
+    // Speaks the language from now on, and remembers it for the next start;
+    // every text changes at once, no input or result does.
+    void setLanguage(Language language);
+
     // Sizes the window to the layout, or to the available area of the screen
     // it opens on when that is smaller, and places it with its frame and title
     // bar on that screen.
@@ -40,10 +52,14 @@ public:
 protected:
     // Unsaved changes are offered to be saved first.
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createMenus();
-    void createFileMenu();
+    QMenu* addMenu(const char* text);
+    QAction* addAction(QMenu* menu, const char* name, const char* text, const QKeySequence& keys,
+                       const std::function<void()>& command);
+    void retranslateMenus();
     void showDocumentState();
     // Whether the window may close or another file replace the design:
     // asks, and saves, when there are unsaved changes.
@@ -52,6 +68,8 @@ private:
     Toptmono* m_form = nullptr;
     QScrollArea* m_scroll = nullptr;
     DesignDocument* m_document = nullptr;
+    // Each menu's and action's Russian text, for the window's language.
+    std::vector<std::pair<QAction*, const char*>> m_texts;
 };
 
 // The program's icon in all its sizes.

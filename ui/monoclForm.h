@@ -5,6 +5,7 @@
 #include "core/monocl_state.h"
 #include "core/ray_trace.h"
 #include "core/real_fields.h"
+#include "control_layout.h"
 #include "glass_table.h"
 
 #include <QWidget>
@@ -140,14 +141,21 @@ public slots:
     void sfp2Click(QObject* Sender);
     void sfp3Click(QObject* Sender);
 
+    // Writes every text anew in the window's language, after the language
+    // has changed: captions, tabs, tables and memos. No input, result or
+    // selection changes, and no box appears for a fault already told.
+    void retranslate();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Building the window (window_construction.cpp).
     void createTabs();
     void bindControls();
     void fillAboutPage();
+    void writeAboutTexts();
     void setNoteTips();
     void connectHandlers();
     void setFocusOrder();
@@ -189,6 +197,16 @@ private:
     long m_recomputeRuns = 0;
     std::exception_ptr m_pendingFault;
     bool m_inTabAction = false;
+    // Each tab's layout and the controls built from it, for retranslating.
+    struct BuiltTab
+    {
+        QWidget* page;
+        const char* title;
+        std::span<const monocl::ControlSpec> rows;
+        std::vector<QWidget*> controls;
+    };
+    std::vector<BuiltTab> m_builtTabs;
+    QLabel* m_aboutVersion = nullptr;
 
     // What the sketch was last drawn from.
     struct SketchInputs

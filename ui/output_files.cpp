@@ -1,5 +1,6 @@
 #include "output_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,7 +12,7 @@ namespace monocl {
 
 QString notWrittenMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Файл «%1» не записан: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("OutputFiles", "Файл «%1» не записан: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 void OutputFiles::add(const QString& path, const QByteArray& bytes)
@@ -31,7 +32,7 @@ bool OutputFiles::write(QString* error) const
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const Output& output : m_outputs) {
         if (QFileInfo(output.path).isDir())
-            return fail(output.path, QStringLiteral("это папка"));
+            return fail(output.path, QCoreApplication::translate("OutputFiles", "это папка"));
         auto file = std::make_unique<QSaveFile>(output.path);
         if (!file->open(QIODevice::WriteOnly))
             return fail(output.path, file->errorString());

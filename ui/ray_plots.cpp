@@ -2,6 +2,7 @@
 
 #include "format/number_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -96,7 +97,7 @@ void RayPlots::paintEvent(QPaintEvent*)
     font.setBold(false);
     p.setFont(font);
     if (!m_check || !m_lens) {
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Проверка лучами невозможна: нет расчета"));
+        p.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("RayPlots", "Проверка лучами невозможна: нет расчета"));
         return;
     }
     const qreal w = width() / 2.0;
@@ -110,13 +111,13 @@ void RayPlots::paintEvent(QPaintEvent*)
 void RayPlots::drawSpots(QPainter& p, const QRectF& area) const
 {
     p.setPen(Qt::black);
-    drawTitle(p, area, QStringLiteral("Пятна рассеяния в плоскости наилучшей фокусировки"));
+    drawTitle(p, area, QCoreApplication::translate("RayPlots", "Пятна рассеяния в плоскости наилучшей фокусировки"));
     // One scale for the three spots, so they compare at a glance.
     double extent = m_check->airyDiameter.value_or(1.0) / 2.0;
     for (const FieldSpot& spot : m_check->spots)
         for (const SpotPoint& pt : spot.points)
             extent = std::max({extent, std::fabs(pt.x), std::fabs(pt.y)});
-    const QStringList names{QStringLiteral("ось"), QStringLiteral("0,7 поля"), QStringLiteral("край поля")};
+    const QStringList names{QCoreApplication::translate("RayPlots", "ось"), QCoreApplication::translate("RayPlots", "0,7 поля"), QCoreApplication::translate("RayPlots", "край поля")};
     const qreal cell = std::min(area.width() / 3.0, area.height() - 40.0);
     const qreal scale = (cell / 2.0 - 6.0) / extent;
     for (int i = 0; i < 3; ++i) {
@@ -145,12 +146,12 @@ void RayPlots::drawSpots(QPainter& p, const QRectF& area) const
     p.setPen(QPen(Qt::black, 2));
     p.drawLine(QPointF(area.left() + 4, y), QPointF(area.left() + 4 + bar * scale, y));
     p.setPen(Qt::black);
-    p.drawText(QPointF(area.left() + 10 + bar * scale, y + 4), number(bar, 0) + QStringLiteral(" мкм"));
+    p.drawText(QPointF(area.left() + 10 + bar * scale, y + 4), number(bar, 0) + QCoreApplication::translate("RayPlots", " мкм"));
 }
 
 void RayPlots::drawSpherical(QPainter& p, const QRectF& area) const
 {
-    const QRectF inner = framed(p, area, QStringLiteral("Продольная сферическая аберрация, мм"));
+    const QRectF inner = framed(p, area, QCoreApplication::translate("RayPlots", "Продольная сферическая аберрация, мм"));
     const double range = largest(m_check->spherical, [](const SphericalSample& s) { return s.shift; }, 1e-3);
     const auto at = [&](double shift, double pupil) {
         return QPointF(inner.center().x() + shift / range * inner.width() / 2.0,
@@ -177,7 +178,7 @@ void RayPlots::drawSpherical(QPainter& p, const QRectF& area) const
 
 void RayPlots::drawFieldFoci(QPainter& p, const QRectF& area) const
 {
-    const QRectF inner = framed(p, area, QStringLiteral("Астигматизм: сагиттальный и меридиональный фокусы, мм"));
+    const QRectF inner = framed(p, area, QCoreApplication::translate("RayPlots", "Астигматизм: сагиттальный и меридиональный фокусы, мм"));
     const auto& samples = m_check->fieldFoci;
     const double range = std::max(
         largest(samples, [](const FieldFocusSample& s) { return s.sagittal; }, 1e-3),
@@ -208,13 +209,13 @@ void RayPlots::drawFieldFoci(QPainter& p, const QRectF& area) const
         p.drawPath(path);
         // Low on the left, where the curves leave the frame empty.
         p.drawText(QPointF(inner.left() + 4, inner.bottom() - (sagittal ? 20 : 6)),
-                   sagittal ? QStringLiteral("S — сагиттальный") : QStringLiteral("T — меридиональный"));
+                   sagittal ? QCoreApplication::translate("RayPlots", "S — сагиттальный") : QCoreApplication::translate("RayPlots", "T — меридиональный"));
     }
 }
 
 void RayPlots::drawSection(QPainter& p, const QRectF& area) const
 {
-    const QRectF inner = framed(p, area, QStringLiteral("Ход лучей: диафрагма, мениск, изображение"));
+    const QRectF inner = framed(p, area, QCoreApplication::translate("RayPlots", "Ход лучей: диафрагма, мениск, изображение"));
     // From the stop to the image plane, the height to the larger of the
     // lens and the rays.
     double zMin = m_lens->stopZ, zMax = m_check->paraxialImageZ.value_or(m_lens->thickness + 1);

@@ -6,6 +6,7 @@
 #include "window_contents.h"
 #include "workshop_drawing.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFont>
@@ -44,7 +45,7 @@ QFont reportFont(double points, bool bold = false)
 
 QString programTitle()
 {
-    return QStringLiteral("monocl %1 — Выбор наилучших конструктивных параметров монокля")
+    return QCoreApplication::translate("Report", "monocl %1 — Выбор наилучших конструктивных параметров монокля")
         .arg(QStringLiteral(MONOCL_VERSION));
 }
 
@@ -192,7 +193,7 @@ private:
         if (!m_painter)
             return;
         const QFont font = reportFont(FooterPoints);
-        const QString text = QStringLiteral("monocl — страница %1 из %2").arg(m_page).arg(m_pageCount);
+        const QString text = QCoreApplication::translate("Report", "monocl — страница %1 из %2").arg(m_page).arg(m_pageCount);
         m_painter->setFont(font);
         m_painter->setPen(Qt::black);
         m_painter->drawText(scaled(QRectF(0, m_height - FooterHeight + 3, m_width, FooterHeight - 3)),
@@ -258,7 +259,7 @@ void rayCheck(ReportWriter& w, const WindowContents& c)
 
 QString drawingTitle(int reduction)
 {
-    return QStringLiteral("Рабочий чертеж мениска, масштаб 1:%1").arg(reduction);
+    return QCoreApplication::translate("Report", "Рабочий чертеж мениска, масштаб 1:%1").arg(reduction);
 }
 
 void layOut(ReportWriter& w, QPagedPaintDevice& device, const WindowContents& c,
@@ -266,15 +267,15 @@ void layOut(ReportWriter& w, QPagedPaintDevice& device, const WindowContents& c,
 {
     w.paragraph(programTitle(), reportFont(TitlePoints, true), 1.5);
     const QFont body = reportFont(BodyPoints);
-    w.paragraph(QStringLiteral("Дата: %1").arg(info.date.toString(QStringLiteral("dd.MM.yyyy"))), body);
-    w.paragraph(QStringLiteral("Файл: %1")
-                    .arg(info.designFile.isEmpty() ? QStringLiteral("не сохранен")
+    w.paragraph(QCoreApplication::translate("Report", "Дата: %1").arg(info.date.toString(QStringLiteral("dd.MM.yyyy"))), body);
+    w.paragraph(QCoreApplication::translate("Report", "Файл: %1")
+                    .arg(info.designFile.isEmpty() ? QCoreApplication::translate("Report", "не сохранен")
                                                    : QFileInfo(info.designFile).fileName()),
                 body, 2);
 
-    w.heading(QStringLiteral("Исходные данные"), SectionPoints, 12);
-    inputs(w, QStringLiteral("Прямая задача (вкладка «Расчет»)"), c.designInputs);
-    inputs(w, QStringLiteral("Обратная задача (вкладка «Прогноз»)"), c.forecastInputs);
+    w.heading(QCoreApplication::translate("Report", "Исходные данные"), SectionPoints, 12);
+    inputs(w, QCoreApplication::translate("Report", "Прямая задача (вкладка «Расчет»)"), c.designInputs);
+    inputs(w, QCoreApplication::translate("Report", "Обратная задача (вкладка «Прогноз»)"), c.forecastInputs);
 
     const double full = w.width();
     w.heading(c.designTableTitle, SectionPoints, 12);
@@ -282,12 +283,12 @@ void layOut(ReportWriter& w, QPagedPaintDevice& device, const WindowContents& c,
     w.heading(c.forecastTableTitle, SectionPoints, 12);
     w.table(c.forecastTable, {full * 0.64, full * 0.18, full * 0.18});
 
-    lines(w, QStringLiteral("Выводы"), c.conclusions);
-    lines(w, QStringLiteral("Рекомендации"), c.recommendations);
+    lines(w, QCoreApplication::translate("Report", "Выводы"), c.conclusions);
+    lines(w, QCoreApplication::translate("Report", "Рекомендации"), c.recommendations);
 
     const int reduction = reportDrawingReduction(drawing, device);
     const QSizeF size = workshopDrawingSize(drawing, reduction, &device);
-    w.heading(drawing.hasLens ? drawingTitle(reduction) : QStringLiteral("Рабочий чертеж мениска"),
+    w.heading(drawing.hasLens ? drawingTitle(reduction) : QCoreApplication::translate("Report", "Рабочий чертеж мениска"),
               SectionPoints, size.height() + 2);
     w.block(size.height() + 2, [&](double x, double y) {
         paintWorkshopDrawing(*w.painter(), drawing, reduction, QPointF(x + 1, y + 1), w.k());
@@ -339,7 +340,7 @@ QByteArray reportPdf(const Toptmono& window, const ReportInfo& info)
         QPdfWriter writer(&buffer);
         writer.setPageLayout(reportPageLayout());
         writer.setResolution(600);
-        writer.setTitle(QStringLiteral("Расчет монокля"));
+        writer.setTitle(QCoreApplication::translate("Report", "Расчет монокля"));
         writer.setCreator(QStringLiteral("monocl %1").arg(QStringLiteral(MONOCL_VERSION)));
         QPainter painter(&writer);
         paintReport(painter, writer, contents, drawing, info);
@@ -361,9 +362,9 @@ void printReport(Toptmono& window, QWidget* parent, const QString& designFile)
     info.designFile = designFile;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(reportPageLayout());
-    printer.setDocName(QStringLiteral("Расчет монокля"));
+    printer.setDocName(QCoreApplication::translate("Report", "Расчет монокля"));
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Печать отчета"));
+    preview.setWindowTitle(QCoreApplication::translate("Report", "Печать отчета"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) {
                          QPainter painter(target);

@@ -1,36 +1,16 @@
 #include "startup.h"
 
+#include "language.h"
+
 #include "format/number_text.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLineEdit>
-#include <QLocale>
-#include <QTranslator>
 
 namespace monocl {
 
-namespace {
-
-// Qt's own texts (the menus of the edit fields and memos, the buttons of the
-// boxes) in the window's language, from the system's Qt translations. Once
-// for the application.
-void installQtTranslation()
-{
-    static QTranslator* qtTexts = nullptr;
-    if (qtTexts)
-        return;
-    qtTexts = new QTranslator(QCoreApplication::instance());
-    if (qtTexts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
-}
-
-} // namespace
-
 std::unique_ptr<Toptmono> startUp(MonoclState& state)
 {
-    installQtTranslation();
+    installTranslations();
     state = MonoclState{};
     applyStartValues(state);
     auto window = std::make_unique<Toptmono>(state);

@@ -10,7 +10,8 @@ namespace monocl {
 // Brings the program to its start state: the store's start values, the
 // window with its controls (FormCreate runs as the last step of its
 // creation), then the general texts of the glass range's two indices. The
-// window is returned unshown. A QApplication must exist.
+// window speaks the language chosen (installTranslations). The window is
+// returned unshown. A QApplication must exist.
 std::unique_ptr<Toptmono> startUp(MonoclState& state);
 
 } // namespace monocl

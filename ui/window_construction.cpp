@@ -12,6 +12,8 @@
 #include "track_bar.h"
 #include "window_layout.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -62,7 +64,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
 {
     initPictures();
     setObjectName(QStringLiteral("optmono"));
-    setWindowTitle(QStringLiteral("Выбор наилучших конструктивных параметров монокля "));
+    setWindowTitle(QCoreApplication::translate("Toptmono", "Выбор наилучших конструктивных параметров монокля "));
     resize(1151, 766);
 
     // The layout is in fixed pixels, in a 13-pixel font of its own whatever
@@ -109,19 +111,55 @@ void Toptmono::createTabs()
         const char* title;
         std::span<const ControlSpec> (*layout)();
     } tabs[] = {
-        {&TabSheet1, "TabSheet1", "Расчет", designTabLayout},
-        {&TabSheet5, "TabSheet5", "Прогноз", forecastTabLayout},
-        {&m_rayTab, "rayTab", "Проверка лучами", rayTabLayout},
-        {&TabSheet2, "TabSheet2", "Справка", notesTabLayout},
-        {&TabSheet4, "TabSheet4", "Схема монокля", schemeTabLayout},
-        {&TabSheet3, "TabSheet3", "О программе", aboutTabLayout},
+        {&TabSheet1, "TabSheet1", QT_TRANSLATE_NOOP("Toptmono", "Расчет"), designTabLayout},
+        {&TabSheet5, "TabSheet5", QT_TRANSLATE_NOOP("Toptmono", "Прогноз"), forecastTabLayout},
+        {&m_rayTab, "rayTab", QT_TRANSLATE_NOOP("Toptmono", "Проверка лучами"), rayTabLayout},
+        {&TabSheet2, "TabSheet2", QT_TRANSLATE_NOOP("Toptmono", "Справка"), notesTabLayout},
+        {&TabSheet4, "TabSheet4", QT_TRANSLATE_NOOP("Toptmono", "Схема монокля"), schemeTabLayout},
+        {&TabSheet3, "TabSheet3", QT_TRANSLATE_NOOP("Toptmono", "О программе"), aboutTabLayout},
     };
     for (const auto& tab : tabs) {
         *tab.page = new QWidget;
         (*tab.page)->setObjectName(QString::fromLatin1(tab.name));
-        PageControl1->addTab(*tab.page, QString::fromUtf8(tab.title));
-        buildControls(*tab.page, tab.layout(), m_separator);
+        PageControl1->addTab(*tab.page, QCoreApplication::translate("Toptmono", tab.title));
+        m_builtTabs.push_back(
+            {*tab.page, tab.title, tab.layout(), buildControls(*tab.page, tab.layout(), m_separator)});
     }
+}
+
+void Toptmono::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void Toptmono::retranslate()
+{
+    setWindowTitle(QCoreApplication::translate("Toptmono", "Выбор наилучших конструктивных параметров монокля "));
+    // The bars' labels carry their ratio after the prefix, in either language.
+    const auto ratioOf = [](const QLabel* label) {
+        return label->text().mid(label->text().indexOf(QLatin1Char('=')) + 1);
+    };
+    const QString sphericalRatio = ratioOf(Lksf);
+    const QString chromaticRatio = ratioOf(LKxr);
+    for (int i = 0; i < static_cast<int>(m_builtTabs.size()); ++i) {
+        const BuiltTab& tab = m_builtTabs[static_cast<std::size_t>(i)];
+        PageControl1->setTabText(i, QCoreApplication::translate("Toptmono", tab.title));
+        recaptionControls(tab.rows, tab.controls);
+    }
+    Lksf->setText(QCoreApplication::translate("Toptmono", "Kсф=") + sphericalRatio);
+    LKxr->setText(QCoreApplication::translate("Toptmono", "Kхр=") + chromaticRatio);
+    writeAboutTexts();
+    setNoteTips();
+    // The tables, memos and glass lines are written by the recompute; a
+    // fault it meets was told already.
+    m_nearestShownFor.reset();
+    m_rangeShownFor.reset();
+    std::function<void(const QString&)> sink = std::exchange(m_faultSink, [](const QString&) {});
+    PageControl1Change(this);
+    m_faultSink = std::move(sink);
+    m_rayPlots->update();
 }
 
 void Toptmono::bindControls()
@@ -148,25 +186,31 @@ void Toptmono::fillAboutPage()
     font.setBold(true);
     font.setPixelSize(17);
     Memo1->setFont(font);
-    Memo1->clearLines();
-    for (const char* line : {"", "", "Программа предназначена для расчета конструктивных параметров ",
-                             "оптической системы типа \"монокль\" для пикториальной фотографии.",
-                             "Расчет проводится методом теории аберраций третьего порядка Зейделя."})
-        Memo1->appendLine(QString::fromUtf8(line));
 
     // Below the program's own lines, in small type.
-    auto* version = new QLabel(TabSheet3);
-    version->setObjectName(QStringLiteral("aboutVersion"));
+    m_aboutVersion = new QLabel(TabSheet3);
+    m_aboutVersion->setObjectName(QStringLiteral("aboutVersion"));
     QFont small = TabSheet3->font();
     small.setPixelSize(11);
-    version->setFont(small);
-    version->setText(QStringLiteral("Версия %1 · лицензия MIT · Qt %2\n"
+    m_aboutVersion->setFont(small);
+    writeAboutTexts();
+}
+
+void Toptmono::writeAboutTexts()
+{
+    Memo1->clearLines();
+    for (const char* line : {"", "",
+                             QT_TRANSLATE_NOOP("Toptmono", "Программа предназначена для расчета конструктивных параметров "),
+                             QT_TRANSLATE_NOOP("Toptmono", "оптической системы типа \"монокль\" для пикториальной фотографии."),
+                             QT_TRANSLATE_NOOP("Toptmono", "Расчет проводится методом теории аберраций третьего порядка Зейделя.")})
+        Memo1->appendLine(*line ? QCoreApplication::translate("Toptmono", line) : QString());
+    m_aboutVersion->setText(QCoreApplication::translate("Toptmono", "Версия %1 · лицензия MIT · Qt %2\n"
                                     "Каталог оптических стёкол: база данных refractiveindex.info "
                                     "(github.com/polyanskiy/refractiveindex.info-database), "
                                     "общественное достояние (CC0 1.0)")
                          .arg(QStringLiteral(MONOCL_VERSION), QString::fromLatin1(qVersion())));
-    version->move(4, Memo1->geometry().bottom() + 8);
-    version->adjustSize();
+    m_aboutVersion->move(4, Memo1->geometry().bottom() + 8);
+    m_aboutVersion->adjustSize();
 }
 
 // The captions that end in a note's marker, 1) to 5), show that note.

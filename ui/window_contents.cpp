@@ -7,6 +7,7 @@
 
 #include "texts/ray_table.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +58,7 @@ QString checkedCaption(const Toptmono& window, std::initializer_list<const char*
 
 QString fromTo(const QString& from, const QString& to)
 {
-    return QStringLiteral("от %1 до %2").arg(from, to);
+    return QCoreApplication::translate("Report", "от %1 до %2").arg(from, to);
 }
 
 } // namespace
@@ -78,29 +79,29 @@ WindowContents windowContents(const Toptmono& w)
 {
     WindowContents c;
     c.designInputs = {
-        {QStringLiteral("Фокусное расстояние монокля, мм"), spinText(w, "FSpin")},
-        {QStringLiteral("Поле зрения, угловые градусы (2b)"), spinText(w, "ASpin")},
-        {QStringLiteral("Относительная толщина края"), spinText(w, "OtSpin")},
-        {QStringLiteral("Показатель преломления (на линии d=0,5875 мкм)"), fieldText(w, "NDedit")},
-        {QStringLiteral("Число Аббе"), fieldText(w, "ABEdit")},
-        {QStringLiteral("Относительная сферическая аберрация, %"),
+        {QCoreApplication::translate("Report", "Фокусное расстояние монокля, мм"), spinText(w, "FSpin")},
+        {QCoreApplication::translate("Report", "Поле зрения, угловые градусы (2b)"), spinText(w, "ASpin")},
+        {QCoreApplication::translate("Report", "Относительная толщина края"), spinText(w, "OtSpin")},
+        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"), fieldText(w, "NDedit")},
+        {QCoreApplication::translate("Report", "Число Аббе"), fieldText(w, "ABEdit")},
+        {QCoreApplication::translate("Report", "Относительная сферическая аберрация, %"),
          control<QLabel>(w, "Lksf").text().trimmed()},
-        {QStringLiteral("Относительная хроматическая аберрация"),
+        {QCoreApplication::translate("Report", "Относительная хроматическая аберрация"),
          control<QLabel>(w, "LKxr").text().trimmed()},
-        {QStringLiteral("Светофильтр"), checkedCaption(w, {"Sf1", "Sf2", "Sf3"})},
-        {QStringLiteral("Тип фотоматериала"), checkedCaption(w, {"fp1"})},
-        {QStringLiteral("Тип коррекции"), checkedCaption(w, {"RB1", "RB2"})},
+        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(w, {"Sf1", "Sf2", "Sf3"})},
+        {QCoreApplication::translate("Report", "Тип фотоматериала"), checkedCaption(w, {"fp1"})},
+        {QCoreApplication::translate("Report", "Тип коррекции"), checkedCaption(w, {"RB1", "RB2"})},
     };
     c.forecastInputs = {
-        {QStringLiteral("Высота линзы hm, мм"), fieldText(w, "ihm")},
-        {QStringLiteral("Толщина края (фальцета) с фаской h, мм"), fieldText(w, "ih")},
-        {QStringLiteral("Диаметр линзы d, мм"), fieldText(w, "id")},
-        {QStringLiteral("Фокусное расстояние F, мм"), fieldText(w, "iff")},
-        {QStringLiteral("Показатель преломления (на линии d=0,5875 мкм)"),
+        {QCoreApplication::translate("Report", "Высота линзы hm, мм"), fieldText(w, "ihm")},
+        {QCoreApplication::translate("Report", "Толщина края (фальцета) с фаской h, мм"), fieldText(w, "ih")},
+        {QCoreApplication::translate("Report", "Диаметр линзы d, мм"), fieldText(w, "id")},
+        {QCoreApplication::translate("Report", "Фокусное расстояние F, мм"), fieldText(w, "iff")},
+        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"),
          fromTo(fieldText(w, "inmin"), fieldText(w, "inmax"))},
-        {QStringLiteral("Число Аббе"), fromTo(spinText(w, "VminSP"), spinText(w, "VmaxSP"))},
-        {QStringLiteral("Относительное фокусное расстояние N"), spinText(w, "NSpin")},
-        {QStringLiteral("Светофильтр"), checkedCaption(w, {"sfp1", "sfp2", "sfp3", "Sfp4"})},
+        {QCoreApplication::translate("Report", "Число Аббе"), fromTo(spinText(w, "VminSP"), spinText(w, "VmaxSP"))},
+        {QCoreApplication::translate("Report", "Относительное фокусное расстояние N"), spinText(w, "NSpin")},
+        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(w, {"sfp1", "sfp2", "sfp3", "Sfp4"})},
     };
     c.designTableTitle = control<QGroupBox>(w, "GroupBox15").title();
     c.designTable = gridRows(control<StringGrid>(w, "MonGrid"));

@@ -8,6 +8,7 @@
 
 #include "format/number_text.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
@@ -85,7 +86,7 @@ void appendArc(QPainterPath& path, const DrawingSheet& sheet, const Surface& sur
 void paintNote(DrawingSheet& sheet, const WorkshopDrawing& d)
 {
     const double spacing = sheet.lineSpacing(DimensionPoints);
-    const QStringList lines = {QStringLiteral("Рабочий чертеж мениска"), d.note};
+    const QStringList lines = {QCoreApplication::translate("WorkshopDrawing", "Рабочий чертеж мениска"), d.note};
     double width = 0;
     for (const QString& line : lines)
         width = std::max(width, sheet.textWidth(line, DimensionPoints));
@@ -104,10 +105,10 @@ void paintNote(DrawingSheet& sheet, const WorkshopDrawing& d)
 QStringList legendLines(int reduction)
 {
     return {
-        QStringLiteral("Размеры в миллиметрах. Масштаб 1:%1.").arg(reduction),
-        QStringLiteral("R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,"),
-        QStringLiteral("при R < 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины"),
-        QStringLiteral("передней поверхности, минус — перед мениском. В скобках — справочный размер."),
+        QCoreApplication::translate("WorkshopDrawing", "Размеры в миллиметрах. Масштаб 1:%1.").arg(reduction),
+        QCoreApplication::translate("WorkshopDrawing", "R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,"),
+        QCoreApplication::translate("WorkshopDrawing", "при R < 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины"),
+        QCoreApplication::translate("WorkshopDrawing", "передней поверхности, минус — перед мениском. В скобках — справочный размер."),
     };
 }
 
@@ -236,11 +237,11 @@ WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
 {
     WorkshopDrawing d;
     if (!design.computed) {
-        d.note = QStringLiteral("Расчет прерван ошибкой: чертеж не построен.");
+        d.note = QCoreApplication::translate("WorkshopDrawing", "Расчет прерван ошибкой: чертеж не построен.");
         return d;
     }
     if (design.failed) {
-        d.note = QStringLiteral("Мениск для этих требований не найден: чертеж не построен.");
+        d.note = QCoreApplication::translate("WorkshopDrawing", "Мениск для этих требований не найден: чертеж не построен.");
         return d;
     }
     d.R1 = design.R1 * 1000;
@@ -256,7 +257,7 @@ WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
     if (shaped)
         d.edge = Surface{d.thickness, d.R2}.at(h) - Surface{0, d.R1}.at(h);
     if (!shaped || !(d.edge > 0) || !finite({d.edge})) {
-        d.note = QStringLiteral("Поверхности мениска не сходятся по его диаметру: чертеж не построен.");
+        d.note = QCoreApplication::translate("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру: чертеж не построен.");
         return d;
     }
     d.hasLens = true;
@@ -312,8 +313,8 @@ QByteArray workshopSvg(const WorkshopDrawing& drawing)
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setResolution(Dpi);
-    generator.setTitle(QStringLiteral("Рабочий чертеж мениска"));
-    generator.setDescription(QStringLiteral("monocl, масштаб 1:1"));
+    generator.setTitle(QCoreApplication::translate("WorkshopDrawing", "Рабочий чертеж мениска"));
+    generator.setDescription(QCoreApplication::translate("WorkshopDrawing", "monocl, масштаб 1:1"));
     const QSizeF size = workshopDrawingSize(drawing, 1, &generator) + QSizeF(2 * Margin, 2 * Margin);
     const QSize units(static_cast<int>(std::ceil(size.width() * UnitsPerMm)),
                       static_cast<int>(std::ceil(size.height() * UnitsPerMm)));

@@ -1,0 +1,250 @@
+// The window in English, in an English locale: no Russian left in what the
+// user reads, the numbers the same as the Russian window's, and a live switch
+// of language that changes words only.
+#include "ui/glass_chooser.h"
+#include "ui/glass_table.h"
+#include "ui/language.h"
+#include "ui/main_window.h"
+#include "ui/monoclForm.h"
+#include "ui/startup.h"
+
+#include "box_catcher.h"
+#include "window_snapshot.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+using namespace monocl;
+
+namespace {
+
+bool hasCyrillic(const QString& text)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    return text.contains(cyrillic);
+}
+
+// Every text of the widget and its children a user can read, tooltips and
+// accessible names included, each with where it was found.
+QStringList readableTexts(const QWidget& root)
+{
+    QStringList texts;
+    const auto add = [&](const QObject* o, const QString& what, const QString& text) {
+        texts << o->objectName() + QLatin1Char(' ') + what + QStringLiteral(": ") + text;
+    };
+    QList<const QWidget*> widgets{&root};
+    for (const QWidget* w : root.findChildren<QWidget*>())
+        widgets << w;
+    for (const QWidget* w : widgets) {
+        add(w, QStringLiteral("title"), w->windowTitle());
+        add(w, QStringLiteral("tip"), w->toolTip());
+        add(w, QStringLiteral("accessible"), w->accessibleName());
+        if (const auto* l = qobject_cast<const QLabel*>(w))
+            add(w, QStringLiteral("label"), l->text());
+        if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+            add(w, QStringLiteral("button"), b->text());
+        if (const auto* g = qobject_cast<const QGroupBox*>(w))
+            add(w, QStringLiteral("group"), g->title());
+        if (const auto* e = qobject_cast<const QLineEdit*>(w))
+            add(w, QStringLiteral("field"), e->text() + e->placeholderText());
+        if (const auto* t = qobject_cast<const QTabWidget*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                add(w, QStringLiteral("tab"), t->tabText(i));
+        if (const auto* c = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                add(w, QStringLiteral("item"), c->itemText(i));
+        if (const auto* g = qobject_cast<const StringGrid*>(w))
+            for (int row = 0; row < g->rowCount(); ++row)
+                for (int col = 0; col < g->colCount(); ++col)
+                    add(w, QStringLiteral("cell"), g->cell(col, row));
+        if (const auto* m = qobject_cast<const Memo*>(w))
+            for (const QString& line : m->lines())
+                add(w, QStringLiteral("line"), line);
+        if (const auto* v = qobject_cast<const QTableView*>(w); v && v->model())
+            for (int row = 0; row < std::min(v->model()->rowCount(), 400); ++row)
+                for (int col = 0; col < v->model()->columnCount(); ++col)
+                    add(w, QStringLiteral("table"), v->model()->index(row, col).data().toString());
+        if (const auto* v = qobject_cast<const QTableView*>(w); v && v->model())
+            for (int col = 0; col < v->model()->columnCount(); ++col)
+                add(w, QStringLiteral("header"), v->model()->headerData(col, Qt::Horizontal).toString());
+    }
+    for (const QAction* a : root.findChildren<QAction*>())
+        add(a, QStringLiteral("action"), a->text());
+    return texts;
+}
+
+QStringList withCyrillic(const QStringList& texts)
+{
+    QStringList found;
+    for (const QString& t : texts)
+        if (hasCyrillic(t))
+            found << t;
+    return found;
+}
+
+// The value columns of both tables, the labels left out.
+QStringList tableValues(const Toptmono& window)
+{
+    QStringList values;
+    for (const char* name : {"MonGrid", "PrognozGrid", "RayGrid"}) {
+        const auto* g = window.findChild<StringGrid*>(QString::fromLatin1(name));
+        for (int row = 1; row < g->rowCount(); ++row)
+            for (int col = 1; col < g->colCount(); ++col)
+                values << g->cell(col, row);
+    }
+    return values;
+}
+
+class English : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setLanguageOverride(std::nullopt);
+        rememberLanguage(Language::System);
+        boxes = std::make_unique<BoxCatcher>();
+        window = std::make_unique<MainWindow>(startUp(state), state);
+        form = window->form();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        setLanguageOverride(std::nullopt);
+        rememberLanguage(Language::System);
+        installTranslations();
+    }
+
+    template <class T>
+    T* find(const char* name) const
+    {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    // Shows the ray tab, whose table is filled only while it is shown.
+    void showRayTab() const
+    {
+        auto* tabs = find<QTabWidget>("PageControl1");
+        tabs->setCurrentWidget(find<QWidget>("rayTab"));
+    }
+
+    void choose(const char* action) const
+    {
+        find<QAction>(action)->trigger();
+    }
+
+    MonoclState state;
+    std::unique_ptr<BoxCatcher> boxes;
+    std::unique_ptr<MainWindow> window;
+    Toptmono* form = nullptr;
+};
+
+} // namespace
+
+TEST_F(English, DesktopLanguageGivesAnEnglishWindowWithoutRussian)
+{
+    ASSERT_EQ(windowLanguage(), Language::English) << "the tests run with LC_ALL=en_US.UTF-8";
+    EXPECT_TRUE(speaksEnglish());
+    EXPECT_EQ(form->decimalSeparator(), '.');
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(0), QStringLiteral("Design"));
+    showRayTab();
+    const QStringList texts = readableTexts(*window);
+    EXPECT_GT(texts.size(), 300);
+    EXPECT_EQ(withCyrillic(texts), QStringList{});
+    EXPECT_EQ(boxes->messages, QStringList{});
+
+    // The glass chooser, its table of the catalogue's names included.
+    GlassChooser chooser(glassCatalogue(), state.Nd, state.Abbe, form->decimalSeparator(), form);
+    EXPECT_EQ(withCyrillic(readableTexts(chooser)), QStringList{});
+}
+
+TEST_F(English, NumbersAreTheRussianWindowsNumbers)
+{
+    // A design with every part of the tables in use: anastigmat, a filter.
+    const auto setUpDesign = [&] {
+        form->findChild<QRadioButton*>(QStringLiteral("RB2"))->click();
+        form->findChild<QLineEdit*>(QStringLiteral("NDedit"))->setText(QStringLiteral("1.6"));
+        form->findChild<QRadioButton*>(QStringLiteral("sfp2"))->click();
+        showRayTab();
+    };
+    setUpDesign();
+    const QStringList english = tableValues(*form);
+    const QStringList englishConclusions = find<Memo>("vvd")->lines() + find<Memo>("recom")->lines();
+
+    window.reset();
+    setLanguageOverride(Language::Russian);
+    window = std::make_unique<MainWindow>(startUp(state), state);
+    form = window->form();
+    ASSERT_FALSE(speaksEnglish());
+    setUpDesign();
+    EXPECT_EQ(tableValues(*form), english);
+    EXPECT_EQ(find<Memo>("vvd")->lines().size() + find<Memo>("recom")->lines().size(),
+              englishConclusions.size());
+    // The conclusions carry the same numbers in both languages.
+    static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
+    const auto numbersIn = [](const QStringList& lines) {
+        QStringList found;
+        for (const QString& line : lines)
+            for (const QRegularExpressionMatch& m : number.globalMatch(line))
+                found << m.captured();
+        return found;
+    };
+    EXPECT_EQ(numbersIn(find<Memo>("vvd")->lines() + find<Memo>("recom")->lines()),
+              numbersIn(englishConclusions));
+}
+
+TEST_F(English, LiveSwitchChangesWordsOnly)
+{
+    choose("actionRussian");
+    ASSERT_FALSE(speaksEnglish());
+    find<SpinEdit>("FSpin")->setValue(75);
+    form->findChild<QRadioButton*>(QStringLiteral("RB2"))->click();
+    find<QLineEdit>("ABEdit")->setText(QStringLiteral("58.9"));
+    form->chooseGlass(QStringLiteral("LZOS"), QStringLiteral("K8"));
+    find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    const WindowSnapshot russian = snapshotOf(*form);
+    const QStringList values = tableValues(*form);
+    const long runs = form->recomputeRuns();
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(0), QStringLiteral("Расчет"));
+
+    choose("actionEnglish");
+    EXPECT_TRUE(speaksEnglish());
+    EXPECT_EQ(withCyrillic(readableTexts(*window)), QStringList{});
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 1);
+    EXPECT_EQ(tableValues(*form), values);
+    EXPECT_EQ(find<QLineEdit>("ABEdit")->text(), QStringLiteral("64.07"));
+    EXPECT_EQ(find<QLabel>("nearestGlass")->text(), QStringLiteral("Glass: K8 (LZOS)"));
+
+    choose("actionRussian");
+    EXPECT_EQ(differences(snapshotOf(*form), russian), QStringList{});
+    EXPECT_GT(form->recomputeRuns(), runs) << "the tables are written anew";
+    EXPECT_EQ(boxes->messages, QStringList{});
+    EXPECT_EQ(rememberedLanguage(), Language::Russian);
+
+    choose("actionSystemLanguage");
+    EXPECT_TRUE(speaksEnglish()) << "the desktop speaks English";
+}
+
+TEST_F(English, CommandLineLanguageOverridesTheMenusChoice)
+{
+    rememberLanguage(Language::English);
+    setLanguageOverride(Language::Russian);
+    EXPECT_EQ(windowLanguage(), Language::Russian);
+    setLanguageOverride(std::nullopt);
+    EXPECT_EQ(windowLanguage(), Language::English);
+    rememberLanguage(Language::Russian);
+    EXPECT_EQ(windowLanguage(), Language::Russian);
+    EXPECT_EQ(languageNamed(QStringLiteral("de")), std::nullopt);
+}
