@@ -97,6 +97,18 @@ protected:
 
 } // namespace
 
+// The run's locale reaches the window: a comma in Russian, a point in C.
+TEST_F(Window, DecimalSeparatorFollowsTheLocaleOfTheRun)
+{
+    const QByteArray locale = qgetenv("LC_ALL");
+    if (locale.startsWith("ru_"))
+        EXPECT_EQ(sep, ',');
+    else if (locale == "C" || locale.startsWith("en_"))
+        EXPECT_EQ(sep, '.');
+    else
+        GTEST_SKIP() << "run without --locale";
+}
+
 TEST_F(Window, StartStateFieldsAndLabels)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Выбор наилучших конструктивных параметров монокля "));

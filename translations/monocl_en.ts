@@ -5,24 +5,25 @@
     <name>CommandLine</name>
     <message>
         <source>Записать обе таблицы в CSV-файл ФАЙЛ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write both tables to the CSV file FILE.</translation>
     </message>
     <message>
         <source>Записать отчет в PDF-файл ФАЙЛ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the report to the PDF file FILE.</translation>
     </message>
     <message>
         <source>Записать рабочий чертеж мениска в SVG-файл ФАЙЛ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the workshop drawing of the meniscus to the SVG file FILE.</translation>
     </message>
     <message>
         <source>Сохранить исходные данные в файл проекта ФАЙЛ (.monocl).</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the input data to the project file FILE (.monocl).</translation>
     </message>
     <message>
         <source>Справка: monocl --help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Help: monocl --help
+</translation>
     </message>
     <message>
         <source>Расчет монокля: мягкорисующего объектива из одного мениска с диафрагмой.
@@ -31,1079 +32,1085 @@
 и завершается: 0 — готово, 1 — ошибка в параметрах или файле (ничего не
 записано), 2 — арифметическая ошибка расчета (файлы записаны так, как
 их показало бы окно).</source>
-        <translation type="unfinished"></translation>
+        <translation>Monocle design: a soft-focus lens of one meniscus with an aperture stop.
+Without output options the program window opens. With them the program
+computes from the project file (or from the default values), writes the
+files and exits: 0 — done, 1 — error in the options or the file (nothing
+written), 2 — arithmetic error in the design (files written as the
+window would show them).</translation>
     </message>
     <message>
         <source>Вывести встроенный каталог стекол в CSV (maker, name, nd, vd).</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the built-in glass catalogue as CSV (maker, name, nd, vd).</translation>
     </message>
     <message>
         <source>Язык окна и файлов: ru или en (вместо выбранного в меню).</source>
-        <translation type="unfinished"></translation>
+        <translation>Language of the window and files: ru or en (overrides the menu choice).</translation>
     </message>
     <message>
         <source>ФАЙЛ</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>проект</source>
-        <translation type="unfinished"></translation>
+        <translation>project</translation>
     </message>
     <message>
         <source>Файл проекта .monocl; без него — исходные значения.</source>
-        <translation type="unfinished"></translation>
+        <translation>Project file .monocl; without it, the default values.</translation>
     </message>
     <message>
         <source>[проект]</source>
-        <translation type="unfinished"></translation>
+        <translation>[project]</translation>
     </message>
     <message>
         <source>у параметра --lang допустимы ru и en</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang accepts only ru and en</translation>
     </message>
     <message>
         <source>--list-glasses не сочетается с --%1</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-glasses cannot be combined with --%1</translation>
     </message>
     <message>
         <source>--list-glasses не читает файл проекта</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-glasses does not read a project file</translation>
     </message>
     <message>
         <source>ожидается не больше одного файла проекта, а дано %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>at most one project file expected, but %1 given: %2</translation>
     </message>
     <message>
         <source>параметр --%1 дан больше одного раза</source>
-        <translation type="unfinished"></translation>
+        <translation>option --%1 given more than once</translation>
     </message>
     <message>
         <source>у параметра --%1 пустое имя файла</source>
-        <translation type="unfinished"></translation>
+        <translation>option --%1 has an empty file name</translation>
     </message>
     <message>
         <source>файл «%1» назван для вывода дважды</source>
-        <translation type="unfinished"></translation>
+        <translation>file "%1" is named for output twice</translation>
     </message>
 </context>
 <context>
     <name>Conclusions</name>
     <message>
         <source>Мениск можно применять без светофильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>The meniscus can be used without a light filter</translation>
     </message>
     <message>
         <source>Применять желтый светофильтр Ж 1.4х</source>
-        <translation type="unfinished"></translation>
+        <translation>Use a yellow filter Y 1.4×</translation>
     </message>
     <message>
         <source>Применять желтый светофильтр Ж 2х</source>
-        <translation type="unfinished"></translation>
+        <translation>Use a yellow filter Y 2×</translation>
     </message>
     <message>
         <source>Применять светофильтр О 2,8</source>
-        <translation type="unfinished"></translation>
+        <translation>Use an O 2.8 filter</translation>
     </message>
     <message>
         <source>Сферическая аберрация больше  0,5% фокуса</source>
-        <translation type="unfinished"></translation>
+        <translation>Spherical aberration exceeds 0.5 % of the focal length</translation>
     </message>
     <message>
         <source>Сферическая аберрация меньше 0,25% фокуса</source>
-        <translation type="unfinished"></translation>
+        <translation>Spherical aberration is below 0.25 % of the focal length</translation>
     </message>
     <message>
         <source>Хроматическая аберрация в %1 раза больше допустимой</source>
-        <translation type="unfinished"></translation>
+        <translation>Chromatic aberration is %1 times the permissible value</translation>
     </message>
     <message>
         <source>Хроматическая аберрация меньше 0,25 сферической</source>
-        <translation type="unfinished"></translation>
+        <translation>Chromatic aberration is below 0.25 of the spherical</translation>
     </message>
     <message>
         <source>оптическая система удовлетворяет условиям мягкого рисунка !</source>
-        <translation type="unfinished"></translation>
+        <translation>the optical system meets the soft-focus conditions!</translation>
     </message>
     <message>
         <source>Рекомендуемое относительное отверстие от %1 до %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommended relative aperture from %1 to %2</translation>
     </message>
 </context>
 <context>
     <name>DesignDocument</name>
     <message>
         <source>Проект монокля (*.monocl)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monocle project (*.monocl)</translation>
     </message>
     <message>
         <source>Открыть проект</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Project</translation>
     </message>
     <message>
         <source>;;Все файлы (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;All files (*)</translation>
     </message>
     <message>
         <source>Сохранить проект</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Project</translation>
     </message>
     <message>
         <source>Таблицы в CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables as CSV</translation>
     </message>
     <message>
         <source>Таблица CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV table (*.csv)</translation>
     </message>
     <message>
         <source>Чертеж в SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Drawing as SVG</translation>
     </message>
     <message>
         <source>Чертеж SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG drawing (*.svg)</translation>
     </message>
     <message>
         <source>Отчет в PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Report as PDF</translation>
     </message>
     <message>
         <source>Отчет PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF report (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>DesignFile</name>
     <message>
         <source>Файл «%1» не открыт: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>File "%1" could not be opened: %2.</translation>
     </message>
     <message>
         <source>это не JSON (ошибка «%1» у символа %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>it is not JSON (error "%1" at character %2)</translation>
     </message>
     <message>
         <source>в нем не объект JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>it holds no JSON object</translation>
     </message>
     <message>
         <source>это не проект монокля (format &quot;%1&quot; вместо &quot;%2&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>it is not a monocle project (format "%1" instead of "%2")</translation>
     </message>
     <message>
         <source>версия %1 не поддерживается, ожидается %2</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1 is not supported, %2 expected</translation>
     </message>
     <message>
         <source>такого файла нет</source>
-        <translation type="unfinished"></translation>
+        <translation>no such file</translation>
     </message>
     <message>
         <source>это не обычный файл</source>
-        <translation type="unfinished"></translation>
+        <translation>it is not a regular file</translation>
     </message>
     <message>
         <source>он больше 1 МиБ (%1 байт)</source>
-        <translation type="unfinished"></translation>
+        <translation>it is larger than 1 MiB (%1 bytes)</translation>
     </message>
     <message>
         <source>его не удается прочитать (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>it cannot be read (%1)</translation>
     </message>
     <message>
         <source>он больше 1 МиБ</source>
-        <translation type="unfinished"></translation>
+        <translation>it is larger than 1 MiB</translation>
     </message>
     <message>
         <source>логическое значение</source>
-        <translation type="unfinished"></translation>
+        <translation>boolean</translation>
     </message>
     <message>
         <source>число</source>
-        <translation type="unfinished"></translation>
+        <translation>number</translation>
     </message>
     <message>
         <source>строка</source>
-        <translation type="unfinished"></translation>
+        <translation>string</translation>
     </message>
     <message>
         <source>массив</source>
-        <translation type="unfinished"></translation>
+        <translation>array</translation>
     </message>
     <message>
         <source>объект</source>
-        <translation type="unfinished"></translation>
+        <translation>object</translation>
     </message>
     <message>
         <source>нет значения</source>
-        <translation type="unfinished"></translation>
+        <translation>null</translation>
     </message>
     <message>
         <source>нет поля «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>no field "%1"</translation>
     </message>
     <message>
         <source>поле «%1» должно быть объектом, а не «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>field "%1" must be an object, not "%2"</translation>
     </message>
     <message>
         <source>поле «%1» должно быть числом, а не «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>field "%1" must be a number, not "%2"</translation>
     </message>
     <message>
         <source>число в поле «%1» не конечно</source>
-        <translation type="unfinished"></translation>
+        <translation>the number in field "%1" is not finite</translation>
     </message>
     <message>
         <source>поле «%1» должно быть целым числом</source>
-        <translation type="unfinished"></translation>
+        <translation>field "%1" must be an integer</translation>
     </message>
     <message>
         <source>поле «%1» должно быть строкой, а не «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>field "%1" must be a string, not "%2"</translation>
     </message>
     <message>
         <source>в поле «%1» значение &quot;%2&quot;, а допустимы %3</source>
-        <translation type="unfinished"></translation>
+        <translation>field "%1" has value "%2", allowed: %3</translation>
     </message>
 </context>
 <context>
     <name>DesignTable</name>
     <message>
         <source>Относительное фокусное расстояние  N,  б/р</source>
-        <translation type="unfinished"></translation>
+        <translation>F-number N, dimensionless</translation>
     </message>
     <message>
         <source>Диаметр диафрагмы                 Df, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop diameter Df, mm</translation>
     </message>
     <message>
         <source>Радиус первой поверхности         R1, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Front surface radius R1, mm</translation>
     </message>
     <message>
         <source>Радиус второй поверхности         R2, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Rear surface radius R2, mm</translation>
     </message>
     <message>
         <source>Отношение радиусов         R1/R2, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius ratio R1/R2, mm</translation>
     </message>
     <message>
         <source>Расстояние диафрагмы от вершины передней поверхности мениска X1 , мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop distance from the front vertex of the meniscus X1, mm</translation>
     </message>
     <message>
         <source>Расстояние диафрагмы от вершины задней поверхности  мениска X2 , мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop distance from the rear vertex of the meniscus X2, mm</translation>
     </message>
     <message>
         <source>Расстояние диафрагмы от переднего края мениска Xk , мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop distance from the front edge of the meniscus Xk, mm</translation>
     </message>
     <message>
         <source>Диаметр мениска                 Dm, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Meniscus diameter Dm, mm</translation>
     </message>
     <message>
         <source>Толщина мениска по центру            dh, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre thickness dh, mm</translation>
     </message>
     <message>
         <source>Ширина края мениска           h, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge width h, mm</translation>
     </message>
     <message>
         <source>Задний фокальный отрезок sf, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Back focal distance sf, mm</translation>
     </message>
     <message>
         <source>Радиус кривизны фокальной поверхности Петцваля  Rp, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Petzval surface radius Rp, mm</translation>
     </message>
     <message>
         <source>Радиус  кривизны средней фокальной поверхности   Rs, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Medial focal surface radius Rs, mm</translation>
     </message>
     <message>
         <source>Радиус  кривизны меридиональной фокальной поверхности   Rm, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Meridional focal surface radius Rm, mm</translation>
     </message>
     <message>
         <source>Радиус  кривизны тангенциальной фокальной поверхности   Rt, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Tangential focal surface radius Rt, mm</translation>
     </message>
     <message>
         <source>Диаметр пятна сферической аберрации для зоны 0,7  dS, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Spherical aberration spot diameter, 0.7 zone, dS, mm</translation>
     </message>
     <message>
         <source>Диаметр пятна астигматизма в средней плоскости для края поля зрения dA, мм </source>
-        <translation type="unfinished"></translation>
+        <translation>Astigmatic spot diameter in the medial plane at the field edge dA, mm </translation>
     </message>
     <message>
         <source>Радиус пятна комы  для края поля зрения rK, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Coma spot radius at the field edge rK, mm</translation>
     </message>
     <message>
         <source>Линейная дисторсия на краю поля зрения  dl, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear distortion at the field edge dl, mm</translation>
     </message>
     <message>
         <source>Относительная дисторсия на краю поля зрения  kd, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative distortion at the field edge kd, %</translation>
     </message>
     <message>
         <source>Оценка разрешения в центре поля зрения v1,  лин/мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimated resolution at the field centre v1, lp/mm</translation>
     </message>
     <message>
         <source>Оценка разрешения на краю поля зрения  v2,  лин/мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimated resolution at the field edge v2, lp/mm</translation>
     </message>
     <message>
         <source>Перефокусировка для компенсации хроматической разности (для объекта в бесконечности), мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Refocusing to compensate the chromatic focal difference (object at infinity), mm</translation>
     </message>
     <message>
         <source>Конструктивный параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Design parameter</translation>
     </message>
     <message>
         <source>Значение</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
 </context>
 <context>
     <name>ForecastTable</name>
     <message>
         <source>Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Стрелка кривизны dr2, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface sag dr2, mm</translation>
     </message>
     <message>
         <source>Стрелка кривизны dr1, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface sag dr1, mm</translation>
     </message>
     <message>
         <source>Радиус r1, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius r1, mm</translation>
     </message>
     <message>
         <source>Радиус r2, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius r2, mm</translation>
     </message>
     <message>
         <source>Отношение радиусов r1/r2, б/р</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius ratio r1/r2, dimensionless</translation>
     </message>
     <message>
         <source>Расстояние диафрагмы от вершины второй поверхности X2, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop distance from the rear surface vertex X2, mm</translation>
     </message>
     <message>
         <source>Расстояние диафрагмы от переднего края мениска Xk, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop distance from the front edge of the meniscus Xk, mm</translation>
     </message>
     <message>
         <source>Относительная сферическая аберрация %</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative spherical aberration %</translation>
     </message>
     <message>
         <source>Относительная хроматическая аберрация б/р</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative chromatic aberration, dimensionless</translation>
     </message>
     <message>
         <source>Толщина мениска по центру dm, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Meniscus centre thickness dm, mm</translation>
     </message>
 </context>
 <context>
     <name>GlassChooser</name>
     <message>
         <source>Выбор стекла</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Glass</translation>
     </message>
     <message>
         <source>Марка или производитель: К8, N-BK7, Schott…</source>
-        <translation type="unfinished"></translation>
+        <translation>Glass or maker: K8, N-BK7, Schott…</translation>
     </message>
     <message>
         <source>Выбрать</source>
-        <translation type="unfinished"></translation>
+        <translation>Select</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>заданное</source>
-        <translation type="unfinished"></translation>
+        <translation>specified</translation>
     </message>
     <message>
         <source>ближайшие</source>
-        <translation type="unfinished"></translation>
+        <translation>nearest</translation>
     </message>
     <message>
         <source>выбранное</source>
-        <translation type="unfinished"></translation>
+        <translation>selected</translation>
     </message>
     <message>
         <source>Производитель</source>
-        <translation type="unfinished"></translation>
+        <translation>Maker</translation>
     </message>
     <message>
         <source>Марка</source>
-        <translation type="unfinished"></translation>
+        <translation>Glass</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Сохранить изменения в проекте?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save changes to the project?</translation>
     </message>
     <message>
         <source>Сохранить изменения в проекте «%1»?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save changes to the project "%1"?</translation>
     </message>
     <message>
         <source>Файл</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Открыть…</source>
-        <translation type="unfinished"></translation>
+        <translation>Open…</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Сохранить как…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As…</translation>
     </message>
     <message>
         <source>Отчёт в PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Report as PDF…</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print…</translation>
     </message>
     <message>
         <source>Экспорт таблиц в CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export tables as CSV…</translation>
     </message>
     <message>
         <source>Экспорт чертежа в SVG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export drawing as SVG…</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Язык / Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Русский</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Как в системе</source>
-        <translation type="unfinished"></translation>
+        <translation>System default</translation>
     </message>
     <message>
         <source>Справка</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Примечания</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
 </context>
 <context>
     <name>OutputFiles</name>
     <message>
         <source>Файл «%1» не записан: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>File "%1" not written: %2</translation>
     </message>
     <message>
         <source>это папка</source>
-        <translation type="unfinished"></translation>
+        <translation>it is a folder</translation>
     </message>
 </context>
 <context>
     <name>RayPlots</name>
     <message>
         <source>Проверка лучами невозможна: нет расчета</source>
-        <translation type="unfinished"></translation>
+        <translation>Ray check not possible: no design</translation>
     </message>
     <message>
         <source>Пятна рассеяния в плоскости наилучшей фокусировки</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot diagrams in the best-focus plane</translation>
     </message>
     <message>
         <source>ось</source>
-        <translation type="unfinished"></translation>
+        <translation>axis</translation>
     </message>
     <message>
         <source>0,7 поля</source>
-        <translation type="unfinished"></translation>
+        <translation>0.7 field</translation>
     </message>
     <message>
         <source>край поля</source>
-        <translation type="unfinished"></translation>
+        <translation>field edge</translation>
     </message>
     <message>
         <source> мкм</source>
-        <translation type="unfinished"></translation>
+        <translation> µm</translation>
     </message>
     <message>
         <source>Продольная сферическая аберрация, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudinal spherical aberration, mm</translation>
     </message>
     <message>
         <source>Астигматизм: сагиттальный и меридиональный фокусы, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Astigmatism: sagittal and tangential foci, mm</translation>
     </message>
     <message>
         <source>S — сагиттальный</source>
-        <translation type="unfinished"></translation>
+        <translation>S — sagittal</translation>
     </message>
     <message>
         <source>T — меридиональный</source>
-        <translation type="unfinished"></translation>
+        <translation>T — tangential</translation>
     </message>
     <message>
         <source>Ход лучей: диафрагма, мениск, изображение</source>
-        <translation type="unfinished"></translation>
+        <translation>Ray paths: stop, meniscus, image</translation>
     </message>
 </context>
 <context>
     <name>RayTable</name>
     <message>
         <source>Фокусное расстояние (параксиальное) F&apos;, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal length (paraxial) F', mm</translation>
     </message>
     <message>
         <source>Задний фокальный отрезок (параксиальный) sf, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Back focal distance (paraxial) sf, mm</translation>
     </message>
     <message>
         <source>Продольная сферическая аберрация, край зрачка, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudinal spherical aberration, pupil edge, mm</translation>
     </message>
     <message>
         <source>Продольная сферическая аберрация, зона 0,7, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudinal spherical aberration, 0.7 zone, mm</translation>
     </message>
     <message>
         <source>Относительная сферическая аберрация Kсф по лучам, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative spherical aberration Ksph, traced, %</translation>
     </message>
     <message>
         <source>Относительная сферическая аберрация Kсф заданная, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative spherical aberration Ksph, specified, %</translation>
     </message>
     <message>
         <source>Смещение плоскости наилучшей фокусировки, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Best-focus plane shift, mm</translation>
     </message>
     <message>
         <source>Радиус пятна (ср. кв.) на оси, мкм</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS spot radius, on axis, µm</translation>
     </message>
     <message>
         <source>Радиус пятна (ср. кв.), 0,7 поля, мкм</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS spot radius, 0.7 field, µm</translation>
     </message>
     <message>
         <source>Радиус пятна (ср. кв.), край поля, мкм</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS spot radius, field edge, µm</translation>
     </message>
     <message>
         <source>Диаметр кружка Эйри, мкм</source>
-        <translation type="unfinished"></translation>
+        <translation>Airy disk diameter, µm</translation>
     </message>
     <message>
         <source>Сагиттальный фокус, край поля, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagittal focus, field edge, mm</translation>
     </message>
     <message>
         <source>Меридиональный фокус, край поля, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Tangential focus, field edge, mm</translation>
     </message>
     <message>
         <source>Дисторсия, край поля, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Distortion, field edge, %</translation>
     </message>
     <message>
         <source>Продольный хроматизм (F – C), мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudinal chromatic aberration (F – C), mm</translation>
     </message>
     <message>
         <source>Виньетирование, край поля, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Vignetting, field edge, %</translation>
     </message>
     <message>
         <source>Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Значение</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>monocl %1 — Выбор наилучших конструктивных параметров монокля</source>
-        <translation type="unfinished"></translation>
+        <translation>monocl %1 — Choosing the best design parameters of a monocle</translation>
     </message>
     <message>
         <source>monocl — страница %1 из %2</source>
-        <translation type="unfinished"></translation>
+        <translation>monocl — page %1 of %2</translation>
     </message>
     <message>
         <source>Рабочий чертеж мениска, масштаб 1:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Workshop drawing of the meniscus, scale 1:%1</translation>
     </message>
     <message>
         <source>Дата: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date: %1</translation>
     </message>
     <message>
         <source>Файл: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File: %1</translation>
     </message>
     <message>
         <source>не сохранен</source>
-        <translation type="unfinished"></translation>
+        <translation>not saved</translation>
     </message>
     <message>
         <source>Исходные данные</source>
-        <translation type="unfinished"></translation>
+        <translation>Input data</translation>
     </message>
     <message>
         <source>Прямая задача (вкладка «Расчет»)</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct problem ("Design" tab)</translation>
     </message>
     <message>
         <source>Обратная задача (вкладка «Прогноз»)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverse problem ("Forecast" tab)</translation>
     </message>
     <message>
         <source>Выводы</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclusions</translation>
     </message>
     <message>
         <source>Рекомендации</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommendations</translation>
     </message>
     <message>
         <source>Рабочий чертеж мениска</source>
-        <translation type="unfinished"></translation>
+        <translation>Workshop drawing of the meniscus</translation>
     </message>
     <message>
         <source>Расчет монокля</source>
-        <translation type="unfinished"></translation>
+        <translation>Monocle design</translation>
     </message>
     <message>
         <source>Печать отчета</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Report</translation>
     </message>
     <message>
         <source>от %1 до %2</source>
-        <translation type="unfinished"></translation>
+        <translation>from %1 to %2</translation>
     </message>
     <message>
         <source>Фокусное расстояние монокля, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Monocle focal length, mm</translation>
     </message>
     <message>
         <source>Поле зрения, угловые градусы (2b)</source>
-        <translation type="unfinished"></translation>
+        <translation>Field of view, degrees (2b)</translation>
     </message>
     <message>
         <source>Относительная толщина края</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative edge thickness</translation>
     </message>
     <message>
         <source>Показатель преломления (на линии d=0,5875 мкм)</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index (at line d = 0.5875 µm)</translation>
     </message>
     <message>
         <source>Число Аббе</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbe number</translation>
     </message>
     <message>
         <source>Относительная сферическая аберрация, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative spherical aberration, %</translation>
     </message>
     <message>
         <source>Относительная хроматическая аберрация</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative chromatic aberration</translation>
     </message>
     <message>
         <source>Светофильтр</source>
-        <translation type="unfinished"></translation>
+        <translation>Light filter</translation>
     </message>
     <message>
         <source>Тип фотоматериала</source>
-        <translation type="unfinished"></translation>
+        <translation>Film type</translation>
     </message>
     <message>
         <source>Тип коррекции</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction type</translation>
     </message>
     <message>
         <source>Высота линзы hm, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Lens height hm, mm</translation>
     </message>
     <message>
         <source>Толщина края (фальцета) с фаской h, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge thickness with bevel h, mm</translation>
     </message>
     <message>
         <source>Диаметр линзы d, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Lens diameter d, mm</translation>
     </message>
     <message>
         <source>Фокусное расстояние F, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal length F, mm</translation>
     </message>
     <message>
         <source>Относительное фокусное расстояние N</source>
-        <translation type="unfinished"></translation>
+        <translation>F-number N</translation>
     </message>
 </context>
 <context>
     <name>Toptmono</name>
     <message>
         <source>Стекло: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glass: %1 (%2)</translation>
     </message>
     <message>
         <source>Стёкла каталога: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue glasses: %1</translation>
     </message>
     <message>
         <source>Стёкла каталога, из которых может быть сделана измеренная линза: nd и Vd в заданном диапазоне</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue glasses the measured lens may be made of: nd and Vd within the given range</translation>
     </message>
     <message>
         <source>Kсф=</source>
-        <translation type="unfinished"></translation>
+        <translation>Ksph=</translation>
     </message>
     <message>
         <source>Kхр=</source>
-        <translation type="unfinished"></translation>
+        <translation>Kchr=</translation>
     </message>
     <message>
         <source>Выбор наилучших конструктивных параметров монокля </source>
-        <translation type="unfinished"></translation>
+        <translation>Choosing the best design parameters of a monocle </translation>
     </message>
     <message>
         <source>Расчет</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Прогноз</source>
-        <translation type="unfinished"></translation>
+        <translation>Forecast</translation>
     </message>
     <message>
         <source>Проверка лучами</source>
-        <translation type="unfinished"></translation>
+        <translation>Ray check</translation>
     </message>
     <message>
         <source>Справка</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Схема монокля</source>
-        <translation type="unfinished"></translation>
+        <translation>Monocle layout</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Программа предназначена для расчета конструктивных параметров </source>
-        <translation type="unfinished"></translation>
+        <translation>The program calculates the design parameters </translation>
     </message>
     <message>
         <source>оптической системы типа &quot;монокль&quot; для пикториальной фотографии.</source>
-        <translation type="unfinished"></translation>
+        <translation>of a "monocle" type optical system for pictorial photography.</translation>
     </message>
     <message>
         <source>Расчет проводится методом теории аберраций третьего порядка Зейделя.</source>
-        <translation type="unfinished"></translation>
+        <translation>The calculation uses Seidel third-order aberration theory.</translation>
     </message>
     <message>
         <source>Версия %1 · лицензия MIT · Qt %2
 Каталог оптических стёкол: база данных refractiveindex.info (github.com/polyanskiy/refractiveindex.info-database), общественное достояние (CC0 1.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 · MIT licence · Qt %2
+Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/refractiveindex.info-database), public domain (CC0 1.0)</translation>
     </message>
     <message>
         <source>Прямая задача проектирования монокля - выбор конструктивных параметров мениска</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct monocle design problem – choosing the meniscus design parameters</translation>
     </message>
     <message>
         <source>Внешние конструктивные параметры</source>
-        <translation type="unfinished"></translation>
+        <translation>External design parameters</translation>
     </message>
     <message>
         <source>Фокусное расстояние монокля, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Monocle focal length, mm</translation>
     </message>
     <message>
         <source>Поле зрения, угловые градусы (2b)</source>
-        <translation type="unfinished"></translation>
+        <translation>Field of view, degrees (2b)</translation>
     </message>
     <message>
         <source>Относительная толщина края</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative edge thickness</translation>
     </message>
     <message>
         <source>б/р  5 )</source>
-        <translation type="unfinished"></translation>
+        <translation>dimensionless  5 )</translation>
     </message>
     <message>
         <source>Сорт оптического стекла</source>
-        <translation type="unfinished"></translation>
+        <translation>Optical glass</translation>
     </message>
     <message>
         <source>Показатель преломления (на линии d=0,5875 мкм)</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index (at line d = 0.5875 µm)</translation>
     </message>
     <message>
         <source>Число Аббе</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbe number</translation>
     </message>
     <message>
         <source>Каталог…</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue…</translation>
     </message>
     <message>
         <source>Относительные аберрации</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative aberrations</translation>
     </message>
     <message>
         <source>Относительная сферическая аберрация %  (задается в диапазоне от 0,25% до 0,5%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative spherical aberration %  (set between 0.25 % and 0.5 %)</translation>
     </message>
     <message>
         <source>Kсф=0,37 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ksph=0.37 </translation>
     </message>
     <message>
         <source>Относительная хроматическая аберрация  (задается в диапазоне от 0,25 до 0,5 )</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative chromatic aberration  (set between 0.25 and 0.5 )</translation>
     </message>
     <message>
         <source>Kхр=0,37 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kchr=0.37 </translation>
     </message>
     <message>
         <source>б/р  2 )</source>
-        <translation type="unfinished"></translation>
+        <translation>2 )</translation>
     </message>
     <message>
         <source>Светофильтр</source>
-        <translation type="unfinished"></translation>
+        <translation>Light filter</translation>
     </message>
     <message>
         <source>Нет</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Ж 1,4х</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 1.4×</translation>
     </message>
     <message>
         <source>Ж 2х</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 2×</translation>
     </message>
     <message>
         <source>Тип фотоматериала</source>
-        <translation type="unfinished"></translation>
+        <translation>Film type</translation>
     </message>
     <message>
         <source>панхроматический</source>
-        <translation type="unfinished"></translation>
+        <translation>Panchromatic</translation>
     </message>
     <message>
         <source>Тип коррекции</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction type</translation>
     </message>
     <message>
         <source>апланат - квазианастигмат   3)</source>
-        <translation type="unfinished"></translation>
+        <translation>aplanat – quasi-anastigmat   3)</translation>
     </message>
     <message>
         <source>анастигмат  4)</source>
-        <translation type="unfinished"></translation>
+        <translation>anastigmat  4)</translation>
     </message>
     <message>
         <source>Эскиз</source>
-        <translation type="unfinished"></translation>
+        <translation>Sketch</translation>
     </message>
     <message>
         <source>Расчетные параметры</source>
-        <translation type="unfinished"></translation>
+        <translation>Design results</translation>
     </message>
     <message>
         <source>Обратная задача проектирования монокля - прогноз характеристик монокля из готового мениска</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverse monocle design problem – forecasting a monocle from a finished meniscus</translation>
     </message>
     <message>
         <source>Измеряемые параметры</source>
-        <translation type="unfinished"></translation>
+        <translation>Measured parameters</translation>
     </message>
     <message>
         <source>Высота линзы, мм hm=</source>
-        <translation type="unfinished"></translation>
+        <translation>Lens height, mm hm=</translation>
     </message>
     <message>
         <source>Толщина края (фальцета) с фаской, мм h=</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge thickness with bevel, mm h=</translation>
     </message>
     <message>
         <source>Диаметр линзы, мм d=</source>
-        <translation type="unfinished"></translation>
+        <translation>Lens diameter, mm d=</translation>
     </message>
     <message>
         <source>Фокусное расстояние F, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal length F, mm</translation>
     </message>
     <message>
         <source>Диапазон параметров стекла</source>
-        <translation type="unfinished"></translation>
+        <translation>Glass range</translation>
     </message>
     <message>
         <source>от</source>
-        <translation type="unfinished"></translation>
+        <translation>from</translation>
     </message>
     <message>
         <source>до</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>Задаваемые параметры</source>
-        <translation type="unfinished"></translation>
+        <translation>Specified parameters</translation>
     </message>
     <message>
         <source>Относительное фокусное расстояние N=</source>
-        <translation type="unfinished"></translation>
+        <translation>F-number N=</translation>
     </message>
     <message>
         <source>О 2,8х</source>
-        <translation type="unfinished"></translation>
+        <translation>O 2.8×</translation>
     </message>
     <message>
         <source>Прогнозируемые параметры монокля</source>
-        <translation type="unfinished"></translation>
+        <translation>Forecast monocle parameters</translation>
     </message>
     <message>
         <source>Выводы</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclusions</translation>
     </message>
     <message>
         <source>Рекомендации</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommendations</translation>
     </message>
     <message>
         <source>Проверка расчета точной трассировкой лучей через мениск и диафрагму</source>
-        <translation type="unfinished"></translation>
+        <translation>Checking the design by exact ray tracing through the meniscus and stop</translation>
     </message>
     <message>
         <source>Результаты трассировки лучей</source>
-        <translation type="unfinished"></translation>
+        <translation>Ray tracing results</translation>
     </message>
     <message>
         <source>Примечания</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>1)  отношение диаметра поперечной сферической аберрации для зоны 0,7 диаметра зрачка к фокусному расстоянию системы</source>
-        <translation type="unfinished"></translation>
+        <translation>1)  ratio of the transverse spherical aberration diameter for the 0.7 pupil zone to the system focal length</translation>
     </message>
     <message>
         <source>2)  отношение поперечной  хроматической аберрации к поперечной сферической аберрации</source>
-        <translation type="unfinished"></translation>
+        <translation>2)  ratio of the transverse chromatic aberration to the transverse spherical aberration</translation>
     </message>
     <message>
         <source>3)  стандартный тип монокля - нулевая кома,  минимальный радиус средней фокальной поверхности </source>
-        <translation type="unfinished"></translation>
+        <translation>3)  standard monocle type – zero coma, minimum radius of the medial focal surface </translation>
     </message>
     <message>
         <source>4)  нулевой астигматизм, средняя кривизна фокальной поверхности равна кривизне Петцваля</source>
-        <translation type="unfinished"></translation>
+        <translation>4)  zero astigmatism, the medial focal surface curvature equals the Petzval curvature</translation>
     </message>
     <message>
         <source>5)  отношение диаметра к ширины фальцета (края) мениска  </source>
-        <translation type="unfinished"></translation>
+        <translation>5)  ratio of the diameter to the edge (land) width of the meniscus  </translation>
     </message>
 </context>
 <context>
     <name>WorkshopDrawing</name>
     <message>
         <source>Рабочий чертеж мениска</source>
-        <translation type="unfinished"></translation>
+        <translation>Workshop drawing of the meniscus</translation>
     </message>
     <message>
         <source>Размеры в миллиметрах. Масштаб 1:%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions in millimetres. Scale 1:%1.</translation>
     </message>
     <message>
         <source>R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,</source>
-        <translation type="unfinished"></translation>
+        <translation>R1, R2 are signed: the centre of curvature is on the axis at distance R from the vertex,</translation>
     </message>
     <message>
         <source>при R &lt; 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины</source>
-        <translation type="unfinished"></translation>
+        <translation>on the stop side if R &lt; 0. X1 is the stop distance from the vertex of the</translation>
     </message>
     <message>
         <source>передней поверхности, минус — перед мениском. В скобках — справочный размер.</source>
-        <translation type="unfinished"></translation>
+        <translation>front surface, negative if in front of the meniscus. Reference sizes in brackets.</translation>
     </message>
     <message>
         <source>Расчет прерван ошибкой: чертеж не построен.</source>
-        <translation type="unfinished"></translation>
+        <translation>Design aborted by an error: no drawing.</translation>
     </message>
     <message>
         <source>Мениск для этих требований не найден: чертеж не построен.</source>
-        <translation type="unfinished"></translation>
+        <translation>No meniscus meets these requirements: no drawing.</translation>
     </message>
     <message>
         <source>Поверхности мениска не сходятся по его диаметру: чертеж не построен.</source>
-        <translation type="unfinished"></translation>
+        <translation>The meniscus surfaces do not form an edge at its diameter: no drawing.</translation>
     </message>
     <message>
         <source>monocl, масштаб 1:1</source>
-        <translation type="unfinished"></translation>
+        <translation>monocl, scale 1:1</translation>
     </message>
 </context>
 </TS>
