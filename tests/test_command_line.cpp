@@ -106,6 +106,37 @@ TEST_F(CommandLine, HelpAndVersion)
     EXPECT_EQ(version.out, QStringLiteral("monocl 1.0.0\n"));
 }
 
+TEST_F(CommandLine, LangChoosesTheLanguageOfTheOutputsNotTheirNumbers)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    const Outcome english = monocl({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--csv"),
+                                    QStringLiteral("en.csv")});
+    ASSERT_EQ(english.exitCode, 0) << english.err.toStdString();
+    const QString en = QString::fromUtf8(readFile(QStringLiteral("en.csv")));
+    EXPECT_FALSE(en.contains(cyrillic)) << en.toStdString();
+    EXPECT_TRUE(en.contains(QStringLiteral("Design parameter;Value"))) << "a comma locale's CSV";
+    ASSERT_EQ(monocl({QStringLiteral("--lang=ru"), QStringLiteral("--csv"), QStringLiteral("ru.csv")}).exitCode, 0);
+    const QString ru = QString::fromUtf8(readFile(QStringLiteral("ru.csv")));
+    EXPECT_TRUE(ru.contains(QStringLiteral("Конструктивный параметр;Значение")));
+    // Row by row, the same values; the header rows are words.
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    const auto values = [](const QString& csv) {
+        QStringList found;
+        for (const QString& line : csv.split(QStringLiteral("\r\n")))
+            if (const QString value = line.section(QLatin1Char(';'), 1); !value.contains(letter))
+                found << value;
+        return found;
+    };
+    EXPECT_EQ(values(en), values(ru));
+
+    const Outcome wrong = monocl({QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--csv"),
+                                  QStringLiteral("de.csv")});
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("de.csv"))));
+    EXPECT_TRUE(monocl({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--help")})
+                    .out.contains(QStringLiteral("Write both tables")));
+}
+
 TEST_F(CommandLine, WritesEachOutputAlone)
 {
     const struct {
