@@ -1,5 +1,7 @@
 #pragma once
 
+#include "black_runs.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -46,7 +48,17 @@ public:
     // Fills with the brush every pixel 4-connected to the seed whose colour is
     // not the border colour. A seed outside the surface or on a border-coloured
     // pixel fills nothing.
+    //
+    // With a black border the fill walks the canvas's record of its black
+    // runs, which every drawing operation keeps in step; otherwise, or while
+    // that record is invalid, it walks the pixels. Both fill the same pixels.
     void floodFill(long long x, long long y, const QColor& border);
+
+    // Whether floodFill may walk the black runs (the default); off, it always
+    // walks the pixels, so the two ways can be compared.
+    void setFillByRuns(bool on) { m_fillByRuns = on; }
+    // Whether a fill against black would walk the runs now.
+    bool fillsByRuns() const { return m_fillByRuns && m_blackRuns.valid(); }
 
     // Sets the widget's height, keeping its width and position.
     void setHeight(int height);
@@ -60,8 +72,14 @@ private:
     // small to have one.
     bool ensureSurface();
     void updateOpaque();
+    // Paints the columns [x1, x2] of row y, clipped to the surface, and
+    // records the span in the black runs. line is the row's first pixel.
+    void paintSpan(QRgb* line, int y, long long x1, long long x2, QRgb color);
+    void floodFillPixels(int x, int y, QRgb stop);
 
     QImage m_surface;
+    BlackRuns m_blackRuns;
+    bool m_fillByRuns = true;
     QRgb m_brush = qRgb(255, 255, 255);
     long long m_penX = 0;
     long long m_penY = 0;
