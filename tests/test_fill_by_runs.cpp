@@ -291,3 +291,87 @@ TEST(BlackRuns, RegionIsFourConnected)
 }
 
 } // namespace
+
+namespace {
+
+// ---------------------------------------------------------------- ellipse rows
+
+// The row of an ellipse's pixel set by the rule the canvas follows: the
+// pixels whose centres lie in the ellipse filling [left, right) x [top,
+// bottom), worked in long double with std::ceil and std::floor.
+std::pair<long long, long long> referenceRow(long long left, long long top, long long right,
+                                             long long bottom, long long y)
+{
+    using L = long double;
+    const L cx = (static_cast<L>(left) + static_cast<L>(right)) / 2;
+    const L a = (static_cast<L>(right) - static_cast<L>(left)) / 2;
+    const L b = (static_cast<L>(bottom) - static_cast<L>(top)) / 2;
+    const L fromTop = (static_cast<L>(y) - static_cast<L>(top)) + 0.5L;
+    const L toBottom = (static_cast<L>(bottom) - static_cast<L>(y)) - 0.5L;
+    const L halfWidth = a * (std::sqrt(fromTop * toBottom) / b);
+    const L first = std::max(std::ceil(cx - halfWidth - 0.5L), static_cast<L>(left));
+    const L last = std::min(std::floor(cx + halfWidth - 0.5L), static_cast<L>(right) - 1);
+    // Clipped to a surface far narrower than 2^62, so the ends convert.
+    const L lo = -1, hi = 1000;
+    return {static_cast<long long>(std::clamp(first, lo, hi)),
+            static_cast<long long>(std::clamp(last, lo, hi))};
+}
+
+TEST(CanvasImage, EllipseRowsFollowTheRuleExactly)
+{
+    std::mt19937_64 rng(99);
+    const int w = 64, h = 48;
+    // Small rectangles round the surface, and ones whose edges lie far out,
+    // where the centre and the half-width carry fractions that the rounding
+    // must not lose.
+    const auto coordinate = [&](int size, bool far) -> long long {
+        if (!far)
+            return std::uniform_int_distribution<long long>(-30, size + 30)(rng);
+        const int scale = std::uniform_int_distribution<int>(2, 62)(rng);
+        const long long magnitude = std::uniform_int_distribution<long long>(0, (1LL << scale) - 1)(rng);
+        return rng() % 2 ? magnitude : -magnitude;
+    };
+    int rowsSeen = 0;
+    for (int i = 0; i < 400; ++i) {
+        const bool far = i % 2 == 1;
+        long long left = coordinate(w, far && rng() % 2), right = coordinate(w, far && rng() % 2);
+        long long top = coordinate(h, far && rng() % 2), bottom = coordinate(h, far && rng() % 2);
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
+        if (left == right || top == bottom)
+            continue;
+        SCOPED_TRACE(testing::Message() << left << "," << top << " " << right << "," << bottom);
+        CanvasImage canvas;
+        canvas.resize(w, h);
+        canvas.setBrushColor(Qt::red);
+        canvas.ellipse(left, top, right, bottom);
+        const QImage image = canvas.image();
+        for (int y = 0; y < h; ++y) {
+            long long drawnFirst = -1, drawnLast = -2;
+            for (int x = 0; x < w; ++x)
+                if ((image.pixel(x, y) & RGB_MASK) != 0xFFFFFF) {
+                    if (drawnFirst < 0)
+                        drawnFirst = x;
+                    drawnLast = x;
+                }
+            long long first = 0, last = -1;
+            if (y >= top && y < bottom) {
+                const auto row = referenceRow(left, top, right, bottom, y);
+                first = std::max(row.first, 0LL);
+                last = std::min(row.second, static_cast<long long>(w) - 1);
+            }
+            if (first > last) {
+                ASSERT_EQ(drawnFirst, -1) << "row " << y;
+            } else {
+                ++rowsSeen;
+                ASSERT_EQ(drawnFirst, first) << "row " << y;
+                ASSERT_EQ(drawnLast, last) << "row " << y;
+            }
+        }
+    }
+    EXPECT_GT(rowsSeen, 3000);
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace monocl {
 
@@ -23,41 +24,43 @@ void BlackRuns::paint(int row, int left, int right, bool black)
 {
     if (!m_valid)
         return;
-    Run* runs = m_runs.data() + static_cast<std::size_t>(row) * RowCapacity;
-    const int n = m_counts[static_cast<std::size_t>(row)];
-    // A paint adds at most one run: a black span merges with the runs it
-    // overlaps or touches, any other colour cuts at most one run in two.
-    Run out[RowCapacity + 1];
-    int m = 0;
-    int i = 0;
+    Run* const runs = m_runs.data() + static_cast<std::size_t>(row) * RowCapacity;
+    unsigned char& count = m_counts[static_cast<std::size_t>(row)];
+    const int n = count;
+    // The runs [first, last) meet the span: a black span merges with the runs
+    // it overlaps or touches, any other colour cuts away what it overlaps.
+    const int reachLeft = black ? left - 1 : left;
+    const int reachRight = black ? right + 1 : right;
+    int first = 0;
+    while (first < n && runs[first].right < reachLeft)
+        ++first;
+    int last = first;
+    while (last < n && runs[last].left <= reachRight)
+        ++last;
+    // What takes the place of the runs that meet the span: the merged run,
+    // or the parts of the outer two that stick out of the span.
+    Run pieces[2];
+    int kept = 0;
     if (black) {
-        while (i < n && runs[i].right < left - 1)
-            out[m++] = runs[i++];
-        Run merged{left, right};
-        while (i < n && runs[i].left <= right + 1) {
-            merged.left = std::min(merged.left, runs[i].left);
-            merged.right = std::max(merged.right, runs[i].right);
-            ++i;
-        }
-        out[m++] = merged;
+        pieces[kept++] = {first < last ? std::min(left, runs[first].left) : left,
+                          first < last ? std::max(right, runs[last - 1].right) : right};
     } else {
-        while (i < n && runs[i].right < left)
-            out[m++] = runs[i++];
-        for (; i < n && runs[i].left <= right; ++i) {
-            if (runs[i].left < left)
-                out[m++] = {runs[i].left, left - 1};
-            if (runs[i].right > right)
-                out[m++] = {right + 1, runs[i].right};
-        }
+        if (first == last)
+            return;
+        if (runs[first].left < left)
+            pieces[kept++] = {runs[first].left, left - 1};
+        if (runs[last - 1].right > right)
+            pieces[kept++] = {right + 1, runs[last - 1].right};
     }
-    while (i < n)
-        out[m++] = runs[i++];
+    const int m = n - (last - first) + kept;
     if (m > RowCapacity) {
         m_valid = false;
         return;
     }
-    std::copy(out, out + m, runs);
-    m_counts[static_cast<std::size_t>(row)] = static_cast<unsigned char>(m);
+    // The runs right of the span move to make room or to close the gap.
+    std::memmove(runs + first + kept, runs + last, static_cast<std::size_t>(n - last) * sizeof(Run));
+    std::copy(pieces, pieces + kept, runs + first);
+    count = static_cast<unsigned char>(m);
 }
 
 const std::vector<BlackRuns::Span>& BlackRuns::regionAt(int x, int y)

@@ -31,6 +31,38 @@ QRgb* rowOf(uchar* bits, qsizetype stride, int y)
     return reinterpret_cast<QRgb*>(bits + y * stride);
 }
 
+// floor and ceil of a long double without the x87 control word, which
+// std::floor and std::ceil switch twice a call. Below 2^63 in magnitude,
+// adding 2^63 and taking it away again rounds to the nearest integer, as the
+// 64-bit significand has no fraction bits left at that size; a larger value
+// is an integer already.
+long double nearestInteger(long double v)
+{
+    constexpr long double Big = 9223372036854775808.0L; // 2^63
+    if (v >= 0)
+        return v < Big ? (v + Big) - Big : v;
+    return v > -Big ? -((-v + Big) - Big) : v;
+}
+
+long double floorOf(long double v)
+{
+    const long double r = nearestInteger(v);
+    return r > v ? r - 1 : r;
+}
+
+long double ceilOf(long double v)
+{
+    const long double r = nearestInteger(v);
+    return r < v ? r + 1 : r;
+}
+
+// A small integer-valued long double as a long long; by way of double, which
+// converts without switching the x87 control word either.
+long long smallInteger(long double v)
+{
+    return static_cast<long long>(static_cast<double>(v));
+}
+
 // A row of an ellipse's pixel set: the columns [left, right], empty when
 // left > right. The ends are clamped to [-2, width + 1], which keeps every
 // comparison the rasteriser makes on them right within the surface.
@@ -68,16 +100,16 @@ public:
         const long double fromTop = (static_cast<long double>(y) - static_cast<long double>(m_top)) + 0.5L;
         const long double toBottom = (static_cast<long double>(m_bottom) - static_cast<long double>(y)) - 0.5L;
         const long double halfWidth = m_a * (std::sqrt(fromTop * toBottom) / m_b);
-        long double first = std::ceil(m_cx - halfWidth - 0.5L);
-        long double last = std::floor(m_cx + halfWidth - 0.5L);
+        long double first = ceilOf(m_cx - halfWidth - 0.5L);
+        long double last = floorOf(m_cx + halfWidth - 0.5L);
         first = std::max(first, static_cast<long double>(m_left));
         last = std::min(last, static_cast<long double>(m_right) - 1);
         if (first > last)
             return span;
         const long double lo = -2;
         const long double hi = static_cast<long double>(m_width) + 1;
-        span.left = static_cast<long long>(std::clamp(first, lo, hi));
-        span.right = static_cast<long long>(std::clamp(last, lo, hi));
+        span.left = smallInteger(std::clamp(first, lo, hi));
+        span.right = smallInteger(std::clamp(last, lo, hi));
         return span;
     }
 
@@ -117,6 +149,7 @@ bool CanvasImage::ensureSurface()
         return false;
     m_surface = QImage(width(), height(), QImage::Format_RGB32);
     m_surface.fill(White);
+    m_surfaceWidth = m_surface.width();
     m_blackRuns.reset(m_surface.width(), m_surface.height(), false);
     updateOpaque();
     return true;
@@ -125,7 +158,7 @@ bool CanvasImage::ensureSurface()
 void CanvasImage::paintSpan(QRgb* line, int y, long long x1, long long x2, QRgb color)
 {
     const long long from = std::max(x1, 0LL);
-    const long long to = std::min(x2, static_cast<long long>(m_surface.width()) - 1);
+    const long long to = std::min(x2, static_cast<long long>(m_surfaceWidth) - 1);
     if (from > to)
         return;
     std::fill(line + from, line + to + 1, color);

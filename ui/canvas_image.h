@@ -78,6 +78,7 @@ private:
     void floodFillPixels(int x, int y, QRgb stop);
 
     QImage m_surface;
+    int m_surfaceWidth = 0;
     BlackRuns m_blackRuns;
     bool m_fillByRuns = true;
     QRgb m_brush = qRgb(255, 255, 255);
