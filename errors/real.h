@@ -2,8 +2,9 @@
 
 #include "errors.h"
 
+#include <bit>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 
 namespace monocl {
 
@@ -12,6 +13,9 @@ namespace monocl {
 [[noreturn, gnu::cold]] void throwNotFinite(double result);
 [[noreturn, gnu::cold]] void throwDivisionByZero(double dividend);
 [[noreturn, gnu::cold]] void throwMathError(MathError::Kind kind);
+// A quotient that came out as an infinity or a NaN: a division by zero when
+// the divisor is zero, an overflow or an invalid operation otherwise.
+[[noreturn, gnu::cold]] void throwQuotientFault(double dividend, double divisor, double quotient);
 
 // A double whose every operation is checked as it happens: an invalid
 // operation, a division by zero or an overflow throws MathError at once, so a
@@ -31,9 +35,13 @@ public:
     friend Real operator*(Real a, Real b) { return checked(a.m_value * b.m_value); }
     friend Real operator/(Real a, Real b)
     {
-        if (b.m_value == 0.0) [[unlikely]]
-            throwDivisionByZero(a.m_value);
-        return checked(a.m_value / b.m_value);
+        // A zero divisor makes any quotient an infinity or a NaN, so the one
+        // test of the quotient covers the division by zero too; which fault
+        // it was is sorted out off the hot path.
+        const double q = a.m_value / b.m_value;
+        if (!isFinite(q)) [[unlikely]]
+            throwQuotientFault(a.m_value, b.m_value, q);
+        return Real(q);
     }
     friend Real operator-(Real a) { return Real(-a.m_value); }
 
@@ -52,10 +60,16 @@ public:
     // Throws for a NaN or an infinity; used where a plain double enters.
     static Real checked(double v)
     {
-        // False for a NaN as well as for an infinity.
-        if (!(std::fabs(v) <= std::numeric_limits<double>::max())) [[unlikely]]
+        if (!isFinite(v)) [[unlikely]]
             throwNotFinite(v);
         return Real(v);
+    }
+
+    // One integer compare: shifted past the sign bit, a double's bits reach
+    // the all-ones exponent only for an infinity or a NaN.
+    static bool isFinite(double v)
+    {
+        return (std::bit_cast<std::uint64_t>(v) << 1) < 0xFFE0000000000000ULL;
     }
 
 private:
