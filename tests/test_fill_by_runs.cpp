@@ -1,5 +1,7 @@
-// The canvas fills a region bounded by black from its record of black runs.
-// These tests hold that fill against the pixel flood fill, pixel by pixel:
+// The canvas fills a region bounded by black from its record of black runs,
+// and skips painting pixels that the record shows to have the colour already.
+// These tests hold it against a canvas that paints every pixel and fills by
+// pixels, pixel by pixel:
 // on the sketch over a grid of designs and random ones, and on random
 // drawings of every operation.
 #include "ui/black_runs.h"
@@ -61,7 +63,7 @@ int expectSameFill(const Sketch& s, int size)
     CanvasImage byPixels;
     byRuns.resize(size, size + 2);
     byPixels.resize(size, size + 2);
-    byPixels.setFillByRuns(false);
+    byPixels.setUseBlackRuns(false);
     DrawMeniscusSketch(byRuns, s.R1, s.R2, s.Dm, s.FrontSag, s.RearSag, s.RearShift, 0);
     DrawMeniscusSketch(byPixels, s.R1, s.R2, s.Dm, s.FrontSag, s.RearSag, s.RearShift, 0);
     // The sketch's drawing never runs out of runs, so its fill did walk them.
@@ -138,7 +140,7 @@ struct TwinCanvases {
     {
         byRuns.resize(w, h);
         byPixels.resize(w, h);
-        byPixels.setFillByRuns(false);
+        byPixels.setUseBlackRuns(false);
     }
     template <class Op>
     void both(Op op)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 namespace monocl {
@@ -36,6 +37,16 @@ public:
     // or in another colour. The span must lie on the surface.
     void paint(int row, int left, int right, bool black);
 
+    // The black runs of a row, left to right, as spans of that row.
+    struct Run {
+        int left;
+        int right;
+    };
+    std::span<const Run> runsOf(int row) const
+    {
+        return {m_runs.data() + static_cast<std::size_t>(row) * RowCapacity, m_counts[static_cast<std::size_t>(row)]};
+    }
+
     // The spans of the 4-connected region of non-black pixels that holds
     // (x, y), in no particular order; empty when that pixel is black. Needs a
     // valid record and a point on the surface. The result lives until the
@@ -43,11 +54,6 @@ public:
     const std::vector<Span>& regionAt(int x, int y);
 
 private:
-    struct Run {
-        int left;
-        int right;
-    };
-
     int m_width = 0;
     int m_height = 0;
     bool m_valid = false;

@@ -151,6 +151,8 @@ bool CanvasImage::ensureSurface()
     m_surface.fill(White);
     m_surfaceWidth = m_surface.width();
     m_blackRuns.reset(m_surface.width(), m_surface.height(), false);
+    m_plain = true;
+    m_plainColor = White;
     updateOpaque();
     return true;
 }
@@ -161,8 +163,22 @@ void CanvasImage::paintSpan(QRgb* line, int y, long long x1, long long x2, QRgb 
     const long long to = std::min(x2, static_cast<long long>(m_surfaceWidth) - 1);
     if (from > to)
         return;
-    std::fill(line + from, line + to + 1, color);
-    m_blackRuns.paint(y, static_cast<int>(from), static_cast<int>(to), isBlack(color));
+    const bool black = isBlack(color);
+    if (!black && m_plain && color == m_plainColor && fillsByRuns()) {
+        // The span has that colour already, but for its black runs.
+        for (const BlackRuns::Run& run : m_blackRuns.runsOf(y)) {
+            if (run.left > to)
+                break;
+            if (run.right >= from)
+                std::fill(line + std::max<long long>(run.left, from),
+                          line + std::min<long long>(run.right, to) + 1, color);
+        }
+    } else {
+        std::fill(line + from, line + to + 1, color);
+        if (!black)
+            m_plain = m_plain && color == m_plainColor;
+    }
+    m_blackRuns.paint(y, static_cast<int>(from), static_cast<int>(to), black);
 }
 
 void CanvasImage::fillRect(long long x1, long long y1, long long x2, long long y2)
@@ -173,8 +189,11 @@ void CanvasImage::fillRect(long long x1, long long y1, long long x2, long long y
     const int h = m_surface.height();
     // A fill of the whole surface starts the black runs afresh, even after
     // they had run out of room.
-    if (x1 <= 0 && y1 <= 0 && x2 >= w && y2 >= h)
+    if (x1 <= 0 && y1 <= 0 && x2 >= w && y2 >= h) {
         m_blackRuns.reset(w, h, isBlack(m_brush));
+        // Painted whole below, so no pixel is skipped as already right.
+        m_plain = false;
+    }
     uchar* const bits = m_surface.bits();
     const qsizetype stride = m_surface.bytesPerLine();
     const long long top = std::max(y1, 0LL);
@@ -182,6 +201,10 @@ void CanvasImage::fillRect(long long x1, long long y1, long long x2, long long y
     for (long long y = top; y < bottom; ++y) {
         const int yi = static_cast<int>(y);
         paintSpan(rowOf(bits, stride, yi), yi, x1, x2 - 1, m_brush);
+    }
+    if (x1 <= 0 && y1 <= 0 && x2 >= w && y2 >= h) {
+        m_plain = !isBlack(m_brush);
+        m_plainColor = m_brush;
     }
     update();
 }
@@ -299,7 +322,7 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
     const QRgb stop = border.rgb() & RGB_MASK;
     const int sx = static_cast<int>(x);
     const int sy = static_cast<int>(y);
-    if (stop == 0 && m_fillByRuns && m_blackRuns.valid()) {
+    if (stop == 0 && fillsByRuns()) {
         uchar* const bits = m_surface.bits();
         const qsizetype stride = m_surface.bytesPerLine();
         for (const BlackRuns::Span& span : m_blackRuns.regionAt(sx, sy))
@@ -310,6 +333,8 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
         // and the brush is another colour.
         if (stop != 0 || isBlack(m_brush))
             m_blackRuns.invalidate();
+        if (m_brush != m_plainColor)
+            m_plain = false;
     }
     update();
 }

@@ -54,11 +54,13 @@ public:
     // that record is invalid, it walks the pixels. Both fill the same pixels.
     void floodFill(long long x, long long y, const QColor& border);
 
-    // Whether floodFill may walk the black runs (the default); off, it always
+    // Whether the canvas may use its record of black runs (the default): to
+    // fill against black, and to skip the pixels that already have the colour
+    // being painted. Off, every operation paints pixel by pixel and a fill
     // walks the pixels, so the two ways can be compared.
-    void setFillByRuns(bool on) { m_fillByRuns = on; }
+    void setUseBlackRuns(bool on) { m_useBlackRuns = on; }
     // Whether a fill against black would walk the runs now.
-    bool fillsByRuns() const { return m_fillByRuns && m_blackRuns.valid(); }
+    bool fillsByRuns() const { return m_useBlackRuns && m_blackRuns.valid(); }
 
     // Sets the widget's height, keeping its width and position.
     void setHeight(int height);
@@ -80,7 +82,12 @@ private:
     QImage m_surface;
     int m_surfaceWidth = 0;
     BlackRuns m_blackRuns;
-    bool m_fillByRuns = true;
+    // While the black runs are valid and m_plain holds, every pixel that is
+    // not black has the colour m_plainColor, so painting that colour needs to
+    // touch only the black runs.
+    bool m_plain = false;
+    QRgb m_plainColor = 0;
+    bool m_useBlackRuns = true;
     QRgb m_brush = qRgb(255, 255, 255);
     long long m_penX = 0;
     long long m_penY = 0;
