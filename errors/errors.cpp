@@ -41,13 +41,6 @@ void throwDivisionByZero(double dividend)
                                    : MathError::Kind::DivisionByZero);
 }
 
-void throwQuotientFault(double dividend, double divisor, double quotient)
-{
-    if (divisor == 0.0)
-        throwDivisionByZero(dividend);
-    throwNotFinite(quotient);
-}
-
 namespace {
 
 std::string conversionMessage(const std::string& text)

@@ -13,9 +13,6 @@ namespace monocl {
 [[noreturn, gnu::cold]] void throwNotFinite(double result);
 [[noreturn, gnu::cold]] void throwDivisionByZero(double dividend);
 [[noreturn, gnu::cold]] void throwMathError(MathError::Kind kind);
-// A quotient that came out as an infinity or a NaN: a division by zero when
-// the divisor is zero, an overflow or an invalid operation otherwise.
-[[noreturn, gnu::cold]] void throwQuotientFault(double dividend, double divisor, double quotient);
 
 // A double whose every operation is checked as it happens: an invalid
 // operation, a division by zero or an overflow throws MathError at once, so a
@@ -35,13 +32,10 @@ public:
     friend Real operator*(Real a, Real b) { return checked(a.m_value * b.m_value); }
     friend Real operator/(Real a, Real b)
     {
-        // A zero divisor makes any quotient an infinity or a NaN, so the one
-        // test of the quotient covers the division by zero too; which fault
-        // it was is sorted out off the hot path.
-        const double q = a.m_value / b.m_value;
-        if (!isFinite(q)) [[unlikely]]
-            throwQuotientFault(a.m_value, b.m_value, q);
-        return Real(q);
+        // Tested before dividing: no division by zero is ever carried out.
+        if (isZero(b.m_value)) [[unlikely]]
+            throwDivisionByZero(a.m_value);
+        return checked(a.m_value / b.m_value);
     }
     friend Real operator-(Real a) { return Real(-a.m_value); }
 
@@ -70,6 +64,12 @@ public:
     static bool isFinite(double v)
     {
         return (std::bit_cast<std::uint64_t>(v) << 1) < 0xFFE0000000000000ULL;
+    }
+
+    // v == 0.0 as one integer test: true for both zeros, false for a NaN.
+    static bool isZero(double v)
+    {
+        return (std::bit_cast<std::uint64_t>(v) << 1) == 0;
     }
 
 private:
