@@ -12,7 +12,8 @@
 // --profile runs one case's step a fixed number of times after a warm-up
 // that bypasses the step functions, so that a profiler collecting only the
 // step functions sees exactly that many steps and no one-time costs. The
-// cases: recompute0, recompute1 (the tab in view), keystroke, startup.
+// cases: recompute0, recompute1 (the tab in view), changed (the track bar
+// moved to and fro, as in BM_RecomputeChanged), keystroke, startup.
 
 #include "ui/startup.h"
 
@@ -277,6 +278,13 @@ int paintCensus()
     {
         monocl::MonoclState state;
         std::unique_ptr<Toptmono> window = shownWindow(state, 0);
+        auto* bar = window->findChild<QSlider*>(QStringLiteral("KsfBar"));
+        census("changed recompute (KsfBar moved)", steps,
+               [&](int i) { bar->setValue(i % 2 ? 60 : 61); });
+    }
+    {
+        monocl::MonoclState state;
+        std::unique_ptr<Toptmono> window = shownWindow(state, 0);
         auto* edit = window->findChild<QLineEdit*>(QStringLiteral("NDedit"));
         edit->setFocus();
         edit->end(false);
@@ -310,6 +318,15 @@ int profileRun(const QString& which, int steps)
         }
         for (int i = 0; i < steps; ++i)
             recomputeStep(*window);
+    } else if (which == QLatin1String("changed")) {
+        std::unique_ptr<Toptmono> window = shownWindow(state, 0);
+        auto* bar = window->findChild<QSlider*>(QStringLiteral("KsfBar"));
+        for (int i = 0; i < 6; ++i) {
+            bar->setValue(i % 2 ? 60 : 61);
+            QApplication::processEvents();
+        }
+        for (int i = 0; i < steps; ++i)
+            changedRecomputeStep(bar, i % 2 ? 60 : 61);
     } else if (which == QLatin1String("keystroke")) {
         std::unique_ptr<Toptmono> window = shownWindow(state, 0);
         auto* edit = window->findChild<QLineEdit*>(QStringLiteral("NDedit"));

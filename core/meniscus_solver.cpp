@@ -4,8 +4,13 @@
 
 namespace monocl {
 
-void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, double ks_,
-                   double kx_, double twoBeta_,
+namespace {
+
+// The solver itself, inlined into both ways of calling it, so that the
+// store's own fields are written in place rather than through two dozen
+// references passed on the stack.
+[[gnu::always_inline]] inline void solve(double dh_, double T, double F_, double n_, double nu_,
+                   double ks_, double kx_, double twoBeta_,
                    double& N, double& Df, double& S1, double& S2, double& S3, double& S4,
                    double& S5, double& SolverAux, double& R1, double& R2, double& X2,
                    double& Rs, double& Rm, double& Rp, double& Dm, double& dA, double& rK,
@@ -114,9 +119,23 @@ void SolveMeniscus(double dh_, double T, double F_, double n_, double nu_, doubl
         DesignFailed = 1;
 }
 
+} // namespace
+
+void SolveMeniscus(double dh, double T, double F, double n, double nu, double ks, double kx,
+                   double twoBeta,
+                   double& N, double& Df, double& S1, double& S2, double& S3, double& S4,
+                   double& S5, double& SolverAux, double& R1, double& R2, double& X2,
+                   double& Rs, double& Rm, double& Rp, double& Dm, double& dA, double& rK,
+                   double& dS, double& dl, double& v1, double& v2, double& sf,
+                   std::int32_t& DesignFailed, MonoclState& store)
+{
+    solve(dh, T, F, n, nu, ks, kx, twoBeta, N, Df, S1, S2, S3, S4, S5, SolverAux, R1, R2, X2, Rs,
+          Rm, Rp, Dm, dA, rK, dS, dl, v1, v2, sf, DesignFailed, store);
+}
+
 void solveIntoStore(const SolverInputs& in, MonoclState& s, double& sf, std::int32_t& DesignFailed)
 {
-    SolveMeniscus(in.dh, in.T, in.F, in.n, in.nu, in.ks, in.kx, in.twoBeta,
+    solve(in.dh, in.T, in.F, in.n, in.nu, in.ks, in.kx, in.twoBeta,
                   s.N, s.Df, s.S1, s.S2, s.S3, s.S4, s.S5, s.SolverAux, s.R1, s.R2, s.X2,
                   s.Rs, s.Rm, s.Rp, s.Dm, s.dA, s.rK, s.dS, s.dl, s.v1, s.v2,
                   sf, DesignFailed, s);

@@ -2,8 +2,9 @@
 
 #include "errors.h"
 
+#include <bit>
 #include <cmath>
-#include <limits>
+#include <cstdint>
 
 namespace monocl {
 
@@ -31,7 +32,8 @@ public:
     friend Real operator*(Real a, Real b) { return checked(a.m_value * b.m_value); }
     friend Real operator/(Real a, Real b)
     {
-        if (b.m_value == 0.0) [[unlikely]]
+        // Tested before dividing: no division by zero is ever carried out.
+        if (isZero(b.m_value)) [[unlikely]]
             throwDivisionByZero(a.m_value);
         return checked(a.m_value / b.m_value);
     }
@@ -52,10 +54,22 @@ public:
     // Throws for a NaN or an infinity; used where a plain double enters.
     static Real checked(double v)
     {
-        // False for a NaN as well as for an infinity.
-        if (!(std::fabs(v) <= std::numeric_limits<double>::max())) [[unlikely]]
+        if (!isFinite(v)) [[unlikely]]
             throwNotFinite(v);
         return Real(v);
+    }
+
+    // One integer compare: shifted past the sign bit, a double's bits reach
+    // the all-ones exponent only for an infinity or a NaN.
+    static bool isFinite(double v)
+    {
+        return (std::bit_cast<std::uint64_t>(v) << 1) < 0xFFE0000000000000ULL;
+    }
+
+    // v == 0.0 as one integer test: true for both zeros, false for a NaN.
+    static bool isZero(double v)
+    {
+        return (std::bit_cast<std::uint64_t>(v) << 1) == 0;
     }
 
 private:

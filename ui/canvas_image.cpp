@@ -20,20 +20,47 @@ __extension__ typedef unsigned __int128 UWide;
 const QRgb Black = qRgb(0, 0, 0);
 const QRgb White = qRgb(255, 255, 255);
 
-QRgb* row(QImage& image, int y)
+bool isBlack(QRgb color)
 {
-    return reinterpret_cast<QRgb*>(image.scanLine(y));
+    return (color & RGB_MASK) == 0;
 }
 
-// Paints the columns [x1, x2] of one row, clipped to the surface.
-void paintSpan(QImage& image, int y, long long x1, long long x2, QRgb color)
+// The first pixel of a row, for an image already detached by bits().
+QRgb* rowOf(uchar* bits, qsizetype stride, int y)
 {
-    const long long from = std::max(x1, 0LL);
-    const long long to = std::min(x2, static_cast<long long>(image.width()) - 1);
-    if (from > to)
-        return;
-    QRgb* line = row(image, y);
-    std::fill(line + from, line + to + 1, color);
+    return reinterpret_cast<QRgb*>(bits + y * stride);
+}
+
+// floor and ceil of a long double without the x87 control word, which
+// std::floor and std::ceil switch twice a call. Below 2^63 in magnitude,
+// adding 2^63 and taking it away again rounds to the nearest integer, as the
+// 64-bit significand has no fraction bits left at that size; a larger value
+// is an integer already.
+long double nearestInteger(long double v)
+{
+    constexpr long double Big = 9223372036854775808.0L; // 2^63
+    if (v >= 0)
+        return v < Big ? (v + Big) - Big : v;
+    return v > -Big ? -((-v + Big) - Big) : v;
+}
+
+long double floorOf(long double v)
+{
+    const long double r = nearestInteger(v);
+    return r > v ? r - 1 : r;
+}
+
+long double ceilOf(long double v)
+{
+    const long double r = nearestInteger(v);
+    return r < v ? r + 1 : r;
+}
+
+// A small integer-valued long double as a long long; by way of double, which
+// converts without switching the x87 control word either.
+long long smallInteger(long double v)
+{
+    return static_cast<long long>(static_cast<double>(v));
 }
 
 // A row of an ellipse's pixel set: the columns [left, right], empty when
@@ -73,16 +100,16 @@ public:
         const long double fromTop = (static_cast<long double>(y) - static_cast<long double>(m_top)) + 0.5L;
         const long double toBottom = (static_cast<long double>(m_bottom) - static_cast<long double>(y)) - 0.5L;
         const long double halfWidth = m_a * (std::sqrt(fromTop * toBottom) / m_b);
-        long double first = std::ceil(m_cx - halfWidth - 0.5L);
-        long double last = std::floor(m_cx + halfWidth - 0.5L);
+        long double first = ceilOf(m_cx - halfWidth - 0.5L);
+        long double last = floorOf(m_cx + halfWidth - 0.5L);
         first = std::max(first, static_cast<long double>(m_left));
         last = std::min(last, static_cast<long double>(m_right) - 1);
         if (first > last)
             return span;
         const long double lo = -2;
         const long double hi = static_cast<long double>(m_width) + 1;
-        span.left = static_cast<long long>(std::clamp(first, lo, hi));
-        span.right = static_cast<long long>(std::clamp(last, lo, hi));
+        span.left = smallInteger(std::clamp(first, lo, hi));
+        span.right = smallInteger(std::clamp(last, lo, hi));
         return span;
     }
 
@@ -122,18 +149,63 @@ bool CanvasImage::ensureSurface()
         return false;
     m_surface = QImage(width(), height(), QImage::Format_RGB32);
     m_surface.fill(White);
+    m_surfaceWidth = m_surface.width();
+    m_blackRuns.reset(m_surface.width(), m_surface.height(), false);
+    m_plain = true;
+    m_plainColor = White;
     updateOpaque();
     return true;
+}
+
+void CanvasImage::paintSpan(QRgb* line, int y, long long x1, long long x2, QRgb color)
+{
+    const long long from = std::max(x1, 0LL);
+    const long long to = std::min(x2, static_cast<long long>(m_surfaceWidth) - 1);
+    if (from > to)
+        return;
+    const bool black = isBlack(color);
+    if (!black && m_plain && color == m_plainColor && fillsByRuns()) {
+        // The span has that colour already, but for its black runs.
+        for (const BlackRuns::Run& run : m_blackRuns.runsOf(y)) {
+            if (run.left > to)
+                break;
+            if (run.right >= from)
+                std::fill(line + std::max<long long>(run.left, from),
+                          line + std::min<long long>(run.right, to) + 1, color);
+        }
+    } else {
+        std::fill(line + from, line + to + 1, color);
+        if (!black)
+            m_plain = m_plain && color == m_plainColor;
+    }
+    m_blackRuns.paint(y, static_cast<int>(from), static_cast<int>(to), black);
 }
 
 void CanvasImage::fillRect(long long x1, long long y1, long long x2, long long y2)
 {
     if (!ensureSurface() || x1 >= x2 || y1 >= y2)
         return;
+    const int w = m_surface.width();
+    const int h = m_surface.height();
+    // A fill of the whole surface starts the black runs afresh, even after
+    // they had run out of room.
+    if (x1 <= 0 && y1 <= 0 && x2 >= w && y2 >= h) {
+        m_blackRuns.reset(w, h, isBlack(m_brush));
+        // Painted whole below, so no pixel is skipped as already right.
+        m_plain = false;
+    }
+    uchar* const bits = m_surface.bits();
+    const qsizetype stride = m_surface.bytesPerLine();
     const long long top = std::max(y1, 0LL);
-    const long long bottom = std::min(y2, static_cast<long long>(m_surface.height()));
-    for (long long y = top; y < bottom; ++y)
-        paintSpan(m_surface, static_cast<int>(y), x1, x2 - 1, m_brush);
+    const long long bottom = std::min(y2, static_cast<long long>(h));
+    for (long long y = top; y < bottom; ++y) {
+        const int yi = static_cast<int>(y);
+        paintSpan(rowOf(bits, stride, yi), yi, x1, x2 - 1, m_brush);
+    }
+    if (x1 <= 0 && y1 <= 0 && x2 >= w && y2 >= h) {
+        m_plain = !isBlack(m_brush);
+        m_plainColor = m_brush;
+    }
     update();
 }
 
@@ -148,6 +220,8 @@ void CanvasImage::ellipse(long long left, long long top, long long right, long l
     if (left == right || top == bottom)
         return;
 
+    uchar* const bits = m_surface.bits();
+    const qsizetype stride = m_surface.bytesPerLine();
     const EllipseRows rows(left, top, right, bottom, m_surface.width());
     const long long first = std::max(top, 0LL);
     const long long last = std::min(bottom - 1, static_cast<long long>(m_surface.height()) - 1);
@@ -168,12 +242,13 @@ void CanvasImage::ellipse(long long left, long long top, long long right, long l
                 innerRight = std::min({innerRight, above.right, below.right});
             }
             const int yi = static_cast<int>(y);
+            QRgb* const line = rowOf(bits, stride, yi);
             if (innerLeft > innerRight) {
-                paintSpan(m_surface, yi, here.left, here.right, Black);
+                paintSpan(line, yi, here.left, here.right, Black);
             } else {
-                paintSpan(m_surface, yi, here.left, innerLeft - 1, Black);
-                paintSpan(m_surface, yi, innerLeft, innerRight, m_brush);
-                paintSpan(m_surface, yi, innerRight + 1, here.right, Black);
+                paintSpan(line, yi, here.left, innerLeft - 1, Black);
+                paintSpan(line, yi, innerLeft, innerRight, m_brush);
+                paintSpan(line, yi, innerRight + 1, here.right, Black);
             }
         }
         above = here;
@@ -220,6 +295,8 @@ void CanvasImage::lineTo(long long x, long long y)
     Wide lastStep = majorSign > 0 ? (majorSize - 1) - majorStart : majorStart;
     firstStep = std::max<Wide>(firstStep, 0);
     lastStep = std::min<Wide>(lastStep, static_cast<Wide>(steps) - 1);
+    uchar* const bits = m_surface.bits();
+    const qsizetype stride = m_surface.bytesPerLine();
     for (Wide i = firstStep; i <= lastStep; ++i) {
         const UWide product = static_cast<UWide>(i) * minorSteps;
         UWide offset = product / steps;
@@ -231,7 +308,7 @@ void CanvasImage::lineTo(long long x, long long y)
         const Wide major = majorStart + majorSign * i;
         const int px = static_cast<int>(xMajor ? major : minor);
         const int py = static_cast<int>(xMajor ? minor : major);
-        row(m_surface, py)[px] = Black;
+        paintSpan(rowOf(bits, stride, py), py, px, px, Black);
     }
     update();
 }
@@ -240,16 +317,37 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
 {
     if (!ensureSurface())
         return;
-    const int w = m_surface.width();
-    const int h = m_surface.height();
-    if (x < 0 || y < 0 || x >= w || y >= h)
+    if (x < 0 || y < 0 || x >= m_surface.width() || y >= m_surface.height())
         return;
     const QRgb stop = border.rgb() & RGB_MASK;
+    const int sx = static_cast<int>(x);
+    const int sy = static_cast<int>(y);
+    if (stop == 0 && fillsByRuns()) {
+        uchar* const bits = m_surface.bits();
+        const qsizetype stride = m_surface.bytesPerLine();
+        for (const BlackRuns::Span& span : m_blackRuns.regionAt(sx, sy))
+            paintSpan(rowOf(bits, stride, span.row), span.row, span.left, span.right, m_brush);
+    } else {
+        floodFillPixels(sx, sy, stop);
+        // The black pixels stay as they were only when black was the border
+        // and the brush is another colour.
+        if (stop != 0 || isBlack(m_brush))
+            m_blackRuns.invalidate();
+        if (m_brush != m_plainColor)
+            m_plain = false;
+    }
+    update();
+}
+
+void CanvasImage::floodFillPixels(int x, int y, QRgb stop)
+{
+    const int w = m_surface.width();
+    const int h = m_surface.height();
     // One detach for the whole fill: scanLine() on a non-const image checks
     // for sharing on every call.
     uchar* const bits = m_surface.bits();
     const qsizetype stride = m_surface.bytesPerLine();
-    const auto line = [&](int py) { return reinterpret_cast<QRgb*>(bits + py * stride); };
+    const auto line = [&](int py) { return rowOf(bits, stride, py); };
     // closed marks the border's pixels and those already filled, so a pixel
     // is tested with one load; the border is found in one pass up front.
     std::vector<unsigned char> closed(static_cast<std::size_t>(w) * h);
@@ -262,7 +360,7 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
     const auto open = [&](int px, int py) { return !closed[static_cast<std::size_t>(py) * w + px]; };
 
     std::vector<std::pair<int, int>> seeds;
-    seeds.emplace_back(static_cast<int>(x), static_cast<int>(y));
+    seeds.emplace_back(x, y);
     while (!seeds.empty()) {
         const auto [sx, sy] = seeds.back();
         seeds.pop_back();
@@ -294,7 +392,6 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
             }
         }
     }
-    update();
 }
 
 // While the surface covers the whole widget, a repaint of the widget need not

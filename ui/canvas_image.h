@@ -1,5 +1,7 @@
 #pragma once
 
+#include "black_runs.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -46,7 +48,19 @@ public:
     // Fills with the brush every pixel 4-connected to the seed whose colour is
     // not the border colour. A seed outside the surface or on a border-coloured
     // pixel fills nothing.
+    //
+    // With a black border the fill walks the canvas's record of its black
+    // runs, which every drawing operation keeps in step; otherwise, or while
+    // that record is invalid, it walks the pixels. Both fill the same pixels.
     void floodFill(long long x, long long y, const QColor& border);
+
+    // Whether the canvas may use its record of black runs (the default): to
+    // fill against black, and to skip the pixels that already have the colour
+    // being painted. Off, every operation paints pixel by pixel and a fill
+    // walks the pixels, so the two ways can be compared.
+    void setUseBlackRuns(bool on) { m_useBlackRuns = on; }
+    // Whether a fill against black would walk the runs now.
+    bool fillsByRuns() const { return m_useBlackRuns && m_blackRuns.valid(); }
 
     // Sets the widget's height, keeping its width and position.
     void setHeight(int height);
@@ -60,8 +74,20 @@ private:
     // small to have one.
     bool ensureSurface();
     void updateOpaque();
+    // Paints the columns [x1, x2] of row y, clipped to the surface, and
+    // records the span in the black runs. line is the row's first pixel.
+    void paintSpan(QRgb* line, int y, long long x1, long long x2, QRgb color);
+    void floodFillPixels(int x, int y, QRgb stop);
 
     QImage m_surface;
+    int m_surfaceWidth = 0;
+    BlackRuns m_blackRuns;
+    // While the black runs are valid and m_plain holds, every pixel that is
+    // not black has the colour m_plainColor, so painting that colour needs to
+    // touch only the black runs.
+    bool m_plain = false;
+    QRgb m_plainColor = 0;
+    bool m_useBlackRuns = true;
     QRgb m_brush = qRgb(255, 255, 255);
     long long m_penX = 0;
     long long m_penY = 0;

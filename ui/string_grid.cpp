@@ -267,21 +267,39 @@ QPoint StringGrid::cellAt(const QPoint& pos) const
 }
 
 // The cell's rectangle in the viewport, or a null rectangle when it is out of
-// view.
+// view: where visibleColumns() and visibleRows() place it, found without
+// building them, as every changed cell asks for it.
 QRect StringGrid::cellRect(int col, int row) const
 {
-    const auto find = [](const QVector<Span>& spans, int index) -> const Span* {
-        for (const Span& span : spans) {
-            if (span.index == index)
-                return &span;
+    if (!contains(col, row))
+        return QRect();
+    int y = 0;
+    if (row > 0) {
+        const int top = topRow();
+        if (row < top)
+            return QRect();
+        y = RowExtent * (row - top + 1);
+        if (y >= viewport()->height())
+            return QRect();
+    }
+    const int width = colWidth(col);
+    if (width <= 0)
+        return QRect();
+    int x = 0;
+    if (col > 0) {
+        if (col < leftCol())
+            return QRect();
+        const int limit = viewport()->width();
+        x = colExtent(0);
+        for (int c = leftCol(); c < col; ++c) {
+            if (x >= limit)
+                return QRect();
+            x += colExtent(c);
         }
-        return nullptr;
-    };
-    const QVector<Span> cols = visibleColumns();
-    const QVector<Span> rows = visibleRows();
-    const Span* c = find(cols, col);
-    const Span* r = find(rows, row);
-    return c && r ? QRect(c->start, r->start, c->size, r->size) : QRect();
+        if (x >= limit)
+            return QRect();
+    }
+    return QRect(x, y, width, RowHeight);
 }
 
 void StringGrid::countsChanged()
