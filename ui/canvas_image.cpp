@@ -1,5 +1,7 @@
 #include "canvas_image.h"
 
+#include "flood_fill.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -341,57 +343,7 @@ void CanvasImage::floodFill(long long x, long long y, const QColor& border)
 
 void CanvasImage::floodFillPixels(int x, int y, QRgb stop)
 {
-    const int w = m_surface.width();
-    const int h = m_surface.height();
-    // One detach for the whole fill: scanLine() on a non-const image checks
-    // for sharing on every call.
-    uchar* const bits = m_surface.bits();
-    const qsizetype stride = m_surface.bytesPerLine();
-    const auto line = [&](int py) { return rowOf(bits, stride, py); };
-    // closed marks the border's pixels and those already filled, so a pixel
-    // is tested with one load; the border is found in one pass up front.
-    std::vector<unsigned char> closed(static_cast<std::size_t>(w) * h);
-    for (int py = 0; py < h; ++py) {
-        const QRgb* row = line(py);
-        unsigned char* closedRow = closed.data() + static_cast<std::size_t>(py) * w;
-        for (int px = 0; px < w; ++px)
-            closedRow[px] = (row[px] & RGB_MASK) == stop;
-    }
-    const auto open = [&](int px, int py) { return !closed[static_cast<std::size_t>(py) * w + px]; };
-
-    std::vector<std::pair<int, int>> seeds;
-    seeds.emplace_back(x, y);
-    while (!seeds.empty()) {
-        const auto [sx, sy] = seeds.back();
-        seeds.pop_back();
-        if (!open(sx, sy))
-            continue;
-        int left = sx;
-        while (left > 0 && open(left - 1, sy))
-            --left;
-        int right = sx;
-        while (right < w - 1 && open(right + 1, sy))
-            ++right;
-        QRgb* row = line(sy);
-        unsigned char* closedRow = closed.data() + static_cast<std::size_t>(sy) * w;
-        for (int px = left; px <= right; ++px) {
-            row[px] = m_brush;
-            closedRow[px] = 1;
-        }
-        // One seed for every run of open pixels in the rows above and below.
-        for (const int ny : {sy - 1, sy + 1}) {
-            if (ny < 0 || ny >= h)
-                continue;
-            const unsigned char* next = closed.data() + static_cast<std::size_t>(ny) * w;
-            bool inRun = false;
-            for (int px = left; px <= right; ++px) {
-                const bool o = !next[px];
-                if (o && !inRun)
-                    seeds.emplace_back(px, ny);
-                inRun = o;
-            }
-        }
-    }
+    floodFillImage(m_surface, x, y, stop, m_brush);
 }
 
 // While the surface covers the whole widget, a repaint of the widget need not
