@@ -89,7 +89,7 @@ window would show them).</translation>
     </message>
     <message>
         <source>файл «%1» назван для вывода дважды</source>
-        <translation>file "%1" is named for output twice</translation>
+        <translation>file &quot;%1&quot; is named for output twice</translation>
     </message>
 </context>
 <context>
@@ -182,11 +182,11 @@ window would show them).</translation>
     <name>DesignFile</name>
     <message>
         <source>Файл «%1» не открыт: %2.</source>
-        <translation>File "%1" could not be opened: %2.</translation>
+        <translation>File &quot;%1&quot; could not be opened: %2.</translation>
     </message>
     <message>
         <source>это не JSON (ошибка «%1» у символа %2)</source>
-        <translation>it is not JSON (error "%1" at character %2)</translation>
+        <translation>it is not JSON (error &quot;%1&quot; at character %2)</translation>
     </message>
     <message>
         <source>в нем не объект JSON</source>
@@ -194,7 +194,7 @@ window would show them).</translation>
     </message>
     <message>
         <source>это не проект монокля (format &quot;%1&quot; вместо &quot;%2&quot;)</source>
-        <translation>it is not a monocle project (format "%1" instead of "%2")</translation>
+        <translation>it is not a monocle project (format &quot;%1&quot; instead of &quot;%2&quot;)</translation>
     </message>
     <message>
         <source>версия %1 не поддерживается, ожидается %2</source>
@@ -246,31 +246,31 @@ window would show them).</translation>
     </message>
     <message>
         <source>нет поля «%1»</source>
-        <translation>no field "%1"</translation>
+        <translation>no field &quot;%1&quot;</translation>
     </message>
     <message>
         <source>поле «%1» должно быть объектом, а не «%2»</source>
-        <translation>field "%1" must be an object, not "%2"</translation>
+        <translation>field &quot;%1&quot; must be an object, not &quot;%2&quot;</translation>
     </message>
     <message>
         <source>поле «%1» должно быть числом, а не «%2»</source>
-        <translation>field "%1" must be a number, not "%2"</translation>
+        <translation>field &quot;%1&quot; must be a number, not &quot;%2&quot;</translation>
     </message>
     <message>
         <source>число в поле «%1» не конечно</source>
-        <translation>the number in field "%1" is not finite</translation>
+        <translation>the number in field &quot;%1&quot; is not finite</translation>
     </message>
     <message>
         <source>поле «%1» должно быть целым числом</source>
-        <translation>field "%1" must be an integer</translation>
+        <translation>field &quot;%1&quot; must be an integer</translation>
     </message>
     <message>
         <source>поле «%1» должно быть строкой, а не «%2»</source>
-        <translation>field "%1" must be a string, not "%2"</translation>
+        <translation>field &quot;%1&quot; must be a string, not &quot;%2&quot;</translation>
     </message>
     <message>
         <source>в поле «%1» значение &quot;%2&quot;, а допустимы %3</source>
-        <translation>field "%1" has value "%2", allowed: %3</translation>
+        <translation>field &quot;%1&quot; has value &quot;%2&quot;, allowed: %3</translation>
     </message>
 </context>
 <context>
@@ -482,7 +482,7 @@ window would show them).</translation>
     </message>
     <message>
         <source>Сохранить изменения в проекте «%1»?</source>
-        <translation>Save changes to the project "%1"?</translation>
+        <translation>Save changes to the project &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Файл</source>
@@ -553,7 +553,7 @@ window would show them).</translation>
     <name>OutputFiles</name>
     <message>
         <source>Файл «%1» не записан: %2</source>
-        <translation>File "%1" not written: %2</translation>
+        <translation>File &quot;%1&quot; not written: %2</translation>
     </message>
     <message>
         <source>это папка</source>
@@ -611,7 +611,7 @@ window would show them).</translation>
     <name>RayTable</name>
     <message>
         <source>Фокусное расстояние (параксиальное) F&apos;, мм</source>
-        <translation>Focal length (paraxial) F', mm</translation>
+        <translation>Focal length (paraxial) F&apos;, mm</translation>
     </message>
     <message>
         <source>Задний фокальный отрезок (параксиальный) sf, мм</source>
@@ -714,11 +714,11 @@ window would show them).</translation>
     </message>
     <message>
         <source>Прямая задача (вкладка «Расчет»)</source>
-        <translation>Direct problem ("Design" tab)</translation>
+        <translation>Direct problem (&quot;Design&quot; tab)</translation>
     </message>
     <message>
         <source>Обратная задача (вкладка «Прогноз»)</source>
-        <translation>Inverse problem ("Forecast" tab)</translation>
+        <translation>Inverse problem (&quot;Forecast&quot; tab)</translation>
     </message>
     <message>
         <source>Выводы</source>
@@ -861,7 +861,7 @@ window would show them).</translation>
     </message>
     <message>
         <source>оптической системы типа &quot;монокль&quot; для пикториальной фотографии.</source>
-        <translation>of a "monocle" type optical system for pictorial photography.</translation>
+        <translation>of a &quot;monocle&quot; type optical system for pictorial photography.</translation>
     </message>
     <message>
         <source>Расчет проводится методом теории аберраций третьего порядка Зейделя.</source>

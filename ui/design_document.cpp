@@ -129,39 +129,45 @@ bool DesignDocument::saveAs(QWidget* parent)
     return done(ok, error, parent);
 }
 
-bool DesignDocument::exportCsv(QWidget* parent)
+bool DesignDocument::exportTo(QWidget* parent, const QString& caption, const QString& filter,
+                              const QString& suffix,
+                              const std::function<bool(const QString&, QString*)>& write)
 {
-    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", "Таблицы в CSV"),
-                                     QCoreApplication::translate("DesignDocument", "Таблица CSV (*.csv)"), QStringLiteral("csv"));
+    const QString path = askSavePath(parent, caption, filter, suffix);
     if (path.isEmpty())
         return false;
     QString error;
-    const bool ok = writeTablesCsv(m_window, path, &error);
+    const bool ok = write(path, &error);
     return done(ok, error, parent);
+}
+
+bool DesignDocument::exportCsv(QWidget* parent)
+{
+    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Таблицы в CSV"),
+                    QCoreApplication::translate("DesignDocument", "Таблица CSV (*.csv)"),
+                    QStringLiteral("csv"), [this](const QString& path, QString* error) {
+                        return writeTablesCsv(m_window, path, error);
+                    });
 }
 
 bool DesignDocument::exportSvg(QWidget* parent)
 {
-    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", "Чертеж в SVG"),
-                                     QCoreApplication::translate("DesignDocument", "Чертеж SVG (*.svg)"), QStringLiteral("svg"));
-    if (path.isEmpty())
-        return false;
-    QString error;
-    const bool ok = writeWorkshopSvg(m_window, path, &error);
-    return done(ok, error, parent);
+    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Чертеж в SVG"),
+                    QCoreApplication::translate("DesignDocument", "Чертеж SVG (*.svg)"),
+                    QStringLiteral("svg"), [this](const QString& path, QString* error) {
+                        return writeWorkshopSvg(m_window, path, error);
+                    });
 }
 
 bool DesignDocument::exportReportPdf(QWidget* parent)
 {
-    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", "Отчет в PDF"),
-                                     QCoreApplication::translate("DesignDocument", "Отчет PDF (*.pdf)"), QStringLiteral("pdf"));
-    if (path.isEmpty())
-        return false;
-    QString error;
-    ReportInfo info;
-    info.designFile = m_path;
-    const bool ok = writeReportPdf(m_window, path, info, &error);
-    return done(ok, error, parent);
+    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Отчет в PDF"),
+                    QCoreApplication::translate("DesignDocument", "Отчет PDF (*.pdf)"),
+                    QStringLiteral("pdf"), [this](const QString& path, QString* error) {
+                        ReportInfo info;
+                        info.designFile = m_path;
+                        return writeReportPdf(m_window, path, info, error);
+                    });
 }
 
 void DesignDocument::print(QWidget* parent)

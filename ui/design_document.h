@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -62,6 +63,9 @@ private:
     QString askSavePath(QWidget* parent, const QString& caption, const QString& filter,
                         const QString& suffix) const;
     bool done(bool ok, const QString& error, QWidget* parent) const;
+    // Asks where to write, writes, and tells a failure.
+    bool exportTo(QWidget* parent, const QString& caption, const QString& filter,
+                  const QString& suffix, const std::function<bool(const QString&, QString*)>& write);
     void setPath(const QString& path);
 
     Toptmono& m_window;

@@ -213,12 +213,12 @@ void Toptmono::trackBarChange(QObject* sender, TrackBar* bar, QLabel* label, con
 
 void Toptmono::KsfBarChange(QObject* Sender)
 {
-    trackBarChange(Sender, KsfBar, Lksf, QCoreApplication::translate("Toptmono", "Kсф="));
+    trackBarChange(Sender, KsfBar, Lksf, sphericalBarPrefix());
 }
 
 void Toptmono::KxrBarChange(QObject* Sender)
 {
-    trackBarChange(Sender, KxrBar, LKxr, QCoreApplication::translate("Toptmono", "Kхр="));
+    trackBarChange(Sender, KxrBar, LKxr, chromaticBarPrefix());
 }
 
 // The handlers of the spin edits and radio buttons only recompute: the

@@ -155,6 +155,10 @@ private:
     void createTabs();
     void bindControls();
     void fillAboutPage();
+    // Texts written both at construction and on a change of language.
+    static QString titleText();
+    static QString sphericalBarPrefix();
+    static QString chromaticBarPrefix();
     void writeAboutTexts();
     void setNoteTips();
     void connectHandlers();

@@ -64,7 +64,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
 {
     initPictures();
     setObjectName(QStringLiteral("optmono"));
-    setWindowTitle(QCoreApplication::translate("Toptmono", "Выбор наилучших конструктивных параметров монокля "));
+    setWindowTitle(titleText());
     resize(1151, 766);
 
     // The layout is in fixed pixels, in a 13-pixel font of its own whatever
@@ -127,6 +127,21 @@ void Toptmono::createTabs()
     }
 }
 
+QString Toptmono::titleText()
+{
+    return QCoreApplication::translate("Toptmono", "Выбор наилучших конструктивных параметров монокля ");
+}
+
+QString Toptmono::sphericalBarPrefix()
+{
+    return QCoreApplication::translate("Toptmono", "Kсф=");
+}
+
+QString Toptmono::chromaticBarPrefix()
+{
+    return QCoreApplication::translate("Toptmono", "Kхр=");
+}
+
 void Toptmono::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -136,7 +151,7 @@ void Toptmono::changeEvent(QEvent* event)
 
 void Toptmono::retranslate()
 {
-    setWindowTitle(QCoreApplication::translate("Toptmono", "Выбор наилучших конструктивных параметров монокля "));
+    setWindowTitle(titleText());
     // The bars' labels carry their ratio after the prefix, in either language.
     const auto ratioOf = [](const QLabel* label) {
         return label->text().mid(label->text().indexOf(QLatin1Char('=')) + 1);
@@ -148,8 +163,8 @@ void Toptmono::retranslate()
         PageControl1->setTabText(i, QCoreApplication::translate("Toptmono", tab.title));
         recaptionControls(tab.rows, tab.controls);
     }
-    Lksf->setText(QCoreApplication::translate("Toptmono", "Kсф=") + sphericalRatio);
-    LKxr->setText(QCoreApplication::translate("Toptmono", "Kхр=") + chromaticRatio);
+    Lksf->setText(sphericalBarPrefix() + sphericalRatio);
+    LKxr->setText(chromaticBarPrefix() + chromaticRatio);
     writeAboutTexts();
     setNoteTips();
     // The tables, memos and glass lines are written by the recompute; a
