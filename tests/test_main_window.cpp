@@ -5,6 +5,7 @@
 #include "ui/monoclForm.h"
 #include "ui/spin_edit.h"
 #include "ui/startup.h"
+#include "ui/track_bar.h"
 
 #include "box_catcher.h"
 #include "qt_print.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -100,6 +102,62 @@ TEST_F(TopLevel, EveryControlReachableInASmallWindow)
     auto* grid = form->findChild<QWidget*>(QStringLiteral("MonGrid"));
     const QPoint gridBottom = grid->mapTo(scroll->viewport(), QPoint(0, grid->height()));
     EXPECT_LE(gridBottom.y(), scroll->viewport()->height());
+}
+
+// The track bars paint a kept picture of what is behind them; what reaches
+// the screen must be what see-through bars give, after moves, after the
+// window is narrowed and scrolled, and after the palette changes.
+TEST_F(TopLevel, TrackBarsLookAsSeeThroughBars)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto* tabs = find<QTabWidget>("PageControl1");
+    tabs->setCurrentIndex(0);
+    const QList<TrackBar*> bars = {find<TrackBar>("KsfBar"), find<TrackBar>("KxrBar")};
+    auto* scroll = window->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+
+    // What the backing store holds around the bars, taken once with the kept
+    // backgrounds and once with the bars see-through.
+    const auto shown = [&] {
+        QApplication::processEvents();
+        const QRect around(bars[0]->mapTo(window.get(), QPoint(-10, -10)),
+                           bars[1]->mapTo(window.get(), QPoint(bars[1]->width() + 10, bars[1]->height() + 10)));
+        const QRect area = around & scroll->viewport()->rect().translated(scroll->viewport()->mapTo(window.get(), QPoint()));
+        EXPECT_GT(area.width() * area.height(), 2000) << "the bars are out of sight";
+        return window->screen()->grabWindow(window->winId()).toImage().copy(area);
+    };
+    const auto setKept = [&](bool kept) {
+        for (TrackBar* bar : bars)
+            bar->setBackgroundKept(kept);
+    };
+    const auto expectSeeThroughLook = [&](const char* step) {
+        const QImage kept = shown();
+        setKept(false);
+        const QImage seeThrough = shown();
+        setKept(true);
+        QApplication::processEvents(); // the pictures are taken again here
+        ASSERT_FALSE(kept.isNull()) << step;
+        EXPECT_EQ(kept, seeThrough) << step;
+    };
+
+    for (int position : {0, 37, 61, 100}) {
+        bars[0]->setValue(position);
+        bars[1]->setValue(100 - position);
+        expectSeeThroughLook("moved");
+    }
+    window->resize(500, 330);
+    scroll->ensureWidgetVisible(bars[1], 0, 0);
+    bars[0]->setValue(20);
+    expectSeeThroughLook("scrolled");
+
+    QPalette tinted = form->palette();
+    tinted.setColor(QPalette::Window, QColor(200, 230, 200));
+    tinted.setColor(QPalette::Button, QColor(250, 240, 220));
+    const QImage untinted = shown();
+    form->setPalette(tinted);
+    ASSERT_NE(shown(), untinted);
+    expectSeeThroughLook("repainted");
 }
 
 TEST_F(TopLevel, LoneRadioButtonStaysChecked)
