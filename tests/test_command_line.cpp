@@ -1,5 +1,6 @@
 // The monocl program run from the command line, as a user runs it, over
 // real files. No display: the program takes the offscreen platform itself.
+#include "ui/command_line.h"
 #include "ui/design_file.h"
 
 #include "qt_print.h"
@@ -14,6 +15,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -315,6 +319,37 @@ TEST_F(CommandLine, ArithmeticFaultExitsTwoAndWritesWhatTheWindowShows)
     EXPECT_EQ(readFile(QStringLiteral("s.monocl")), readFile(QStringLiteral("wide.monocl")));
     const Outcome text = run(QStringLiteral("pdftotext"), {QStringLiteral("r.pdf"), QStringLiteral("-")});
     EXPECT_TRUE(text.out.contains(QStringLiteral("Расчет прерван ошибкой"))) << text.out.toStdString();
+}
+
+// Only output options and options the program does not know keep the window
+// away; --lang and Qt's own options open it on the display as usual.
+TEST(CommandLineWindow, OnlyOutputsAndUnknownOptionsAskForNoWindow)
+{
+    const struct {
+        std::vector<const char*> args;
+        bool noWindow;
+    } rows[] = {
+        {{}, false},
+        {{"design.monocl"}, false},
+        {{"--lang", "en"}, false},
+        {{"--lang=ru", "design.monocl"}, false},
+        {{"-lang", "en", "-style", "fusion"}, false},
+        {{"--platform", "xcb", "--display", ":1"}, false},
+        {{"--", "--csv"}, false},
+        {{"--csv", "o.csv"}, true},
+        {{"--lang", "en", "--report=r.pdf"}, true},
+        {{"design.monocl", "--save", "s.monocl"}, true},
+        {{"--bogus"}, true},
+        {{"-x"}, true},
+    };
+    for (const auto& row : rows) {
+        std::vector<const char*> argv = {"monocl"};
+        argv.insert(argv.end(), row.args.begin(), row.args.end());
+        std::string line;
+        for (const char* a : row.args)
+            line += std::string(a) + ' ';
+        EXPECT_EQ(monocl::asksForNoWindow(int(argv.size()), argv.data()), row.noWindow) << line;
+    }
 }
 
 TEST_F(CommandLine, ChosenPlatformIsKept)

@@ -204,10 +204,9 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     return std::ferror(stdout) ? ExitUsageOrFileError : ExitDone;
 }
 
-void chooseHeadlessPlatform(int argc, char** argv)
+bool asksForNoWindow(int argc, const char* const* argv)
 {
-    bool headless = false;
-    for (int i = 1; i < argc && !headless; ++i) {
+    for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--")
             break;
@@ -215,13 +214,20 @@ void chooseHeadlessPlatform(int argc, char** argv)
             continue;
         arg.remove_prefix(arg[1] == '-' ? 2 : 1);
         arg = arg.substr(0, arg.find('='));
-        bool qtOption = false;
+        // The language is chosen for the window as much as for the files.
+        bool windowOption = arg == "lang";
         for (const char* name : QtWindowOptions)
-            qtOption = qtOption || arg == name;
-        headless = !qtOption;
+            windowOption = windowOption || arg == name;
+        if (!windowOption)
+            return true;
     }
+    return false;
+}
+
+void chooseHeadlessPlatform(int argc, char** argv)
+{
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (headless && (platform == nullptr || *platform == '\0'))
+    if (asksForNoWindow(argc, argv) && (platform == nullptr || *platform == '\0'))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 

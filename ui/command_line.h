@@ -26,6 +26,10 @@ std::optional<int> answerCommandLine(int argc, char* argv[]);
 // quoted where they hold a comma, a quote or a line break.
 QString glassCatalogueCsv();
 
+// Whether the arguments ask for files to be written, or hold an option that
+// is neither the program's --lang nor one of Qt's own for a window.
+bool asksForNoWindow(int argc, const char* const* argv);
+
 // To be called before the QApplication exists. When the arguments ask for
 // a file to be written, or are not understood, the program shows no window;
 // unless a platform is chosen already, the offscreen one is then taken, so
