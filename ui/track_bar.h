@@ -12,9 +12,9 @@ namespace monocl {
 // Moving the bar repaints only the bar. A plain slider is see-through, so each
 // move would also repaint everything behind it (the group box, the tab page,
 // the tab pane, the window) just to lay down the same background again. The
-// bar instead keeps a picture of what those widgets paint under it, taken by
-// rendering the widgets behind it, and paints that first; it is
-// then opaque, and the pixels are the ones the see-through bar would give.
+// bar instead keeps a picture of what those widgets paint under it and paints
+// that first; it is then opaque, and the pixels are the ones the see-through
+// bar would give.
 class TrackBar : public QSlider
 {
     Q_OBJECT
@@ -25,7 +25,6 @@ public:
     // Whether the bar paints its kept background (the default) or lets the
     // widgets behind it paint through; the window looks the same either way.
     void setBackgroundKept(bool kept);
-    bool backgroundKept() const { return m_backgroundKept; }
 
 protected:
     bool event(QEvent* event) override;
