@@ -332,6 +332,11 @@ RayCheck checkByRays(const RayLens& lens)
             }
         });
         guarded([&] {
+            // A field of no width has no distortion by definition.
+            if (betaR == Real(0.0)) {
+                out.distortion = 0.0;
+                return;
+            }
             if (const auto chief = chiefRay(m, betaR)) {
                 const Real ideal = *focal * tan(betaR);
                 out.distortion = ((heightAt(chief->ray, zp) - ideal) / ideal * 100.0).value();

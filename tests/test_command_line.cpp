@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -31,7 +32,7 @@ struct Outcome
 class CommandLine : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void SetUp() override { ASSERT_TRUE(dir.isValid() && home.isValid()); }
 
     // Runs a program in the test's folder, in the locale given, without a
     // display and, unless asked, without a chosen Qt platform.
@@ -45,6 +46,10 @@ protected:
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+        // The program's settings are this test's, never the user's.
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local/share")));
         QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir.path());
@@ -68,6 +73,7 @@ protected:
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
+    QString configFolder() const { return home.filePath(QStringLiteral(".config")); }
 
     void writeFile(const QString& name, const QByteArray& bytes) const
     {
@@ -87,6 +93,7 @@ protected:
     static QByteArray design(const monocl::DesignData& data) { return monocl::designFileBytes(data); }
 
     QTemporaryDir dir;
+    QTemporaryDir home;
 };
 
 // The start values with a change.
@@ -174,6 +181,7 @@ TEST_F(CommandLine, OutputsFollowTheFileAndTheLocale)
         d.edgeRatio = 6;
         d.lensHeight = 5;
         d.edge = 2;
+        d.sphericalBar = 20;
         d.glass = monocl::GlassChoice{QStringLiteral("ЛЗОС"), QStringLiteral("К8")};
     });
     writeFile(QStringLiteral("lens.monocl"), design(data));
@@ -218,9 +226,10 @@ TEST_F(CommandLine, OutputsFollowTheFileAndTheLocale)
               QStringLiteral("Файл: lens.monocl"), QStringLiteral("Дата: "),
               QStringLiteral("Прямая задача (вкладка «Расчет»)"), QStringLiteral("Тип коррекции анастигмат"),
               QStringLiteral("Высота линзы hm, мм 5") + decimal + QStringLiteral("00"),
-              // The bars' labels show the file's positions, 60 and 100.
-              QStringLiteral("Kсф=0") + decimal + QStringLiteral("40"),
-              QStringLiteral("Kхр=0") + decimal + QStringLiteral("50"),
+              // The ratios the bars stand for at the file's positions 20
+              // and 100: 20 × 0,25 / 100 + 0,25 and 0,5.
+              QStringLiteral("Относительная сферическая аберрация, % 0") + decimal + QStringLiteral("30"),
+              QStringLiteral("Относительная хроматическая аберрация 0") + decimal + QStringLiteral("50"),
               QStringLiteral("Расчетные параметры"), QStringLiteral("Прогнозируемые параметры монокля"),
               QStringLiteral("Радиус r2, мм"), QStringLiteral("Выводы"), QStringLiteral("Рекомендации"),
               QStringLiteral("Рабочий чертеж мениска, масштаб 1:1"),
@@ -319,6 +328,47 @@ TEST_F(CommandLine, ArithmeticFaultExitsTwoAndWritesWhatTheWindowShows)
     EXPECT_EQ(readFile(QStringLiteral("s.monocl")), readFile(QStringLiteral("wide.monocl")));
     const Outcome text = run(QStringLiteral("pdftotext"), {QStringLiteral("r.pdf"), QStringLiteral("-")});
     EXPECT_TRUE(text.out.contains(QStringLiteral("Расчет прерван ошибкой"))) << text.out.toStdString();
+}
+
+// The program keeps its settings in monocl/monocl.conf; the file that
+// earlier versions left under Qt's default organisation is read once and
+// moved there, without overriding a setting made since.
+TEST_F(CommandLine, SettingsLiveInTheProgramsFolderAndOldOnesMoveThere)
+{
+    const QString oldFile = configFolder() + QStringLiteral("/Unknown Organization/monocl.conf");
+    const QString newFile = configFolder() + QStringLiteral("/monocl/monocl.conf");
+    const struct {
+        const char* oldLanguage;
+        const char* newLanguage; // none: no new file yet
+        const char* expectedHeader;
+        const char* kept;
+    } rows[] = {
+        {"en", nullptr, "Design parameter;Value", "language=en"},
+        {"ru", nullptr, "Конструктивный параметр;Значение", "language=ru"},
+        {"en", "ru", "Конструктивный параметр;Значение", "language=ru"},
+        {nullptr, "en", "Design parameter;Value", "language=en"},
+    };
+    for (const auto& row : rows) {
+        const auto plant = [](const QString& file, const char* language) {
+            QFile::remove(file);
+            if (!language)
+                return;
+            QDir().mkpath(QFileInfo(file).absolutePath());
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("[General]\nlanguage=") + language + "\n");
+        };
+        plant(oldFile, row.oldLanguage);
+        plant(newFile, row.newLanguage);
+        const Outcome r = monocl({QStringLiteral("--csv"), QStringLiteral("t.csv")});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QString csv = QString::fromUtf8(readFile(QStringLiteral("t.csv")));
+        EXPECT_TRUE(csv.contains(QString::fromUtf8(row.expectedHeader))) << row.kept;
+        EXPECT_FALSE(QFile::exists(oldFile)) << row.kept;
+        QFile kept(newFile);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << row.kept;
+        EXPECT_TRUE(kept.readAll().contains(row.kept)) << row.kept;
+    }
 }
 
 // Only output options and options the program does not know keep the window

@@ -121,8 +121,9 @@ TEST_F(Window, StartStateFieldsAndLabels)
     EXPECT_EQ(edit("id")->text(), num("20,00"));
     EXPECT_EQ(edit("inmin")->text(), num("1,5"));
     EXPECT_EQ(edit("inmax")->text(), num("1,7"));
-    EXPECT_EQ(find<QLabel>("Lksf")->text(), QStringLiteral("Kсф=0,37 "));
-    EXPECT_EQ(find<QLabel>("LKxr")->text(), QStringLiteral("Kхр=0,37 "));
+    // What the bars stand for at 60 and 100: 60 × 0,25 / 100 + 0,25 and 0,5.
+    EXPECT_EQ(find<QLabel>("Lksf")->text(), QStringLiteral("Kсф=") + num("0,40"));
+    EXPECT_EQ(find<QLabel>("LKxr")->text(), QStringLiteral("Kхр=") + num("0,50"));
 
     EXPECT_EQ(state.MeasuredHeight, 4.0);
     EXPECT_EQ(state.MeasuredFocal, 75.0);

@@ -1,7 +1,10 @@
 #include "quiet_qt.h"
 
+#include "ui/settings.h"
+
 #include <QApplication>
-#include <QSettings>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -26,6 +29,19 @@ void takeLocale(int argc, char** argv)
     }
 }
 
+// Everything Qt or the program would keep for the user goes below home.
+void useHome(const QString& home)
+{
+    const auto set = [&](const char* name, const QString& folder) {
+        QDir().mkpath(folder);
+        setenv(name, QFile::encodeName(folder).constData(), 1);
+    };
+    set("HOME", home);
+    set("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
+    set("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
+    set("XDG_CACHE_HOME", home + QStringLiteral("/.cache"));
+}
+
 } // namespace
 
 // The window tests need one QApplication for the whole run. Listing the
@@ -36,13 +52,12 @@ int main(int argc, char** argv)
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
     takeLocale(argc, argv);
-    // The settings (the language chosen in the menu) of this run only, never
-    // the user's.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // The settings (the language chosen in the menu), the data and the home
+    // folder of this run only, never the user's.
+    QTemporaryDir home;
+    useHome(home.path());
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("monocl-tests"));
+    monocl::nameProgram();
     silenceOffscreenSizeHintWarnings();
     return RUN_ALL_TESTS();
 }

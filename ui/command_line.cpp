@@ -6,6 +6,7 @@
 #include "monoclForm.h"
 #include "output_files.h"
 #include "report.h"
+#include "settings.h"
 #include "startup.h"
 #include "table_export.h"
 #include "window_contents.h"
@@ -179,7 +180,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     if (!asksWithoutWindow(argc, argv))
         return std::nullopt;
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("monocl"));
+    nameProgram();
     if (!takeLanguage(QCoreApplication::arguments()))
         return languageError();
     QCommandLineParser parser;
@@ -285,6 +286,11 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
     if (data)
         applyDesign(*window, *data);
 
+    // A design that gives no lens is a failure as much as a fault is.
+    const WorkshopDrawing drawing = workshopDrawing(*window);
+    if (!drawing.problem.isEmpty())
+        faults << drawing.problem;
+
     OutputFiles files;
     const auto path = [&](int i) { return parser.value(outputs[i]); };
     if (parser.isSet(outputs[0]))
@@ -295,7 +301,7 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
         files.add(path(1), reportPdf(*window, info));
     }
     if (parser.isSet(outputs[2]))
-        files.add(path(2), workshopSvg(workshopDrawing(*window)));
+        files.add(path(2), workshopSvg(drawing));
     if (parser.isSet(outputs[3])) {
         files.add(path(3), designFileBytes(captureDesign(*window, state)));
     }

@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "main_window.h"
+#include "settings.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ int main(int argc, char* argv[])
 
     monocl::chooseHeadlessPlatform(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("monocl"));
+    monocl::nameProgram();
     QApplication::setWindowIcon(monocl::programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.monocl.Monocl"));
     return monocl::runCommandLine(app, showWindow);

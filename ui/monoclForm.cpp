@@ -146,6 +146,9 @@ void Toptmono::setFaultSink(std::function<void(const QString& message)> sink)
 void Toptmono::FormCreate(QObject* Sender)
 {
     runHandler([&] {
+        // The labels say from the start what the bars stand for.
+        showBarRatio(KsfBar, Lksf, sphericalBarPrefix());
+        showBarRatio(KxrBar, LKxr, chromaticBarPrefix());
         setFieldText(NDedit, qs(fixedText(m_state.NdEntry, 8, 4, m_separator)));
         setFieldText(ABEdit, qs(fixedText(m_state.AbbeEntry, 8, 2, m_separator)));
         RB1->setChecked(true);
@@ -203,10 +206,15 @@ void Toptmono::iffChange(QObject* Sender) { realFieldChange(Sender, RealFieldId:
 void Toptmono::inminChange(QObject* Sender) { realFieldChange(Sender, RealFieldId::inmin); }
 void Toptmono::inmaxChange(QObject* Sender) { realFieldChange(Sender, RealFieldId::inmax); }
 
+void Toptmono::showBarRatio(const TrackBar* bar, QLabel* label, const QString& prefix)
+{
+    label->setText(prefix + qs(fixedText(trackBarRatio(bar->value()), 8, 2, m_separator)));
+}
+
 void Toptmono::trackBarChange(QObject* sender, TrackBar* bar, QLabel* label, const QString& prefix)
 {
     runHandler([&] {
-        label->setText(prefix + qs(fixedText(trackBarRatio(bar->value()), 8, 2, m_separator)));
+        showBarRatio(bar, label, prefix);
         PageControl1Change(sender);
     });
 }
@@ -251,17 +259,21 @@ void Toptmono::PageControl1Change(QObject* /*Sender*/)
         // fault is reported.
         std::exception_ptr fault;
         m_rayLens.reset();
+        m_designFault.reset();
+        m_forecastFault.reset();
         try {
             recomputeDesign(locals);
             keepRayLens(locals);
-        } catch (const MonoclError&) {
+        } catch (const MonoclError& e) {
             fault = std::current_exception();
+            m_designFault = QString::fromStdString(e.what());
         }
         try {
             recomputeForecast(locals);
-        } catch (const MonoclError&) {
+        } catch (const MonoclError& e) {
             if (!fault)
                 fault = std::current_exception();
+            m_forecastFault = QString::fromStdString(e.what());
         }
         showGlassViews();
         showRayCheck();

@@ -72,6 +72,12 @@ public:
         double X1 = 0, Df = 0; // the stop from the front vertex, and its diameter
     };
     const DesignSection& lastDesign() const { return m_lastDesign; }
+
+    // The fault that ended the last recompute's design or forecast steps, as
+    // the error box words it; none when they ran to their end. While there
+    // is one, that tab's results are those of an earlier recompute.
+    const std::optional<QString>& designFault() const { return m_designFault; }
+    const std::optional<QString>& forecastFault() const { return m_forecastFault; }
     // ---------------------------------------------------------------------------
 
     // Sets an edit field's text from the program. A differing text runs the
@@ -172,6 +178,7 @@ private:
     // The common course of the eight real-number fields.
     void realFieldChange(QObject* sender, monocl::RealFieldId id);
     void showValue(QLineEdit* field, double value, int decimals);
+    void showBarRatio(const monocl::TrackBar* bar, QLabel* label, const QString& prefix);
     void trackBarChange(QObject* sender, monocl::TrackBar* bar, QLabel* label, const QString& prefix);
 
     // The catalogue's glasses beside the results: the one nearest to the
@@ -243,6 +250,8 @@ private:
     // See setFaultSink and lastDesign.
     std::function<void(const QString&)> m_faultSink;
     DesignSection m_lastDesign;
+    std::optional<QString> m_designFault;
+    std::optional<QString> m_forecastFault;
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.

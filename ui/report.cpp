@@ -237,6 +237,8 @@ void rayCheck(ReportWriter& w, const WindowContents& c)
 {
     w.newPage();
     w.heading(c.rayTableTitle, SectionPoints, 12);
+    if (!c.designFault.isEmpty())
+        w.paragraph(c.designFault, reportFont(BodyPoints), 1.5);
     const double full = w.width();
     w.table(c.rayTable, {full * 0.8, full * 0.2});
     if (!c.rayCheck)
@@ -279,8 +281,12 @@ void layOut(ReportWriter& w, QPagedPaintDevice& device, const WindowContents& c,
 
     const double full = w.width();
     w.heading(c.designTableTitle, SectionPoints, 12);
+    if (!c.designFault.isEmpty())
+        w.paragraph(c.designFault, body, 1.5);
     w.table(c.designTable, {full * 0.8, full * 0.2});
     w.heading(c.forecastTableTitle, SectionPoints, 12);
+    if (!c.forecastFault.isEmpty())
+        w.paragraph(c.forecastFault, body, 1.5);
     w.table(c.forecastTable, {full * 0.64, full * 0.18, full * 0.18});
 
     lines(w, QCoreApplication::translate("Report", "Выводы"), c.conclusions);

@@ -14,8 +14,11 @@ namespace monocl {
 QByteArray tablesCsv(const WindowContents& c, char decimalSeparator)
 {
     std::vector<std::vector<std::string>> rows;
-    const auto appendTable = [&](const QString& title, const QList<QStringList>& table) {
+    const auto appendTable = [&](const QString& title, const QList<QStringList>& table,
+                                 const QString& fault) {
         rows.push_back({title.toStdString()});
+        if (!fault.isEmpty())
+            rows.push_back({fault.toStdString()});
         for (const QStringList& cells : table) {
             std::vector<std::string> row;
             for (const QString& cell : cells)
@@ -23,9 +26,9 @@ QByteArray tablesCsv(const WindowContents& c, char decimalSeparator)
             rows.push_back(std::move(row));
         }
     };
-    appendTable(c.designTableTitle, c.designTable);
+    appendTable(c.designTableTitle, c.designTable, c.designFault);
     rows.push_back({""});
-    appendTable(c.forecastTableTitle, c.forecastTable);
+    appendTable(c.forecastTableTitle, c.forecastTable, c.forecastFault);
     return QByteArray::fromStdString(csvText(rows, csvFieldSeparator(decimalSeparator)));
 }
 

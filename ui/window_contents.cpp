@@ -4,7 +4,12 @@
 #include "monoclForm.h"
 #include "spin_edit.h"
 #include "string_grid.h"
+#include "track_bar.h"
 
+#include "core/design_pass.h"
+#include "format/number_text.h"
+
+#include "texts/design_table.h"
 #include "texts/ray_table.h"
 
 #include <QCoreApplication>
@@ -36,6 +41,13 @@ QString fieldText(const Toptmono& window, const char* name)
     return control<QLineEdit>(window, name).text();
 }
 
+// The ratio a bar stands for, as the design takes it.
+QString barRatio(const Toptmono& window, const char* name)
+{
+    return QString::fromStdString(
+        fixedText(trackBarRatio(control<TrackBar>(window, name).value()), 8, 2, window.decimalSeparator()));
+}
+
 // A caption without its note mark ("анастигмат  4)") and outer blanks.
 QString withoutNoteMark(const QString& caption)
 {
@@ -56,12 +68,25 @@ QString checkedCaption(const Toptmono& window, std::initializer_list<const char*
     return QString();
 }
 
+// Every value cell of the table, below its header row, made a dash.
+void dashValues(QList<QStringList>& table, const QString& dash)
+{
+    for (qsizetype row = 1; row < table.size(); ++row)
+        for (qsizetype col = 1; col < table[row].size(); ++col)
+            table[row][col] = dash;
+}
+
 QString fromTo(const QString& from, const QString& to)
 {
     return QCoreApplication::translate("Report", "от %1 до %2").arg(from, to);
 }
 
 } // namespace
+
+QString faultLine(const QString& message)
+{
+    return QCoreApplication::translate("Report", "Расчет прерван ошибкой: %1").arg(message + QLatin1Char('.'));
+}
 
 QList<QStringList> gridRows(const StringGrid& grid)
 {
@@ -84,10 +109,8 @@ WindowContents windowContents(const Toptmono& w)
         {QCoreApplication::translate("Report", "Относительная толщина края"), spinText(w, "OtSpin")},
         {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"), fieldText(w, "NDedit")},
         {QCoreApplication::translate("Report", "Число Аббе"), fieldText(w, "ABEdit")},
-        {QCoreApplication::translate("Report", "Относительная сферическая аберрация, %"),
-         control<QLabel>(w, "Lksf").text().trimmed()},
-        {QCoreApplication::translate("Report", "Относительная хроматическая аберрация"),
-         control<QLabel>(w, "LKxr").text().trimmed()},
+        {QCoreApplication::translate("Report", "Относительная сферическая аберрация, %"), barRatio(w, "KsfBar")},
+        {QCoreApplication::translate("Report", "Относительная хроматическая аберрация"), barRatio(w, "KxrBar")},
         {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(w, {"Sf1", "Sf2", "Sf3"})},
         {QCoreApplication::translate("Report", "Тип фотоматериала"), checkedCaption(w, {"fp1"})},
         {QCoreApplication::translate("Report", "Тип коррекции"), checkedCaption(w, {"RB1", "RB2"})},
@@ -112,7 +135,18 @@ WindowContents windowContents(const Toptmono& w)
 
     c.decimalSeparator = w.decimalSeparator();
     c.rayTableTitle = control<QGroupBox>(w, "rayTableBox").title();
-    c.rayLens = w.rayLens();
+    if (w.designFault()) {
+        c.designFault = faultLine(*w.designFault());
+        dashValues(c.designTable, QString::fromLatin1(DesignFailedDash));
+    } else {
+        c.rayLens = w.rayLens();
+    }
+    if (w.forecastFault()) {
+        c.forecastFault = faultLine(*w.forecastFault());
+        dashValues(c.forecastTable, QString::fromLatin1(DesignFailedDash));
+        c.conclusions.clear();
+        c.recommendations.clear();
+    }
     if (c.rayLens)
         c.rayCheck = checkByRays(*c.rayLens);
     const RayCheck none;

@@ -41,7 +41,15 @@ struct WindowContents
     std::optional<RayLens> rayLens;
     std::optional<RayCheck> rayCheck;
     char decimalSeparator = ',';
+    // When the last recompute's design or forecast steps ended in a fault,
+    // the line that says so; that section's values are dashes, its memos
+    // empty and its ray check absent, never an earlier state's numbers.
+    QString designFault;
+    QString forecastFault;
 };
+
+// "Расчет прерван ошибкой: " and the error box's message.
+QString faultLine(const QString& message);
 
 WindowContents windowContents(const Toptmono& window);
 

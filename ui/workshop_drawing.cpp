@@ -241,6 +241,7 @@ WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
         return d;
     }
     if (design.failed) {
+        d.problem = QCoreApplication::translate("WorkshopDrawing", "Мениск для этих требований не найден");
         d.note = QCoreApplication::translate("WorkshopDrawing", "Мениск для этих требований не найден: чертеж не построен.");
         return d;
     }
@@ -257,6 +258,7 @@ WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
     if (shaped)
         d.edge = Surface{d.thickness, d.R2}.at(h) - Surface{0, d.R1}.at(h);
     if (!shaped || !(d.edge > 0) || !finite({d.edge})) {
+        d.problem = QCoreApplication::translate("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру");
         d.note = QCoreApplication::translate("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру: чертеж не построен.");
         return d;
     }
@@ -276,7 +278,10 @@ WorkshopDrawing workshopDrawing(const Toptmono& window)
 {
     const auto* grid = window.findChild<StringGrid*>(QStringLiteral("MonGrid"));
     Q_ASSERT(grid);
-    return workshopDrawing(window.lastDesign(), gridRows(*grid), window.decimalSeparator());
+    WorkshopDrawing d = workshopDrawing(window.lastDesign(), gridRows(*grid), window.decimalSeparator());
+    if (window.designFault())
+        d.note = QCoreApplication::translate("WorkshopDrawing", "%1 Чертеж не построен.").arg(faultLine(*window.designFault()));
+    return d;
 }
 
 // ---- Painting ------------------------------------------------------------------------------

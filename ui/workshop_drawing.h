@@ -24,6 +24,10 @@ struct WorkshopDrawing
     // Without a lens there is only a note saying why.
     bool hasLens = false;
     QString note;
+    // Why a design that ran to its end gives no lens to make: no meniscus
+    // was found, or its surfaces do not meet at its diameter. Empty when it
+    // gives one, and when the design ended in a fault.
+    QString problem;
 
     // Lens millimetres. Signed radii: a surface's centre of curvature lies at
     // its vertex + R on the axis, the light coming from the stop's side.
