@@ -371,6 +371,52 @@ TEST_F(CommandLine, SettingsLiveInTheProgramsFolderAndOldOnesMoveThere)
     }
 }
 
+// What a user takes away never shows an earlier state's numbers: a section
+// whose last recompute faulted has dashes and says why; a design that gives
+// no lens is a failure too.
+TEST_F(CommandLine, FailedDesignsExitTwoAndShowNoEarlierNumbers)
+{
+    const struct {
+        const char* name;
+        std::function<void(monocl::DesignData&)> change;
+        int exitCode;
+        const char* told;     // on standard error
+        bool designDashes;    // every value of the design table a dash
+        bool faultLine;       // the CSV says the design's recompute faulted
+    } rows[] = {
+        {"start", [](monocl::DesignData&) {}, 0, nullptr, false, false},
+        {"glass of index 1", [](monocl::DesignData& d) { d.nd = 1.0; d.focalLength = 80; }, 2,
+         "monocl: Invalid floating point operation.", true, true},
+        {"no meniscus", [](monocl::DesignData& d) { d.sphericalBar = 100; d.abbe = 100; }, 2,
+         "monocl: Мениск для этих требований не найден\n", true, false},
+        {"surfaces apart", [](monocl::DesignData& d) {
+             d.focalLength = 10; d.fieldOfView = 45; d.edgeRatio = 100; d.nd = 1.45;
+             d.correction = monocl::Correction::Anastigmat; d.sphericalBar = 100; }, 2,
+         "monocl: Поверхности мениска не сходятся по его диаметру\n", false, false},
+        {"field of no width", [](monocl::DesignData& d) { d.fieldOfView = 0; }, 0, nullptr, false, false},
+    };
+    for (const auto& row : rows) {
+        writeFile(QStringLiteral("d.monocl"), design(startWith(row.change)));
+        const Outcome r = monocl({QStringLiteral("--csv"), QStringLiteral("t.csv"), QStringLiteral("d.monocl")}, "C");
+        EXPECT_EQ(r.exitCode, row.exitCode) << row.name << ": " << r.err.toStdString();
+        if (row.told) {
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.told))) << row.name << ": " << r.err.toStdString();
+        }
+        const QStringList csv = QString::fromUtf8(readFile(QStringLiteral("t.csv"))).split(QStringLiteral("\r\n"));
+        ASSERT_GT(csv.size(), 31) << row.name;
+        EXPECT_EQ(csv[1].startsWith(QStringLiteral("Расчет прерван ошибкой: ")), row.faultLine) << row.name;
+        const qsizetype first = row.faultLine ? 3 : 2;
+        int dashes = 0;
+        for (qsizetype i = first; i < first + 29; ++i)
+            dashes += csv[i].endsWith(QStringLiteral(", - ")) || csv[i].endsWith(QStringLiteral(", - \""));
+        EXPECT_EQ(dashes, row.designDashes ? 29 : 0) << row.name << ": " << csv[first].toStdString();
+        // The start design's R1, reached while the file was set, is gone.
+        if (row.designDashes) {
+            EXPECT_FALSE(csv.join(QLatin1Char('\n')).contains(QStringLiteral(",-20.40"))) << row.name;
+        }
+    }
+}
+
 // Only output options and options the program does not know keep the window
 // away; --lang and Qt's own options open it on the display as usual.
 TEST(CommandLineWindow, OnlyOutputsAndUnknownOptionsAskForNoWindow)

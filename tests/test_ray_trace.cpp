@@ -312,6 +312,20 @@ TEST(RayTrace, WideFieldVignetting)
     }
 }
 
+// A field of no width: every value of the field's edge is the axis's, and
+// the distortion, zero by definition, is no gap in the check.
+TEST(RayTrace, FieldOfNoWidthHasEveryValue)
+{
+    RayLens l = startDesign();
+    l.halfField = 0;
+    const RayCheck c = checkByRays(l);
+    ASSERT_TRUE(c.distortion && c.sagittalFocus && c.tangentialFocus && c.spotEdge && c.vignetting);
+    EXPECT_EQ(*c.distortion, 0.0);
+    EXPECT_EQ(*c.vignetting, 0.0);
+    EXPECT_NEAR(*c.spotEdge, *c.spotAxis, 1e-9);
+    EXPECT_NEAR(*c.sagittalFocus, *c.tangentialFocus, 1e-9);
+}
+
 // Lenses that cannot form an image leave the values they spoil empty and
 // throw nothing.
 TEST(RayTrace, DegenerateLenses)
