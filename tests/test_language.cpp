@@ -238,6 +238,23 @@ TEST_F(English, LiveSwitchChangesWordsOnly)
     EXPECT_TRUE(speaksEnglish()) << "the desktop speaks English";
 }
 
+// A design that ended in a fault keeps an earlier recompute's values; a
+// switch of language still rewrites its table's words.
+TEST_F(English, LiveSwitchInAFaultRewritesTheTables)
+{
+    choose("actionRussian");
+    form->findChild<QRadioButton*>(QStringLiteral("RB2"))->click();
+    find<SpinEdit>("ASpin")->setValue(70);
+    ASSERT_EQ(boxes->messages.size(), 1) << "the wide anastigmat faults";
+    ASSERT_TRUE(form->designFault());
+    const QStringList values = tableValues(*form);
+
+    choose("actionEnglish");
+    EXPECT_EQ(withCyrillic(readableTexts(*form)), QStringList{});
+    EXPECT_EQ(tableValues(*form), values);
+    EXPECT_EQ(boxes->messages.size(), 1) << "the fault was told already";
+}
+
 TEST_F(English, CommandLineLanguageOverridesTheMenusChoice)
 {
     rememberLanguage(Language::English);

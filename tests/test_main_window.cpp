@@ -220,6 +220,14 @@ TEST_F(TopLevel, FileMenuCommandsAndShortcuts)
 
 TEST_F(TopLevel, TitleNamesTheFileAndMarksUnsavedChanges)
 {
+    // Untitled: the program's title, marked while it differs from the start.
+    const QString title = QStringLiteral("Выбор наилучших конструктивных параметров монокля ");
+    EXPECT_EQ(window->windowTitle(), title);
+    find<SpinEdit>("FSpin")->setValue(60);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("*") + title);
+    find<SpinEdit>("FSpin")->setValue(52);
+    EXPECT_EQ(window->windowTitle(), title);
+
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("portrait.monocl"));

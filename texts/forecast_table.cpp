@@ -65,4 +65,10 @@ ForecastRow forecastTableRow(int row, const MonoclState& s, const ForecastValues
     }
 }
 
+std::string forecastTableLabel(int row)
+{
+    // The labels do not depend on the values; with none, nothing can fault.
+    return forecastTableRow(row, MonoclState{}, ForecastValues{}, '.').label;
+}
+
 } // namespace monocl

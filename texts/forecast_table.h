@@ -23,6 +23,8 @@ struct ForecastRow {
 };
 
 std::string forecastTableHeader(int col);
+// Row 1..12's label alone, in the window's language.
+std::string forecastTableLabel(int row);
 
 // Row 1..12 from the forecast of the present recompute.
 ForecastRow forecastTableRow(int row, const MonoclState& state, const ForecastValues& values,

@@ -83,15 +83,16 @@ bool MainWindow::openFile(const QString& path)
 void MainWindow::showDocumentState()
 {
     const QString path = m_document->filePath();
-    if (path.isEmpty()) {
-        setWindowTitle(m_form->windowTitle());
-        return;
-    }
+    const bool modified = m_document->isModified();
     // The file's name first, as desktop programs name their documents; Qt
-    // shows the mark in place of [*] while the window is modified.
-    setWindowTitle(QStringLiteral("%1[*] — %2")
-                       .arg(QFileInfo(path).fileName(), m_form->windowTitle().trimmed()));
-    setWindowModified(m_document->isModified());
+    // shows the mark in place of [*] while the window is modified. Without a
+    // file the title is the program's own, marked in front when changed.
+    if (path.isEmpty())
+        setWindowTitle(modified ? QStringLiteral("*") + m_form->windowTitle() : m_form->windowTitle());
+    else
+        setWindowTitle(QStringLiteral("%1[*] — %2")
+                           .arg(QFileInfo(path).fileName(), m_form->windowTitle().trimmed()));
+    setWindowModified(modified);
 }
 
 bool MainWindow::mayDiscardChanges()

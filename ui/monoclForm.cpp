@@ -369,6 +369,22 @@ void Toptmono::FillDesignTable(const RecomputeLocals& locals)
     }
 }
 
+void Toptmono::writeDesignTableLabels()
+{
+    MonGrid->setCell(0, 0, qs(designTableHeader(0)));
+    MonGrid->setCell(1, 0, qs(designTableHeader(1)));
+    for (int row = 1; row < MonGrid->rowCount(); ++row)
+        MonGrid->setCell(0, row, qs(designTableLabel(row)));
+}
+
+void Toptmono::writeForecastTableLabels()
+{
+    for (int col = 0; col < ForecastTableCols; ++col)
+        PrognozGrid->setCell(col, 0, qs(forecastTableHeader(col)));
+    for (int row = 1; row < PrognozGrid->rowCount(); ++row)
+        PrognozGrid->setCell(0, row, qs(forecastTableLabel(row)));
+}
+
 void Toptmono::FillForecastTable(const ForecastValues& values)
 {
     for (int col = 0; col < ForecastTableCols; ++col)

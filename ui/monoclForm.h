@@ -199,6 +199,8 @@ private:
     void LayoutDesignTable();
     void FillDesignTable(const monocl::RecomputeLocals& locals);
     void FillForecastTable(const monocl::ForecastValues& values);
+    void writeDesignTableLabels();
+    void writeForecastTableLabels();
     void WriteConclusions(const monocl::ForecastValues& values);
 
     monocl::MonoclState& m_state;

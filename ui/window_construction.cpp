@@ -174,6 +174,12 @@ void Toptmono::retranslate()
     std::function<void(const QString&)> sink = std::exchange(m_faultSink, [](const QString&) {});
     PageControl1Change(this);
     m_faultSink = std::move(sink);
+    // A recompute that faulted left its tables' words in the old language
+    // beside the values it kept.
+    if (m_designFault)
+        writeDesignTableLabels();
+    if (m_forecastFault)
+        writeForecastTableLabels();
     m_rayPlots->update();
 }
 
