@@ -804,6 +804,10 @@ window would show them).</translation>
         <source>Относительное фокусное расстояние N</source>
         <translation>F-number N</translation>
     </message>
+    <message>
+        <source>Расчет прерван ошибкой: %1</source>
+        <translation>Design aborted by an error: %1</translation>
+    </message>
 </context>
 <context>
     <name>Toptmono</name>
@@ -1111,6 +1115,18 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     <message>
         <source>monocl, масштаб 1:1</source>
         <translation>monocl, scale 1:1</translation>
+    </message>
+    <message>
+        <source>Мениск для этих требований не найден</source>
+        <translation>No meniscus meets these requirements</translation>
+    </message>
+    <message>
+        <source>Поверхности мениска не сходятся по его диаметру</source>
+        <translation>The meniscus surfaces do not form an edge at its diameter</translation>
+    </message>
+    <message>
+        <source>%1 Чертеж не построен.</source>
+        <translation>%1 No drawing.</translation>
     </message>
 </context>
 </TS>
