@@ -548,6 +548,22 @@ window would show them).</translation>
         <source>О программе</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Правка</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Проверять ввод</source>
+        <translation>Check input</translation>
+    </message>
+    <message>
+        <source>при каждом нажатии (как всегда)</source>
+        <translation>at every key (as always)</translation>
+    </message>
+    <message>
+        <source>по Enter и при уходе из поля</source>
+        <translation>on Enter and on leaving the field</translation>
+    </message>
 </context>
 <context>
     <name>OutputFiles</name>
@@ -1076,6 +1092,18 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     <message>
         <source>5)  отношение диаметра к ширины фальцета (края) мениска  </source>
         <translation>5)  ratio of the diameter to the edge (land) width of the meniscus  </translation>
+    </message>
+    <message>
+        <source>Показан предыдущий расчет.</source>
+        <translation>The previous design is shown.</translation>
+    </message>
+    <message>
+        <source>Не число: по Enter или при уходе из поля вернется %1</source>
+        <translation>Not a number: Enter or leaving the field brings back %1</translation>
+    </message>
+    <message>
+        <source>Вне допустимых значений: по Enter или при уходе из поля будет %1</source>
+        <translation>Out of range: Enter or leaving the field makes it %1</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,8 @@ void MainWindow::createMenus()
     addAction(file, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "Выход"),
               QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
+    createEditMenu();
+
     QMenu* language = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Язык / Language"));
     auto* choices = new QActionGroup(this);
     const struct {
@@ -200,6 +202,34 @@ void MainWindow::createMenus()
     addAction(help, "actionAbout", QT_TRANSLATE_NOOP("MainWindow", "О программе"), QKeySequence(),
               [this] { m_form->showAbout(); });
     retranslateMenus();
+}
+
+void MainWindow::createEditMenu()
+{
+    QMenu* edit = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Правка"));
+    QMenu* check = edit->addMenu(QString());
+    m_texts.push_back({check->menuAction(), QT_TRANSLATE_NOOP("MainWindow", "Проверять ввод")});
+    auto* choices = new QActionGroup(this);
+    const struct {
+        const char* name;
+        const char* text;
+        InputCheck check;
+    } ways[] = {
+        {"actionCheckEveryKey", QT_TRANSLATE_NOOP("MainWindow", "при каждом нажатии (как всегда)"), InputCheck::EveryKey},
+        {"actionCheckOnCommit", QT_TRANSLATE_NOOP("MainWindow", "по Enter и при уходе из поля"), InputCheck::OnCommit},
+    };
+    const InputCheck remembered = rememberedInputCheck();
+    m_form->setInputCheck(remembered);
+    for (const auto& way : ways) {
+        const InputCheck chosen = way.check;
+        QAction* action = addAction(check, way.name, way.text, QKeySequence(), [this, chosen] {
+            rememberInputCheck(chosen);
+            m_form->setInputCheck(chosen);
+        });
+        action->setCheckable(true);
+        action->setChecked(remembered == chosen);
+        choices->addAction(action);
+    }
 }
 
 void MainWindow::retranslateMenus()

@@ -56,6 +56,7 @@ protected:
 
 private:
     void createMenus();
+    void createEditMenu();
     QMenu* addMenu(const char* text);
     QAction* addAction(QMenu* menu, const char* name, const char* text, const QKeySequence& keys,
                        const std::function<void()>& command);

@@ -55,7 +55,9 @@ void Toptmono::runHandler(const std::function<void()>& body)
         // While the box is open its event loop may still deliver an armed
         // auto-repeat; those runs are no action of the user's and stay
         // silent, so one action shows one box.
-        if (!m_showingFault) {
+        if (m_quietFaults) {
+            m_untoldFault = fault;
+        } else if (!m_showingFault) {
             m_showingFault = true;
             showFault(fault);
             m_showingFault = false;
@@ -174,6 +176,7 @@ void Toptmono::realFieldChange(QObject* sender, RealFieldId id)
     const RealField& f = realField(id);
     QLineEdit* field = m_realEdits[static_cast<std::size_t>(id)];
     double& stored = m_state.*f.stored;
+    clearFieldProblem(id);
     runHandler([&] {
         double value = stored;
         std::int32_t failed = 0;
@@ -277,6 +280,7 @@ void Toptmono::PageControl1Change(QObject* /*Sender*/)
         }
         showGlassViews();
         showRayCheck();
+        showFaultState();
         if (fault)
             std::rethrow_exception(fault);
     });

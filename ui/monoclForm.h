@@ -7,6 +7,7 @@
 #include "core/real_fields.h"
 #include "control_layout.h"
 #include "glass_table.h"
+#include "input_check.h"
 
 #include <QWidget>
 
@@ -25,6 +26,7 @@ class QTabWidget;
 
 namespace monocl {
 class CanvasImage;
+class FieldProblem;
 class RayPlots;
 class Memo;
 class SpinEdit;
@@ -89,6 +91,11 @@ public:
     // handlers and recomputes included, at most one error box appears, at the
     // end.
     void runAsOneAction(const std::function<void()>& body);
+
+    // When the real-number fields check what is typed; at every key unless
+    // chosen otherwise. Going back to every key takes what waits for Enter.
+    void setInputCheck(monocl::InputCheck check);
+    monocl::InputCheck inputCheck() const { return m_inputCheck; }
 
     // Fills NDedit and ABEdit with a catalogue glass's nd and Vd, each
     // through its own handler. maker as in the catalogue or as shown
@@ -178,6 +185,16 @@ private:
     // The common course of the eight real-number fields.
     void realFieldChange(QObject* sender, monocl::RealFieldId id);
     void showValue(QLineEdit* field, double value, int decimals);
+    // Checking on Enter (typed_input.cpp).
+    bool checksOnCommit() const;
+    QString whyNotTaken(monocl::RealFieldId id) const;
+    monocl::FieldProblem* fieldProblem(monocl::RealFieldId id);
+    void clearFieldProblem(monocl::RealFieldId id);
+    void realFieldTyped(monocl::RealFieldId id);
+    void realFieldCommitted(monocl::RealFieldId id);
+    // Greys what an earlier recompute left while the last one faulted.
+    void createFaultLines();
+    void showFaultState();
     void showBarRatio(const monocl::TrackBar* bar, QLabel* label, const QString& prefix);
     void trackBarChange(QObject* sender, monocl::TrackBar* bar, QLabel* label, const QString& prefix);
 
@@ -254,6 +271,14 @@ private:
     DesignSection m_lastDesign;
     std::optional<QString> m_designFault;
     std::optional<QString> m_forecastFault;
+
+    // Checking on Enter: a fault met while typing is kept for Enter.
+    monocl::InputCheck m_inputCheck = monocl::InputCheck::EveryKey;
+    bool m_quietFaults = false;
+    std::exception_ptr m_untoldFault;
+    std::array<monocl::FieldProblem*, monocl::RealFields.size()> m_fieldProblems{};
+    QLabel* m_designFaultLine = nullptr;
+    QLabel* m_rayFaultLine = nullptr;
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.

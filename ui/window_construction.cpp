@@ -93,6 +93,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     auto* film = new QButtonGroup(this);
     film->addButton(fp1);
     setFocusOrder();
+    createFaultLines();
     connectHandlers();
 
     FormCreate(this);
@@ -289,7 +290,15 @@ void Toptmono::connectHandlers()
     onSpin(NSpin, &Toptmono::NSpinChange);
 
     const auto onEdit = [this](QLineEdit* edit, void (Toptmono::*handler)(QObject*)) {
-        connect(edit, &QLineEdit::textChanged, this, [this, edit, handler] { (this->*handler)(edit); });
+        const auto id = static_cast<RealFieldId>(
+            std::find(m_realEdits.begin(), m_realEdits.end(), edit) - m_realEdits.begin());
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, handler, id] {
+            if (checksOnCommit())
+                realFieldTyped(id);
+            else
+                (this->*handler)(edit);
+        });
+        connect(edit, &QLineEdit::editingFinished, this, [this, id] { realFieldCommitted(id); });
     };
     onEdit(NDedit, &Toptmono::NDeditChange);
     onEdit(ABEdit, &Toptmono::ABEditChange);

@@ -1,0 +1,49 @@
+#include "fault_display.h"
+
+#include "window_contents.h"
+
+#include <QCoreApplication>
+#include <QGraphicsOpacityEffect>
+#include <QLabel>
+#include <QWidget>
+
+namespace monocl {
+
+namespace {
+
+constexpr double GreyedOpacity = 0.35;
+
+void setGreyed(QWidget* widget, bool greyed)
+{
+    const bool isGreyed = widget->graphicsEffect() != nullptr;
+    if (greyed == isGreyed)
+        return;
+    if (!greyed) {
+        widget->setGraphicsEffect(nullptr); // deletes the effect
+        return;
+    }
+    auto* effect = new QGraphicsOpacityEffect(widget);
+    effect->setOpacity(GreyedOpacity);
+    widget->setGraphicsEffect(effect);
+}
+
+} // namespace
+
+void showStaleContent(QLabel& line, std::initializer_list<QWidget*> stale,
+                      const std::optional<QString>& fault, bool earlierShown)
+{
+    for (QWidget* widget : stale)
+        setGreyed(widget, fault.has_value());
+    if (!fault) {
+        line.hide();
+        return;
+    }
+    QString text = faultLine(*fault);
+    if (earlierShown)
+        text += QLatin1Char(' ') + QCoreApplication::translate("Toptmono", "Показан предыдущий расчет.");
+    line.setText(text);
+    line.show();
+    line.raise();
+}
+
+} // namespace monocl

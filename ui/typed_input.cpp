@@ -1,0 +1,148 @@
+// The window's second way of taking what is typed into its real-number
+// fields: checked when the user presses Enter or leaves the field, so that a
+// text on its way to a number is neither put right nor answered by a box
+// at every key.
+#include "monoclForm.h"
+
+#include "fault_display.h"
+#include "field_problem.h"
+#include "canvas_image.h"
+#include "string_grid.h"
+
+#include "format/number_text.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace monocl;
+
+void Toptmono::setInputCheck(InputCheck check)
+{
+    m_inputCheck = check;
+    if (check == InputCheck::OnCommit)
+        return;
+    // Back to checking at every key: what waits for Enter is taken now.
+    for (std::size_t i = 0; i < m_realEdits.size(); ++i) {
+        if (m_fieldProblems[i] && m_fieldProblems[i]->hasProblem())
+            realFieldChange(m_realEdits[i], static_cast<RealFieldId>(i));
+    }
+}
+
+bool Toptmono::checksOnCommit() const
+{
+    // Texts the program writes, and a file's, go the usual way.
+    return m_inputCheck == InputCheck::OnCommit && m_handlerDepth == 0;
+}
+
+QString Toptmono::whyNotTaken(RealFieldId id) const
+{
+    const RealField& f = realField(id);
+    const QLineEdit* field = m_realEdits[static_cast<std::size_t>(id)];
+    const double stored = m_state.*f.stored;
+    double value = stored;
+    std::int32_t failed = 0;
+    TryParseFloat(field->text().toStdString(), value, failed, m_separator);
+    const auto text = [&](double v) { return QString::fromStdString(fixedText(v, 8, f.decimals, m_separator)); };
+    if (failed)
+        return QCoreApplication::translate("Toptmono", "Не число: по Enter или при уходе из поля вернется %1")
+            .arg(text(stored));
+    if (!f.check)
+        return QString();
+    FieldCorrection c{value, false};
+    try {
+        c = f.check(value, m_state);
+    } catch (...) {
+        return QString(); // the handler meets the fault and tells it
+    }
+    if (!c.shown || c.value == value)
+        return QString();
+    return QCoreApplication::translate("Toptmono", "Вне допустимых значений: по Enter или при уходе из поля будет %1")
+        .arg(text(c.value));
+}
+
+FieldProblem* Toptmono::fieldProblem(RealFieldId id)
+{
+    FieldProblem*& problem = m_fieldProblems[static_cast<std::size_t>(id)];
+    if (!problem)
+        problem = new FieldProblem(m_realEdits[static_cast<std::size_t>(id)]);
+    return problem;
+}
+
+void Toptmono::clearFieldProblem(RealFieldId id)
+{
+    if (FieldProblem* problem = m_fieldProblems[static_cast<std::size_t>(id)])
+        problem->clearProblem();
+}
+
+void Toptmono::realFieldTyped(RealFieldId id)
+{
+    const QString why = whyNotTaken(id);
+    if (!why.isEmpty()) {
+        // Nothing is stored and nothing recomputed until Enter.
+        fieldProblem(id)->showProblem(why);
+        return;
+    }
+    // A text the field takes recomputes at once; a fault it meets is shown
+    // on the tabs, and its box waits for Enter.
+    m_quietFaults = true;
+    realFieldChange(m_realEdits[static_cast<std::size_t>(id)], id);
+    m_quietFaults = false;
+}
+
+void Toptmono::realFieldCommitted(RealFieldId id)
+{
+    if (m_inputCheck != InputCheck::OnCommit)
+        return;
+    const FieldProblem* problem = m_fieldProblems[static_cast<std::size_t>(id)];
+    if (problem && problem->hasProblem()) {
+        // The program's own rule, once: restore, correct, or the box.
+        realFieldChange(m_realEdits[static_cast<std::size_t>(id)], id);
+        return;
+    }
+    if (m_untoldFault)
+        runHandler([this] { std::rethrow_exception(std::exchange(m_untoldFault, nullptr)); });
+}
+
+// ---- A fault's mark on the tabs ------------------------------------------------
+
+namespace {
+
+QLabel* faultLineIn(QWidget* parent, const QRect& place, const char* name)
+{
+    auto* line = new QLabel(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    QFont font = parent->font();
+    font.setBold(true);
+    line->setFont(font);
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    line->setPalette(colours);
+    line->setAutoFillBackground(true);
+    line->setWordWrap(true);
+    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    line->setGeometry(place);
+    line->hide();
+    return line;
+}
+
+} // namespace
+
+void Toptmono::createFaultLines()
+{
+    // On the design results' frame, right of its title.
+    auto* results = findChild<QGroupBox*>(QStringLiteral("GroupBox15"));
+    m_designFaultLine = faultLineIn(results, QRect(190, 0, results->width() - 200, 16), "designFaultLine");
+    // Under the ray check's table.
+    m_rayFaultLine = faultLineIn(m_rayTab, QRect(6, 498, 526, 48), "rayFaultLine");
+}
+
+void Toptmono::showFaultState()
+{
+    // The ray check of a faulted design is all dashes: nothing earlier stays.
+    showStaleContent(*m_designFaultLine, {MonGrid, esk}, m_designFault, true);
+    showStaleContent(*m_rayFaultLine, {}, m_designFault, false);
+    if (!m_designFault && !m_forecastFault)
+        m_untoldFault = nullptr;
+}
