@@ -1,5 +1,6 @@
 #include "fault_display.h"
 
+#include "string_grid.h"
 #include "window_contents.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,12 @@ constexpr double GreyedOpacity = 0.35;
 
 void setGreyed(QWidget* widget, bool greyed)
 {
+    // A grid paints its cells through its viewport, which an effect on the
+    // grid does not reach; it greys them itself.
+    if (auto* grid = qobject_cast<StringGrid*>(widget)) {
+        grid->setGreyed(greyed);
+        return;
+    }
     const bool isGreyed = widget->graphicsEffect() != nullptr;
     if (greyed == isGreyed)
         return;

@@ -39,6 +39,11 @@ public:
     Q_INVOKABLE int colWidth(int col) const;
     void setColWidth(int col, int width);
 
+    // Draws every cell in the disabled colours, as content that no longer
+    // stands, while the grid can still be scrolled and selected.
+    void setGreyed(bool greyed);
+    bool isGreyed() const { return m_greyed; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -111,6 +116,7 @@ private:
     QPoint m_current{1, 1};
     QPoint m_anchor{1, 1};
     bool m_selecting = false;
+    bool m_greyed = false;
 };
 
 } // namespace monocl

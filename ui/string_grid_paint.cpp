@@ -24,9 +24,17 @@ void StringGrid::paintEvent(QPaintEvent* event)
     }
 }
 
+void StringGrid::setGreyed(bool greyed)
+{
+    if (greyed == m_greyed)
+        return;
+    m_greyed = greyed;
+    viewport()->update();
+}
+
 QPalette::ColorGroup StringGrid::colorGroup() const
 {
-    if (!isEnabled())
+    if (!isEnabled() || m_greyed)
         return QPalette::Disabled;
     return isActiveWindow() ? QPalette::Active : QPalette::Inactive;
 }

@@ -136,6 +136,7 @@ void Toptmono::createFaultLines()
     m_designFaultLine = faultLineIn(results, QRect(190, 0, results->width() - 200, 16), "designFaultLine");
     // Under the ray check's table.
     m_rayFaultLine = faultLineIn(m_rayTab, QRect(6, 498, 526, 48), "rayFaultLine");
+    m_rayFaultLine->setAutoFillBackground(false);
 }
 
 void Toptmono::showFaultState()
