@@ -2,6 +2,7 @@
 
 #include "glass_map.h"
 
+#include "core/glass_search.h"
 #include "format/number_text.h"
 
 #include <QCoreApplication>
