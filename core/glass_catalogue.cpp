@@ -90,11 +90,6 @@ char32_t foldCodePoint(char32_t c)
     return c;
 }
 
-bool contains(const std::u32string& text, const std::u32string& part)
-{
-    return text.find(part) != std::u32string::npos;
-}
-
 // Name order where runs of digits compare as numbers: K8 < K10 < K10A.
 bool naturalLess(std::string_view a, std::string_view b)
 {
@@ -230,20 +225,6 @@ std::u32string foldCase(std::string_view utf8)
         i += length;
     }
     return out;
-}
-
-std::vector<std::size_t> filterGlasses(const std::vector<Glass>& glasses, std::string_view query)
-{
-    const std::u32string wanted = foldCase(trimBlanks(query));
-    std::vector<std::size_t> found;
-    for (std::size_t i = 0; i < glasses.size(); ++i) {
-        const Glass& g = glasses[i];
-        if (wanted.empty() || contains(foldCase(g.name), wanted)
-            || contains(foldCase(g.cyrillicName), wanted) || contains(foldCase(g.maker), wanted)
-            || contains(foldCase(makerDisplayName(g.maker)), wanted))
-            found.push_back(i);
-    }
-    return found;
 }
 
 double glassDistance(double nd1, double vd1, double nd2, double vd2)

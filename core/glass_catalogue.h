@@ -26,12 +26,6 @@ struct Glass {
 // skipped. Accepts "\r\n" line ends and a leading byte-order mark.
 std::vector<Glass> parseGlassTable(std::string_view tsvText);
 
-// Indices, in table order, of the glasses whose name (Latin or Cyrillic) or
-// maker (as in the table or as displayed) contains the query, compared
-// without case in the Latin and Cyrillic alphabets. Blanks around the query
-// are ignored; an empty query matches every glass.
-std::vector<std::size_t> filterGlasses(const std::vector<Glass>& glasses, std::string_view query);
-
 // How far a glass (nd, vd) lies from the wanted (nd, vd): the Euclidean
 // distance with the index difference weighted by 100, so that 0.01 in nd
 // counts as much as 1 in Vd. Over the catalogues' range (nd 1.4 to 2.0, Vd

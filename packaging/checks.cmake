@@ -9,9 +9,13 @@
 #   while infos and pedantic notes are printed but pass;
 # - desktop_entry_valid: `desktop-file-validate` on the desktop entry
 #   (Debian package desktop-file-utils); it fails on errors, and here also
-#   on warnings; hints pass.
+#   on warnings; hints pass;
+# - man_page_valid: groff (Debian package groff-base) formats the manual
+#   page for a plain ASCII terminal with every warning on; any warning fails
+#   it, so an unknown macro or request, or a character that a terminal in
+#   the C locale cannot show, does not slip in.
 # A tool that find_program cannot find makes its check fail with a message
-# naming the package; `scripts/setup-debian.sh --tests` installs both.
+# naming the package; `scripts/setup-debian.sh --tests` installs them all.
 
 # The AppStream component id, as in install.cmake.
 set(MONOCL_APP_ID "io.github.monocl.Monocl")
@@ -48,4 +52,12 @@ monocl_add_packaging_check(desktop_entry_valid MONOCL_DESKTOP_FILE_VALIDATE
 if(MONOCL_DESKTOP_FILE_VALIDATE)
     set_tests_properties(desktop_entry_valid PROPERTIES
         FAIL_REGULAR_EXPRESSION ": (error|warning): ")
+endif()
+
+monocl_add_packaging_check(man_page_valid MONOCL_GROFF groff groff-base
+    -man -ww -z -Tascii ${_monocl_packaging_dir}/monocl.1)
+# groff exits with 0 after warnings.
+if(MONOCL_GROFF)
+    set_tests_properties(man_page_valid PROPERTIES
+        FAIL_REGULAR_EXPRESSION "warning|error")
 endif()

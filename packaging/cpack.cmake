@@ -18,7 +18,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 with a stop, for soft-focus photography. From the focal length, the glass
 and the permitted aberrations it works out the radii, thicknesses and stop
 position by third-order aberration theory, forecasts the aberrations over a
-range of glasses and draws the lens section. The window is in Russian.")
+range of glasses and draws the lens section. The window is bilingual:
+Russian and English, following the desktop's language or the choice made in
+its menu.")
 set(CPACK_STRIP_FILES ON)
 
 # The files go under /usr, the DEB generator's default prefix, whatever

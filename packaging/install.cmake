@@ -6,7 +6,7 @@
 
 include(GNUInstallDirs)
 
-option(MONOCL_INSTALL "Add the install rules of monocl (program, desktop entry, icons, metadata)" ON)
+option(MONOCL_INSTALL "Add the install rules of monocl (program, desktop entry, icons, metadata, manual page)" ON)
 
 # The AppStream component id; the desktop entry and the metainfo file are
 # named after it (the program's QGuiApplication::desktopFileName must match).
@@ -43,6 +43,11 @@ if(MONOCL_INSTALL)
             RENAME monocl.png
         )
     endforeach()
+
+    # The manual page, man monocl.
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/monocl.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+    )
 
     # The type of the design files, *.monocl, for file managers.
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/monocl-mime.xml

@@ -10,9 +10,10 @@ packages=(
     qt6-svg-dev qt6-tools-dev qt6-l10n-tools
 )
 # The extra checks of the test script: sanitizers, fuzzers and coverage, and
-# the validators of the AppStream metainfo and the desktop entry.
+# the validators of the AppStream metainfo and the desktop entry, and groff
+# for the check of the manual page.
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(clang libclang-rt-14-dev gcovr appstream desktop-file-utils)
+    packages+=(clang libclang-rt-14-dev gcovr appstream desktop-file-utils groff-base)
     # The report's tests read the PDF with poppler's tools.
     packages+=(poppler-utils)
 fi

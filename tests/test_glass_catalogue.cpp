@@ -134,30 +134,6 @@ TEST(GlassTable, MalformedLinesAreSkipped)
     EXPECT_TRUE(parseGlassTable("\n\n#\nmaker\tname\n").empty());
 }
 
-TEST(GlassCatalogue, FilterInBothAlphabets)
-{
-    const std::vector<Glass> g = table();
-    const struct {
-        const char* query;
-        std::vector<std::string> found;
-    } rows[] = {
-        {"к8", {"LZOS K8"}},
-        {"К8", {"LZOS K8"}},
-        {"K8", {"CDGM H-K8", "LZOS K8"}},
-        {"k8", {"CDGM H-K8", "LZOS K8"}},
-        {"schott", {"Schott N-BK7", "Schott N-SF6"}},
-        {"лзос", {"LZOS K8", "LZOS K10", "LZOS TF1"}},
-        {"Lzos", {"LZOS K8", "LZOS K10", "LZOS TF1"}},
-        {"  тф1 ", {"LZOS TF1"}},
-        {"n-sf", {"Schott N-SF6"}},
-        {"", {"Schott N-BK7", "Schott N-SF6", "CDGM H-K8", "LZOS K8", "LZOS K10", "LZOS TF1"}},
-        {"к9", {}},
-        {"\xD0", {}},   // a broken UTF-8 byte
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(namesOf(g, filterGlasses(g, row.query)), row.found) << row.query;
-}
-
 TEST(GlassCatalogue, CaseFolding)
 {
     EXPECT_EQ(foldCase("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"),

@@ -2,6 +2,7 @@
 
 #include "glass_map.h"
 
+#include "core/glass_search.h"
 #include "format/number_text.h"
 
 #include <QCoreApplication>
@@ -128,6 +129,8 @@ GlassChooser::GlassChooser(const std::vector<Glass>& glasses, double wantedNd, d
             accept();
     });
     connect(m_map, &GlassMap::glassClicked, this, &GlassChooser::selectGlass);
+    // A header click moves the rows; the current glass stays in sight.
+    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &GlassChooser::keepCurrentInView);
 
     if (!near.empty())
         selectGlass(near.front());
@@ -167,17 +170,24 @@ void GlassChooser::selectGlass(std::size_t index)
 
 void GlassChooser::applyFilter(const QString& text)
 {
-    m_proxy->setAcceptedRows(filterGlasses(m_glasses, text.toStdString()));
-    // Keep a current row while there are rows, so that Enter chooses one.
-    QModelIndex current = m_table->selectionModel()->currentIndex();
-    if (!current.isValid() && m_proxy->rowCount() > 0) {
-        current = m_proxy->index(0, 0);
+    m_proxy->setRanking(rankGlasses(m_glasses, text.toStdString()));
+    // The best match becomes the current row, so that Enter chooses it; a
+    // current row that matches as well stays, as does the glass the user
+    // was on when the filter is cleared.
+    const QModelIndex best = m_proxy->bestMatch();
+    const QModelIndex current = m_table->selectionModel()->currentIndex();
+    if (best.isValid() && (!current.isValid() || m_proxy->matchOf(best) < m_proxy->matchOf(current)))
         m_table->selectionModel()->setCurrentIndex(
-            current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
+            best, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    keepCurrentInView();
+    currentRowChanged();
+}
+
+void GlassChooser::keepCurrentInView()
+{
+    const QModelIndex current = m_table->selectionModel()->currentIndex();
     if (current.isValid())
         m_table->scrollTo(current);
-    currentRowChanged();
 }
 
 void GlassChooser::currentRowChanged()

@@ -26,8 +26,9 @@ class GlassMap;
 // opens on the nearest glass; the map marks the wanted values, the ten
 // nearest glasses and the table's current glass, and a click on the map
 // makes the glass there the current row, clearing the filter when it hides
-// that glass. "Выбрать", Enter or a double click on a row chooses the
-// current glass.
+// that glass. Typing into the filter puts the best matches first and makes
+// the best one the current row (see rankGlasses). "Выбрать", Enter or a
+// double click on a row chooses the current glass.
 class GlassChooser : public QDialog
 {
     Q_OBJECT
@@ -56,6 +57,7 @@ protected:
 private:
     void applyFilter(const QString& text);
     void currentRowChanged();
+    void keepCurrentInView();
     void setColumnWidths();
 
     const std::vector<Glass> m_glasses;

@@ -153,29 +153,77 @@ GlassFilterModel::GlassFilterModel(QObject* parent) : QSortFilterProxyModel(pare
     setDynamicSortFilter(true);
 }
 
-void GlassFilterModel::setAcceptedRows(const std::vector<std::size_t>& rows)
+void GlassFilterModel::setRanking(const std::vector<GlassHit>& hits)
 {
     const int count = sourceModel() ? sourceModel()->rowCount() : 0;
-    std::vector<bool> accepted(static_cast<std::size_t>(count), false);
-    for (std::size_t row : rows)
-        if (row < accepted.size())
-            accepted[row] = true;
-    const bool all = std::all_of(accepted.begin(), accepted.end(), [](bool a) { return a; });
-    if (all && m_acceptsAll)
+    std::vector<int> place(static_cast<std::size_t>(count), -1);
+    std::vector<NameMatch> match(place.size(), NameMatch::Other);
+    int next = 0;
+    for (const GlassHit& hit : hits) {
+        if (hit.index < place.size()) {
+            place[hit.index] = next++;
+            match[hit.index] = hit.match;
+        }
+    }
+    if (place == m_place && match == m_match)
         return;
-    if (accepted == m_accepted && all == m_acceptsAll)
-        return;
-    m_accepted = std::move(accepted);
-    m_acceptsAll = all;
-    invalidateFilter();
+    m_place = std::move(place);
+    m_match = std::move(match);
+    invalidate(); // the rows shown and, while ranked, their order
+}
+
+QModelIndex GlassFilterModel::bestMatch() const
+{
+    QModelIndex best;
+    for (int row = 0; row < rowCount(); ++row) {
+        const QModelIndex shown = index(row, 0);
+        if (!best.isValid() || matchOf(shown) < matchOf(best))
+            best = shown;
+    }
+    return best;
+}
+
+NameMatch GlassFilterModel::matchOf(const QModelIndex& index) const
+{
+    const int row = mapToSource(index).row();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_match.size())
+        return NameMatch::Other;
+    return m_match[static_cast<std::size_t>(row)];
+}
+
+void GlassFilterModel::sort(int column, Qt::SortOrder order)
+{
+    const bool ranked = column < 0;
+    const int sortedColumn = ranked ? 0 : column;
+    const Qt::SortOrder sortedOrder = ranked ? Qt::AscendingOrder : order;
+    // The ranked order sorts on column 0 with a comparison of its own, so
+    // the first click on that column's header looks to the base class like
+    // a sort it has done already.
+    const bool looksDone = sortColumn() == sortedColumn && sortOrder() == sortedOrder;
+    const bool modeChanged = ranked != m_ranked;
+    m_ranked = ranked;
+    if (looksDone && modeChanged)
+        invalidate();
+    else
+        QSortFilterProxyModel::sort(sortedColumn, sortedOrder);
 }
 
 bool GlassFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const
 {
-    if (m_acceptsAll)
+    if (m_place.empty())
         return true;
-    return sourceRow >= 0 && static_cast<std::size_t>(sourceRow) < m_accepted.size()
-        && m_accepted[static_cast<std::size_t>(sourceRow)];
+    return sourceRow >= 0 && static_cast<std::size_t>(sourceRow) < m_place.size()
+        && m_place[static_cast<std::size_t>(sourceRow)] >= 0;
+}
+
+bool GlassFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    if (!m_ranked)
+        return QSortFilterProxyModel::lessThan(left, right);
+    if (m_place.empty())
+        return left.row() < right.row();
+    return m_place[static_cast<std::size_t>(left.row())]
+        < m_place[static_cast<std::size_t>(right.row())];
 }
 
 } // namespace monocl

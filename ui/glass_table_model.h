@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/glass_catalogue.h"
+#include "core/glass_search.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
@@ -43,8 +44,9 @@ private:
     std::vector<QString> m_nameKeys;
 };
 
-// Sorts by GlassTableModel::SortRole and shows only the source rows it was
-// told to accept, all of them until told otherwise.
+// Shows the source rows of a ranking, e.g. from rankGlasses, all of them
+// until given one. Until a header is clicked the rows keep the ranking's
+// order; a header click sorts them by GlassTableModel::SortRole instead.
 class GlassFilterModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -52,15 +54,29 @@ class GlassFilterModel : public QSortFilterProxyModel
 public:
     explicit GlassFilterModel(QObject* parent = nullptr);
 
-    // The source rows to show, e.g. from filterGlasses.
-    void setAcceptedRows(const std::vector<std::size_t>& rows);
+    void setRanking(const std::vector<GlassHit>& hits);
+
+    // The shown row that matches best: of the rows of the best match, the
+    // first shown. Invalid when no row is shown.
+    QModelIndex bestMatch() const;
+
+    // How the source row of a shown index matches; Other for every row
+    // until a ranking is given.
+    NameMatch matchOf(const QModelIndex& index) const;
+
+    // A column below 0 orders the rows as ranked.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
-    std::vector<bool> m_accepted; // by source row; empty: every row
-    bool m_acceptsAll = true;
+    // Place in the ranking by source row, -1 for a row not shown; empty:
+    // every row, in table order.
+    std::vector<int> m_place;
+    std::vector<NameMatch> m_match; // by source row
+    bool m_ranked = true;           // ordered by the ranking, no header clicked
 };
 
 } // namespace monocl
