@@ -220,6 +220,12 @@ TEST_F(DesignFiles, RefusedFileChangesNothing)
     QByteArray infinite = good;
     infinite.replace("\"fieldOfView\": 45", "\"fieldOfView\": 1e400");
     ASSERT_NE(infinite, good);
+    // QJsonDocument keeps the last of two equal keys and lets a NUL through.
+    const auto twice = [&](const char* member, const char* again) {
+        return QByteArray(good).replace(member, QByteArray(member) + ",\n        " + again);
+    };
+    QByteArray rawNul = good;
+    rawNul.replace("\"aplanat\"", QByteArray("\"apla\0nat\"", 10));
     const struct {
         const char* what;
         QByteArray bytes; // empty: no file at all
@@ -237,6 +243,20 @@ TEST_F(DesignFiles, RefusedFileChangesNothing)
         {"an unknown choice", designWith({{"forecast.filter", QStringLiteral("red")}}), "\"red\""},
         {"the orange filter on the design tab", designWith({{"design.filter", QStringLiteral("orange2.8")}}),
          "«design.filter»"},
+        // The design tab's yellow filters are disabled.
+        {"a yellow filter on the design tab", designWith({{"design.filter", QStringLiteral("yellow1.4")}}),
+         "в поле «design.filter» значение \"yellow1.4\""},
+        {"a yellow 2x filter on the design tab", designWith({{"design.filter", QStringLiteral("yellow2")}}),
+         "в поле «design.filter» значение \"yellow2\""},
+        {"a key twice", twice("\"abbe\": 63.84", "\"abbe\": 50"), "поле «design.abbe» встречается дважды"},
+        {"a key twice, once escaped", twice("\"abbe\": 63.84", "\"ab\\u0062e\": 50"),
+         "поле «design.abbe» встречается дважды"},
+        {"a section twice", twice("\"version\": 1", "\"design\": {}"), "поле «design» встречается дважды"},
+        {"an escaped NUL in an ignored member", designWith({{"note", QStringLiteral("a") + QChar(0)}}),
+         "в поле «note» строка с символом NUL"},
+        {"a raw NUL in a choice", rawNul, "в поле «design.correction» строка с символом NUL"},
+        {"a NUL in a key", designWith({{"glass", QJsonObject{{QStringLiteral("maker") + QChar(0), 1}}}}),
+         "в поле «glass.maker\\u0000» строка с символом NUL"},
         {"a missing member", designWith({{"forecast.edge", QJsonValue(QJsonValue::Undefined)}}),
          "нет поля «forecast.edge»"},
         {"a section that is no object", designWith({{"forecast", 5}}), "«forecast» должно быть объектом"},
@@ -280,7 +300,6 @@ TEST_F(DesignFiles, OutOfRangeValuesComeInCorrected)
                         {"design.edgeRatio", 0},
                         {"design.sphericalBar", 150},
                         {"design.chromaticBar", -20},
-                        {"design.filter", QStringLiteral("yellow2")}, // not offered on that tab
                         {"forecast.lensHeight", 4},
                         {"forecast.edge", 9},
                         {"forecast.ndMin", 3},
@@ -352,6 +371,12 @@ TEST_F(DesignFiles, GlassIsKeptAndWrittenBack)
     ASSERT_TRUE(document->saveTo(again, &error));
     EXPECT_EQ(readDesign(again).data->glass, document->glass());
     EXPECT_EQ(document->filePath(), again);
+
+    // Quotes, backslashes and brackets inside strings make no keys or objects.
+    const GlassChoice odd{QStringLiteral("a\"}, \"name\": {\"x"), QStringLiteral("\\\"[{")};
+    writeFile(file, designWith({{"glass", QJsonObject{{"maker", odd.maker}, {"name", odd.name}}}}));
+    ASSERT_TRUE(document->openFile(file, window.get())) << boxes->messages.join('\n').toStdString();
+    EXPECT_EQ(document->glass(), odd);
 }
 
 TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)

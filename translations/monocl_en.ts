@@ -272,6 +272,14 @@ window would show them).</translation>
         <source>в поле «%1» значение &quot;%2&quot;, а допустимы %3</source>
         <translation>field &quot;%1&quot; has value &quot;%2&quot;, allowed: %3</translation>
     </message>
+    <message>
+        <source>в поле «%1» строка с символом NUL (U+0000)</source>
+        <translation>field &quot;%1&quot; holds a string with a NUL character (U+0000)</translation>
+    </message>
+    <message>
+        <source>поле «%1» встречается дважды</source>
+        <translation>field &quot;%1&quot; is given twice</translation>
+    </message>
 </context>
 <context>
     <name>DesignTable</name>

@@ -221,6 +221,8 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
                            .arg(parseError.offset));
     if (!document.isObject())
         return refused(QCoreApplication::translate("DesignFile", "в нем не объект JSON"));
+    if (const QString hidden = hiddenJsonProblem(text); !hidden.isEmpty())
+        return refused(hidden);
     const QJsonObject root = document.object();
 
     JsonChecker check(root);
@@ -245,8 +247,9 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
     }
     if (const auto v = check.choice("design", "correction", CorrectionNames))
         d.correction = *v;
-    // The design tab knows no orange filter.
-    if (const auto v = check.choice("design", "filter", FilterNames, 3))
+    // The design tab offers no filter: its yellow ones are disabled, and it
+    // knows no orange one.
+    if (const auto v = check.choice("design", "filter", FilterNames, 1))
         d.designFilter = *v;
     if (const auto v = check.choice("forecast", "filter", FilterNames))
         d.forecastFilter = *v;
