@@ -32,8 +32,10 @@
 
 #include <sys/resource.h>
 
+#include <bit>
 #include <csignal>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 
 using namespace monocl;
@@ -416,6 +418,29 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
             << c.what << ": nothing left behind";
         EXPECT_EQ(readFile(path("design.monocl")), old) << c.what;
     }
+}
+
+TEST_F(DesignFiles, RealValuesComeBackBitForBit)
+{
+    // Values the window takes as they are, whose texts need all 17 digits,
+    // are subnormal or tiny.
+    DesignData data;
+    data.nd = 1.2345678901234567;
+    data.abbe = 0.1;
+    data.lensHeight = 1e-300;
+    data.edge = 5e-324;
+    data.diameter = 123456.78901234567;
+    data.focal = 0.30000000000000004;
+    data.ndMin = 1.4000000000000001;
+    data.ndMax = 1.7999999999999998;
+    const QString file = path("exact.monocl");
+    writeFile(file, designFileBytes(data));
+    ASSERT_TRUE(document->openFile(file, window.get()));
+    const DesignData back = captureDesign(*window, state);
+    for (double DesignData::*real : {&DesignData::nd, &DesignData::abbe, &DesignData::lensHeight, &DesignData::edge,
+                                     &DesignData::diameter, &DesignData::focal, &DesignData::ndMin, &DesignData::ndMax})
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(back.*real), std::bit_cast<std::uint64_t>(data.*real))
+            << QString::number(back.*real, 'g', 17).toStdString() << " for " << QString::number(data.*real, 'g', 17).toStdString();
 }
 
 // ---- Exports ----------------------------------------------------------------------------------
