@@ -17,6 +17,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPdfWriter>
@@ -31,6 +32,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+
+#include <sys/stat.h>
 
 #include <bit>
 #include <csignal>
@@ -388,12 +391,15 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
         const char* what;
         QString target;
         bool limitFileSize;
+        QString says;
     } cases[] = {
-        {"the target is a folder", path("folder.monocl"), false},
-        {"its folder does not exist", path("missing/design.monocl"), false},
-        {"the writing stops half-way", path("design.monocl"), true},
+        {"the target is a folder", path("folder.monocl"), false, QStringLiteral("это папка")},
+        {"the target is a pipe", path("pipe.monocl"), false, QStringLiteral("это не обычный файл")},
+        {"its folder does not exist", path("missing/design.monocl"), false, QString()},
+        {"the writing stops half-way", path("design.monocl"), true, QString()},
     };
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.monocl")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.monocl")).constData(), 0600), 0);
     writeFile(path("design.monocl"), old);
     const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     for (const auto& c : cases) {
@@ -414,10 +420,12 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
         }
         EXPECT_FALSE(ok) << c.what;
         EXPECT_TRUE(error.contains(QDir::toNativeSeparators(c.target))) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.says)) << c.what << ": " << error.toStdString();
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries)
             << c.what << ": nothing left behind";
         EXPECT_EQ(readFile(path("design.monocl")), old) << c.what;
     }
+    EXPECT_FALSE(QFileInfo(path("pipe.monocl")).isFile()) << "the pipe is still a pipe";
 }
 
 TEST_F(DesignFiles, RealValuesComeBackBitForBit)

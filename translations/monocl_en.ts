@@ -567,6 +567,10 @@ window would show them).</translation>
         <source>это папка</source>
         <translation>it is a folder</translation>
     </message>
+    <message>
+        <source>это не обычный файл (устройство, канал или сокет)</source>
+        <translation>it is not a regular file (a device, a pipe or a socket)</translation>
+    </message>
 </context>
 <context>
     <name>RayPlots</name>

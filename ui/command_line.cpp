@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QSet>
 
 #include <cstdio>
@@ -259,7 +258,8 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
             return usageError(QCoreApplication::translate("CommandLine", "параметр --%1 дан больше одного раза").arg(name));
         if (values.constFirst().isEmpty())
             return usageError(QCoreApplication::translate("CommandLine", "у параметра --%1 пустое имя файла").arg(name));
-        const QString target = QFileInfo(values.constFirst()).absoluteFilePath();
+        // Through links two names may be one file, and one output would be lost.
+        const QString target = canonicalTarget(values.constFirst());
         if (targets.contains(target))
             return usageError(QCoreApplication::translate("CommandLine", "файл «%1» назван для вывода дважды").arg(values.constFirst()));
         targets.insert(target);

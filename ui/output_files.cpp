@@ -10,9 +10,36 @@
 
 namespace monocl {
 
+namespace {
+
+// Why path cannot be replaced by a regular file, or an empty string. The
+// rename that replaces a target goes over whatever has its name, so a
+// device or a pipe would be lost for a file.
+QString unfitTarget(const QString& path)
+{
+    const QFileInfo info(path); // through its links
+    if (info.isDir())
+        return QCoreApplication::translate("OutputFiles", "это папка");
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("OutputFiles", "это не обычный файл (устройство, канал или сокет)");
+    return QString();
+}
+
+} // namespace
+
 QString notWrittenMessage(const QString& path, const QString& reason)
 {
     return QCoreApplication::translate("OutputFiles", "Файл «%1» не записан: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString canonicalTarget(const QString& path)
+{
+    QFileInfo info(path);
+    // QSaveFile writes where the links lead, following at most 128 of them.
+    for (int links = 0; info.isSymLink() && links < 128; ++links)
+        info.setFile(info.symLinkTarget());
+    const QString folder = info.absoluteDir().canonicalPath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
 }
 
 void OutputFiles::add(const QString& path, const QByteArray& bytes)
@@ -31,8 +58,8 @@ bool OutputFiles::write(QString* error) const
     // is destroyed, so returning early leaves nothing behind.
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const Output& output : m_outputs) {
-        if (QFileInfo(output.path).isDir())
-            return fail(output.path, QCoreApplication::translate("OutputFiles", "это папка"));
+        if (const QString unfit = unfitTarget(output.path); !unfit.isEmpty())
+            return fail(output.path, unfit);
         auto file = std::make_unique<QSaveFile>(output.path);
         if (!file->open(QIODevice::WriteOnly))
             return fail(output.path, file->errorString());

@@ -34,4 +34,9 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 // "Файл «path» не записан: reason", the message of a file not written.
 QString notWrittenMessage(const QString& path, const QString& reason);
 
+// The file a write to path ends in, named so that two names of one file give
+// one path: the links the target itself is resolved as QSaveFile follows
+// them, then its folder's canonical path.
+QString canonicalTarget(const QString& path);
+
 } // namespace monocl
