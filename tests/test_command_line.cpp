@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,8 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <cerrno>
+#include <cstring>
 
 #include <string>
 #include <vector>
@@ -414,6 +417,25 @@ TEST_F(CommandLine, UnfitTargetsAreRefusedAndNothingIsWritten)
     }
     EXPECT_EQ(QFileInfo(path(QStringLiteral("pipe"))).isFile(), false);
     EXPECT_EQ(readFile(QStringLiteral("a/old.csv")), "old");
+}
+
+// A full disk is told as such, in the system's words. The disk is a tiny
+// tmpfs in a mount namespace of the test's own, where the system allows one.
+TEST_F(CommandLine, FullDiskIsToldAndLeavesNothing)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+        GTEST_SKIP() << "no unshare";
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("full")));
+    const QString script = QStringLiteral("mount -t tmpfs -o size=16k tmpfs full && echo mounted || exit; "
+                                          "\"$0\" --report full/r.pdf; s=$?; ls -A full; exit $s");
+    const Outcome r = run(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                      script, QStringLiteral(MONOCL_PROGRAM)}, "C");
+    if (!r.out.startsWith(QLatin1String("mounted\n")))
+        GTEST_SKIP() << "no tmpfs of our own here: " << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("не записан: на диске нет места (") + QString::fromLocal8Bit(std::strerror(ENOSPC))))
+        << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("mounted\n")) << "nothing left behind";
 }
 
 int main(int argc, char** argv)

@@ -1,6 +1,7 @@
 // Design files, exports and the report, driven through the real window.
 #include "ui/design_document.h"
 #include "ui/design_file.h"
+#include "ui/output_files.h"
 #include "ui/report.h"
 #include "ui/startup.h"
 #include "ui/table_export.h"
@@ -36,9 +37,11 @@
 #include <sys/stat.h>
 
 #include <bit>
+#include <cerrno>
 #include <csignal>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 
 using namespace monocl;
@@ -396,7 +399,8 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
         {"the target is a folder", path("folder.monocl"), false, QStringLiteral("это папка")},
         {"the target is a pipe", path("pipe.monocl"), false, QStringLiteral("это не обычный файл")},
         {"its folder does not exist", path("missing/design.monocl"), false, QString()},
-        {"the writing stops half-way", path("design.monocl"), true, QString()},
+        // Qt keeps no error for a write cut short; the system's reason is told.
+        {"the writing stops half-way", path("design.monocl"), true, QString::fromLocal8Bit(std::strerror(EFBIG))},
     };
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.monocl")));
     ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.monocl")).constData(), 0600), 0);
@@ -426,6 +430,16 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
         EXPECT_EQ(readFile(path("design.monocl")), old) << c.what;
     }
     EXPECT_FALSE(QFileInfo(path("pipe.monocl")).isFile()) << "the pipe is still a pipe";
+}
+
+TEST(WriteFailure, FullDiskSaysSoInTheSystemsWords)
+{
+    const QString full = writeFailureReason(ENOSPC, QStringLiteral("Unknown error"));
+    EXPECT_TRUE(full.contains(QStringLiteral("на диске нет места"))) << full.toStdString();
+    EXPECT_TRUE(full.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << full.toStdString();
+    EXPECT_EQ(writeFailureReason(EACCES, QStringLiteral("Unknown error")), QString::fromLocal8Bit(std::strerror(EACCES)));
+    // With no errno, Qt's reason is all there is.
+    EXPECT_EQ(writeFailureReason(0, QStringLiteral("Rename failed")), QStringLiteral("Rename failed"));
 }
 
 TEST_F(DesignFiles, RealValuesComeBackBitForBit)

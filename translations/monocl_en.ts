@@ -571,6 +571,10 @@ window would show them).</translation>
         <source>это не обычный файл (устройство, канал или сокет)</source>
         <translation>it is not a regular file (a device, a pipe or a socket)</translation>
     </message>
+    <message>
+        <source>на диске нет места (%1)</source>
+        <translation>the disk is full (%1)</translation>
+    </message>
 </context>
 <context>
     <name>RayPlots</name>

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -25,11 +27,33 @@ QString unfitTarget(const QString& path)
     return QString();
 }
 
+// Writes all of bytes, or gives why not. A write cut short, some bytes in
+// before the disk filled up, leaves Qt no error of its own ("Unknown
+// error"), yet errno still holds the system's.
+QString writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    errno = 0;
+    if (file.write(bytes) == bytes.size() && file.flush())
+        return QString();
+    const int cause = errno;
+    return writeFailureReason(cause, file.errorString());
+}
+
 } // namespace
 
 QString notWrittenMessage(const QString& path, const QString& reason)
 {
     return QCoreApplication::translate("OutputFiles", "Файл «%1» не записан: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString writeFailureReason(int errorNumber, const QString& qtReason)
+{
+    if (errorNumber == 0)
+        return qtReason;
+    const QString system = QString::fromLocal8Bit(std::strerror(errorNumber));
+    if (errorNumber == ENOSPC)
+        return QCoreApplication::translate("OutputFiles", "на диске нет места (%1)").arg(system);
+    return system;
 }
 
 QString canonicalTarget(const QString& path)
@@ -63,10 +87,11 @@ bool OutputFiles::write(QString* error) const
         auto file = std::make_unique<QSaveFile>(output.path);
         if (!file->open(QIODevice::WriteOnly))
             return fail(output.path, file->errorString());
-        if (file->write(output.bytes) != output.bytes.size() || !file->flush())
-            return fail(output.path, file->errorString());
+        if (const QString failure = writeAll(*file, output.bytes); !failure.isEmpty())
+            return fail(output.path, failure);
         files.push_back(std::move(file));
     }
+    // A failed rename keeps its reason in Qt's error.
     for (const std::unique_ptr<QSaveFile>& file : files) {
         if (!file->commit())
             return fail(file->fileName(), file->errorString());
