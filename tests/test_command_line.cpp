@@ -438,6 +438,27 @@ TEST_F(CommandLine, FullDiskIsToldAndLeavesNothing)
     EXPECT_EQ(r.out, QStringLiteral("mounted\n")) << "nothing left behind";
 }
 
+// An answer that standard output does not take is a failure.
+TEST_F(CommandLine, AnswersIntoAFullStandardOutputExitOne)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    for (const char* option : {"--help", "--version", "--list-glasses"}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+            env.insert(QString::fromLatin1(name), dir.path());
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(MONOCL_PROGRAM), {QString::fromLatin1(option)});
+        ASSERT_TRUE(process.waitForFinished(60000)) << option;
+        EXPECT_EQ(process.exitCode(), 1) << option;
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_TRUE(err.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << option << ": " << err.toStdString();
+    }
+}
+
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);

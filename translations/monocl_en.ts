@@ -91,6 +91,14 @@ window would show them).</translation>
         <source>файл «%1» назван для вывода дважды</source>
         <translation>file &quot;%1&quot; is named for output twice</translation>
     </message>
+    <message>
+        <source>стандартный вывод не записан: %1</source>
+        <translation>standard output not written: %1</translation>
+    </message>
+    <message>
+        <source>ошибка записи</source>
+        <translation>write error</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>
