@@ -7,15 +7,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <string>
 #include <vector>
@@ -455,6 +463,95 @@ TEST_F(CommandLine, ChosenPlatformIsKept)
                       "C", true);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(readFile(QStringLiteral("d.svg")).startsWith("<?xml"));
+}
+
+// ---- Outputs that cannot be written ------------------------------------------
+
+// A target that is no regular file, or one file named twice through links,
+// is refused before anything is written.
+TEST_F(CommandLine, UnfitTargetsAreRefusedAndNothingIsWritten)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a")));
+    writeFile(QStringLiteral("a/old.csv"), "old");
+    for (const char* link : {"a b", "a/old.csv link.csv", "a/new.csv dangling.csv"}) {
+        const QStringList names = QString::fromLatin1(link).split(QLatin1Char(' '));
+        ASSERT_TRUE(QFile::link(path(names[0]), path(names[1]))) << link;
+    }
+    ASSERT_EQ(mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600), 0);
+    // A node of the null device, where the test may make one.
+    const bool device = mknod(QFile::encodeName(path(QStringLiteral("null"))).constData(), S_IFCHR | 0600,
+                              makedev(1, 3)) == 0;
+    const struct {
+        const char* args;
+        const char* says;
+    } cases[] = {
+        {"--csv pipe", "Файл «pipe» не записан: это не обычный файл"},
+        {"--svg null", device ? "Файл «null» не записан: это не обычный файл" : nullptr},
+        {"--csv a/x.csv --report b/x.csv", "файл «b/x.csv» назван для вывода дважды"},
+        {"--csv a/old.csv --save link.csv", "файл «link.csv» назван для вывода дважды"},
+        {"--csv a/new.csv --svg dangling.csv", "файл «dangling.csv» назван для вывода дважды"},
+    };
+    const auto tree = [&] {
+        QStringList found;
+        QDirIterator it(dir.path(), QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo entry(it.next());
+            found << QStringLiteral("%1 link %2 file %3 size %4")
+                         .arg(entry.filePath()).arg(entry.isSymLink()).arg(entry.isFile()).arg(entry.size());
+        }
+        return found;
+    };
+    const QStringList before = tree();
+    for (const auto& c : cases) {
+        if (!c.says)
+            continue;
+        const Outcome r = monocl(QString::fromLatin1(c.args).split(QLatin1Char(' ')));
+        EXPECT_EQ(r.exitCode, 1) << c.args;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << c.args << ": " << r.err.toStdString();
+        EXPECT_EQ(tree(), before) << c.args;
+    }
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("pipe"))).isFile(), false);
+    EXPECT_EQ(readFile(QStringLiteral("a/old.csv")), "old");
+}
+
+// A full disk is told as such, in the system's words. The disk is a tiny
+// tmpfs in a mount namespace of the test's own, where the system allows one.
+TEST_F(CommandLine, FullDiskIsToldAndLeavesNothing)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+        GTEST_SKIP() << "no unshare";
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("full")));
+    const QString script = QStringLiteral("mount -t tmpfs -o size=16k tmpfs full && echo mounted || exit; "
+                                          "\"$0\" --report full/r.pdf; s=$?; ls -A full; exit $s");
+    const Outcome r = run(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                      script, QStringLiteral(MONOCL_PROGRAM)}, "C");
+    if (!r.out.startsWith(QLatin1String("mounted\n")))
+        GTEST_SKIP() << "no tmpfs of our own here: " << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("не записан: на диске нет места (") + QString::fromLocal8Bit(std::strerror(ENOSPC))))
+        << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("mounted\n")) << "nothing left behind";
+}
+
+// An answer that standard output does not take is a failure.
+TEST_F(CommandLine, AnswersIntoAFullStandardOutputExitOne)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    for (const char* option : {"--help", "--version", "--list-glasses"}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+            env.insert(QString::fromLatin1(name), dir.path());
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(MONOCL_PROGRAM), {QString::fromLatin1(option)});
+        ASSERT_TRUE(process.waitForFinished(60000)) << option;
+        EXPECT_EQ(process.exitCode(), 1) << option;
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_TRUE(err.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << option << ": " << err.toStdString();
+    }
 }
 
 int main(int argc, char** argv)

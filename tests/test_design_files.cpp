@@ -1,6 +1,7 @@
 // Design files, exports and the report, driven through the real window.
 #include "ui/design_document.h"
 #include "ui/design_file.h"
+#include "ui/output_files.h"
 #include "ui/report.h"
 #include "ui/startup.h"
 #include "ui/table_export.h"
@@ -17,6 +18,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPdfWriter>
@@ -32,8 +34,14 @@
 
 #include <sys/resource.h>
 
+#include <sys/stat.h>
+
+#include <bit>
+#include <cerrno>
 #include <csignal>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 
 using namespace monocl;
@@ -220,6 +228,12 @@ TEST_F(DesignFiles, RefusedFileChangesNothing)
     QByteArray infinite = good;
     infinite.replace("\"fieldOfView\": 45", "\"fieldOfView\": 1e400");
     ASSERT_NE(infinite, good);
+    // QJsonDocument keeps the last of two equal keys and lets a NUL through.
+    const auto twice = [&](const char* member, const char* again) {
+        return QByteArray(good).replace(member, QByteArray(member) + ",\n        " + again);
+    };
+    QByteArray rawNul = good;
+    rawNul.replace("\"aplanat\"", QByteArray("\"apla\0nat\"", 10));
     const struct {
         const char* what;
         QByteArray bytes; // empty: no file at all
@@ -237,6 +251,20 @@ TEST_F(DesignFiles, RefusedFileChangesNothing)
         {"an unknown choice", designWith({{"forecast.filter", QStringLiteral("red")}}), "\"red\""},
         {"the orange filter on the design tab", designWith({{"design.filter", QStringLiteral("orange2.8")}}),
          "«design.filter»"},
+        // The design tab's yellow filters are disabled.
+        {"a yellow filter on the design tab", designWith({{"design.filter", QStringLiteral("yellow1.4")}}),
+         "в поле «design.filter» значение \"yellow1.4\""},
+        {"a yellow 2x filter on the design tab", designWith({{"design.filter", QStringLiteral("yellow2")}}),
+         "в поле «design.filter» значение \"yellow2\""},
+        {"a key twice", twice("\"abbe\": 63.84", "\"abbe\": 50"), "поле «design.abbe» встречается дважды"},
+        {"a key twice, once escaped", twice("\"abbe\": 63.84", "\"ab\\u0062e\": 50"),
+         "поле «design.abbe» встречается дважды"},
+        {"a section twice", twice("\"version\": 1", "\"design\": {}"), "поле «design» встречается дважды"},
+        {"an escaped NUL in an ignored member", designWith({{"note", QStringLiteral("a") + QChar(0)}}),
+         "в поле «note» строка с символом NUL"},
+        {"a raw NUL in a choice", rawNul, "в поле «design.correction» строка с символом NUL"},
+        {"a NUL in a key", designWith({{"glass", QJsonObject{{QStringLiteral("maker") + QChar(0), 1}}}}),
+         "в поле «glass.maker\\u0000» строка с символом NUL"},
         {"a missing member", designWith({{"forecast.edge", QJsonValue(QJsonValue::Undefined)}}),
          "нет поля «forecast.edge»"},
         {"a section that is no object", designWith({{"forecast", 5}}), "«forecast» должно быть объектом"},
@@ -280,7 +308,6 @@ TEST_F(DesignFiles, OutOfRangeValuesComeInCorrected)
                         {"design.edgeRatio", 0},
                         {"design.sphericalBar", 150},
                         {"design.chromaticBar", -20},
-                        {"design.filter", QStringLiteral("yellow2")}, // not offered on that tab
                         {"forecast.lensHeight", 4},
                         {"forecast.edge", 9},
                         {"forecast.ndMin", 3},
@@ -352,6 +379,12 @@ TEST_F(DesignFiles, GlassIsKeptAndWrittenBack)
     ASSERT_TRUE(document->saveTo(again, &error));
     EXPECT_EQ(readDesign(again).data->glass, document->glass());
     EXPECT_EQ(document->filePath(), again);
+
+    // Quotes, backslashes and brackets inside strings make no keys or objects.
+    const GlassChoice odd{QStringLiteral("a\"}, \"name\": {\"x"), QStringLiteral("\\\"[{")};
+    writeFile(file, designWith({{"glass", QJsonObject{{"maker", odd.maker}, {"name", odd.name}}}}));
+    ASSERT_TRUE(document->openFile(file, window.get())) << boxes->messages.join('\n').toStdString();
+    EXPECT_EQ(document->glass(), odd);
 }
 
 TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
@@ -361,12 +394,16 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
         const char* what;
         QString target;
         bool limitFileSize;
+        QString says;
     } cases[] = {
-        {"the target is a folder", path("folder.monocl"), false},
-        {"its folder does not exist", path("missing/design.monocl"), false},
-        {"the writing stops half-way", path("design.monocl"), true},
+        {"the target is a folder", path("folder.monocl"), false, QStringLiteral("это папка")},
+        {"the target is a pipe", path("pipe.monocl"), false, QStringLiteral("это не обычный файл")},
+        {"its folder does not exist", path("missing/design.monocl"), false, QString()},
+        // Qt keeps no error for a write cut short; the system's reason is told.
+        {"the writing stops half-way", path("design.monocl"), true, QString::fromLocal8Bit(std::strerror(EFBIG))},
     };
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.monocl")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.monocl")).constData(), 0600), 0);
     writeFile(path("design.monocl"), old);
     const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     for (const auto& c : cases) {
@@ -387,10 +424,45 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
         }
         EXPECT_FALSE(ok) << c.what;
         EXPECT_TRUE(error.contains(QDir::toNativeSeparators(c.target))) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.says)) << c.what << ": " << error.toStdString();
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries)
             << c.what << ": nothing left behind";
         EXPECT_EQ(readFile(path("design.monocl")), old) << c.what;
     }
+    EXPECT_FALSE(QFileInfo(path("pipe.monocl")).isFile()) << "the pipe is still a pipe";
+}
+
+TEST(WriteFailure, FullDiskSaysSoInTheSystemsWords)
+{
+    const QString full = writeFailureReason(ENOSPC, QStringLiteral("Unknown error"));
+    EXPECT_TRUE(full.contains(QStringLiteral("на диске нет места"))) << full.toStdString();
+    EXPECT_TRUE(full.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << full.toStdString();
+    EXPECT_EQ(writeFailureReason(EACCES, QStringLiteral("Unknown error")), QString::fromLocal8Bit(std::strerror(EACCES)));
+    // With no errno, Qt's reason is all there is.
+    EXPECT_EQ(writeFailureReason(0, QStringLiteral("Rename failed")), QStringLiteral("Rename failed"));
+}
+
+TEST_F(DesignFiles, RealValuesComeBackBitForBit)
+{
+    // Values the window takes as they are, whose texts need all 17 digits,
+    // are subnormal or tiny.
+    DesignData data;
+    data.nd = 1.2345678901234567;
+    data.abbe = 0.1;
+    data.lensHeight = 1e-300;
+    data.edge = 5e-324;
+    data.diameter = 123456.78901234567;
+    data.focal = 0.30000000000000004;
+    data.ndMin = 1.4000000000000001;
+    data.ndMax = 1.7999999999999998;
+    const QString file = path("exact.monocl");
+    writeFile(file, designFileBytes(data));
+    ASSERT_TRUE(document->openFile(file, window.get()));
+    const DesignData back = captureDesign(*window, state);
+    for (double DesignData::*real : {&DesignData::nd, &DesignData::abbe, &DesignData::lensHeight, &DesignData::edge,
+                                     &DesignData::diameter, &DesignData::focal, &DesignData::ndMin, &DesignData::ndMax})
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(back.*real), std::bit_cast<std::uint64_t>(data.*real))
+            << QString::number(back.*real, 'g', 17).toStdString() << " for " << QString::number(data.*real, 'g', 17).toStdString();
 }
 
 // ---- Exports ----------------------------------------------------------------------------------

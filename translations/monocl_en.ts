@@ -91,6 +91,14 @@ window would show them).</translation>
         <source>файл «%1» назван для вывода дважды</source>
         <translation>file &quot;%1&quot; is named for output twice</translation>
     </message>
+    <message>
+        <source>стандартный вывод не записан: %1</source>
+        <translation>standard output not written: %1</translation>
+    </message>
+    <message>
+        <source>ошибка записи</source>
+        <translation>write error</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>
@@ -271,6 +279,14 @@ window would show them).</translation>
     <message>
         <source>в поле «%1» значение &quot;%2&quot;, а допустимы %3</source>
         <translation>field &quot;%1&quot; has value &quot;%2&quot;, allowed: %3</translation>
+    </message>
+    <message>
+        <source>в поле «%1» строка с символом NUL (U+0000)</source>
+        <translation>field &quot;%1&quot; holds a string with a NUL character (U+0000)</translation>
+    </message>
+    <message>
+        <source>поле «%1» встречается дважды</source>
+        <translation>field &quot;%1&quot; is given twice</translation>
     </message>
 </context>
 <context>
@@ -574,6 +590,14 @@ window would show them).</translation>
     <message>
         <source>это папка</source>
         <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>это не обычный файл (устройство, канал или сокет)</source>
+        <translation>it is not a regular file (a device, a pipe or a socket)</translation>
+    </message>
+    <message>
+        <source>на диске нет места (%1)</source>
+        <translation>the disk is full (%1)</translation>
     </message>
 </context>
 <context>

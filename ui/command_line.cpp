@@ -17,9 +17,9 @@
 #include <QCoreApplication>
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QSet>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +60,24 @@ void writeTo(std::FILE* stream, const QString& text)
 void tell(const QString& message)
 {
     writeTo(stderr, QStringLiteral("monocl: %1\n").arg(message));
+}
+
+// An answer on standard output. One that is not all written (a full disk,
+// a closed pipe) is told on standard error and ends the program with 1;
+// stdio keeps a write error to itself until the flush.
+int answer(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    errno = 0;
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0
+        && !std::ferror(stdout);
+    if (written)
+        return ExitDone;
+    const int cause = errno;
+    tell(QCoreApplication::translate("CommandLine", "стандартный вывод не записан: %1")
+             .arg(writeFailureReason(cause, QCoreApplication::translate("CommandLine", "ошибка записи"))));
+    return ExitUsageOrFileError;
 }
 
 int usageError(const QString& message)
@@ -187,22 +205,17 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     const Options options = describeOptions(parser);
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
-    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
-        writeTo(stdout, parser.helpText());
-        return ExitDone;
-    }
-    if (parser.isSet(options.version)) {
-        writeTo(stdout, QStringLiteral("monocl %1\n").arg(QStringLiteral(MONOCL_VERSION)));
-        return ExitDone;
-    }
+    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all")))
+        return answer(parser.helpText());
+    if (parser.isSet(options.version))
+        return answer(QStringLiteral("monocl %1\n").arg(QStringLiteral(MONOCL_VERSION)));
     for (const QCommandLineOption& output : options.outputs)
         if (parser.isSet(output))
             return usageError(QCoreApplication::translate("CommandLine", "--list-glasses не сочетается с --%1")
                                   .arg(output.names().constFirst()));
     if (!parser.positionalArguments().isEmpty())
         return usageError(QCoreApplication::translate("CommandLine", "--list-glasses не читает файл проекта"));
-    writeTo(stdout, glassCatalogueCsv());
-    return std::ferror(stdout) ? ExitUsageOrFileError : ExitDone;
+    return answer(glassCatalogueCsv());
 }
 
 bool asksForNoWindow(int argc, const char* const* argv)
@@ -260,7 +273,8 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
             return usageError(QCoreApplication::translate("CommandLine", "параметр --%1 дан больше одного раза").arg(name));
         if (values.constFirst().isEmpty())
             return usageError(QCoreApplication::translate("CommandLine", "у параметра --%1 пустое имя файла").arg(name));
-        const QString target = QFileInfo(values.constFirst()).absoluteFilePath();
+        // Through links two names may be one file, and one output would be lost.
+        const QString target = canonicalTarget(values.constFirst());
         if (targets.contains(target))
             return usageError(QCoreApplication::translate("CommandLine", "файл «%1» назван для вывода дважды").arg(values.constFirst()));
         targets.insert(target);

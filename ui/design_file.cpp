@@ -20,6 +20,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <utility>
@@ -130,17 +132,40 @@ QString refusal(const QString& fileName, const QString& problem)
 
 // ---- Text of a field ---------------------------------------------------------------
 
+namespace {
+
+// Bit for bit, so that -0 stays -0.
+bool readsBackAs(const std::string& text, char separator, double value)
+{
+    double back = 0;
+    return parseReal(text, separator, back) && std::bit_cast<quint64>(back) == std::bit_cast<quint64>(value);
+}
+
+// The shortest text that reads back as the very same double: 17 digits where
+// the general text's 15 would change it (1,2345678901234567).
+std::string shortestText(double value, char separator)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    std::string text(buffer, end);
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+} // namespace
+
 QString designFieldText(RealFieldId id, double value, char separator)
 {
     // The window writes the glass range in its general text at start-up,
     // the other fields with their decimals.
     if (id != RealFieldId::inmin && id != RealFieldId::inmax) {
         const std::string fixed = fixedText(value, 8, realField(id).decimals, separator);
-        double back = 0;
-        if (parseReal(fixed, separator, back) && back == value)
+        if (readsBackAs(fixed, separator, value))
             return QString::fromStdString(fixed);
     }
-    return QString::fromStdString(generalText(value, separator));
+    const std::string general = generalText(value, separator);
+    return QString::fromStdString(readsBackAs(general, separator, value) ? general
+                                                                         : shortestText(value, separator));
 }
 
 // ---- Capture and writing ------------------------------------------------------------
@@ -221,6 +246,8 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
                            .arg(parseError.offset));
     if (!document.isObject())
         return refused(QCoreApplication::translate("DesignFile", "в нем не объект JSON"));
+    if (const QString hidden = hiddenJsonProblem(text); !hidden.isEmpty())
+        return refused(hidden);
     const QJsonObject root = document.object();
 
     JsonChecker check(root);
@@ -245,8 +272,9 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
     }
     if (const auto v = check.choice("design", "correction", CorrectionNames))
         d.correction = *v;
-    // The design tab knows no orange filter.
-    if (const auto v = check.choice("design", "filter", FilterNames, 3))
+    // The design tab offers no filter: its yellow ones are disabled, and it
+    // knows no orange one.
+    if (const auto v = check.choice("design", "filter", FilterNames, 1))
         d.designFilter = *v;
     if (const auto v = check.choice("forecast", "filter", FilterNames))
         d.forecastFilter = *v;

@@ -93,7 +93,8 @@ void applyDesign(Toptmono& window, const DesignData& data);
 
 // The text an opened file puts into a real-number field: as the window
 // writes the field's values (4,00; 1,5182; for the glass range 1,5), or the
-// general text where those decimals would change the value.
+// general text where those decimals would change the value, or the shortest
+// text that reads back as the very same double where even that would.
 QString designFieldText(RealFieldId field, double value, char separator);
 
 } // namespace monocl

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -62,5 +63,11 @@ private:
 
 // The kind of a JSON value, in words.
 QString jsonTypeName(const QJsonValue& value);
+
+// What QJsonDocument lets pass without a word, found in the text itself: a
+// key given twice in one object (QJsonDocument keeps the last) and a NUL
+// inside a string. The text must be JSON that QJsonDocument has read as an
+// object. Gives the first such problem in words, or an empty string.
+QString hiddenJsonProblem(const QByteArray& json);
 
 } // namespace monocl
