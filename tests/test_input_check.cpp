@@ -195,3 +195,19 @@ TEST_F(InputCheckTest, FaultedDesignIsShownGreyedWithItsLine)
     EXPECT_EQ(find<QWidget>("esk")->graphicsEffect(), nullptr);
     EXPECT_NE(grid->cell(1, 3), QString()) << r1.toStdString();
 }
+
+// The built-in measured lens forecasts a negative centre thickness and a
+// first surface deeper than the lens is wide: the forecast tab says so.
+TEST_F(InputCheckTest, ForecastOfALensThatCannotBeMadeIsWarned)
+{
+    auto* warning = find<QLabel>("forecastWarning");
+    EXPECT_FALSE(warning->isHidden());
+    const QStringList lines = warning->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2) << warning->text().toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("толщина по центру dm"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("стрелка dr1"))) << lines[1].toStdString();
+    // The table's last row shows the same thickness.
+    const QString dm = find<StringGrid>("PrognozGrid")->cell(1, 12);
+    EXPECT_TRUE(dm.startsWith(QLatin1Char('-')));
+    EXPECT_TRUE(lines[0].contains(dm)) << dm.toStdString();
+}

@@ -149,6 +149,32 @@ TEST(ForecastTableTexts, ZeroSagsShowTheHeight)
     EXPECT_EQ(forecastTableRow(12, s, v, ',').maxText, "5,00");
 }
 
+// A lens that cannot be made is told, one line for each reason; the
+// worked example's lens can be made.
+TEST(ForecastTableTexts, WarningsSayWhyALensCannotBeMade)
+{
+    MonoclState s = test::measuredLens();
+    EXPECT_EQ(forecastWarnings(s, ComputeForecast(ForecastControls{}, s), ','), std::vector<std::string>{});
+
+    s.MeasuredDiameter = 20;
+    s.dr2 = 10; // exactly half the diameter
+    ForecastValues v;
+    v.dmAtNdMin = -83.08;
+    v.dmAtNdMax = -128.14;
+    v.dr1AtNdMin = 132.14;
+    v.dr1AtNdMax = 87.08;
+    EXPECT_EQ(forecastWarnings(s, v, ','),
+              (std::vector<std::string>{
+                  "Такую линзу не сделать: толщина по центру dm от -128,14 до -83,08 мм, не больше нуля",
+                  "Такую линзу не сделать: стрелка dr1 до 132,14 мм, не меньше половины диаметра (10,00 мм)",
+                  "Такую линзу не сделать: стрелка dr2 10,00 мм, не меньше половины диаметра (10,00 мм)"}));
+    // A thickness of zero cannot be made either; a sag just under half can.
+    v = ForecastValues{};
+    v.dmAtNdMax = 1;
+    s.dr2 = 9.99;
+    EXPECT_EQ(forecastWarnings(s, v, '.').size(), 1u);
+}
+
 TEST(Conclusions, WorkedExample)
 {
     MonoclState s = test::measuredLens();

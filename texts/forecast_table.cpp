@@ -71,4 +71,22 @@ std::string forecastTableLabel(int row)
     return forecastTableRow(row, MonoclState{}, ForecastValues{}, '.').label;
 }
 
+std::vector<std::string> forecastWarnings(const MonoclState& s, const ForecastValues& v, char sep)
+{
+    const auto mm = [sep](double value) { return fixedText(value, 8, 2, sep); };
+    std::vector<std::string> lines;
+    if (std::min(v.dmAtNdMin, v.dmAtNdMax) <= 0)
+        lines.push_back(withValues(MONOCL_TR("ForecastTable", "Такую линзу не сделать: толщина по центру dm от %1 до %2 мм, не больше нуля"),
+                                  {mm(std::min(v.dmAtNdMin, v.dmAtNdMax)), mm(std::max(v.dmAtNdMin, v.dmAtNdMax))}));
+    const double half = s.MeasuredDiameter / 2;
+    const auto sag = [&](const std::string& text, double value) {
+        if (value >= half)
+            lines.push_back(withValues(text, {mm(value), mm(half)}));
+    };
+    sag(MONOCL_TR("ForecastTable", "Такую линзу не сделать: стрелка dr1 до %1 мм, не меньше половины диаметра (%2 мм)"),
+        std::max(v.dr1AtNdMin, v.dr1AtNdMax));
+    sag(MONOCL_TR("ForecastTable", "Такую линзу не сделать: стрелка dr2 %1 мм, не меньше половины диаметра (%2 мм)"), s.dr2);
+    return lines;
+}
+
 } // namespace monocl

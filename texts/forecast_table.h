@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace monocl {
 
@@ -29,5 +30,11 @@ std::string forecastTableLabel(int row);
 // Row 1..12 from the forecast of the present recompute.
 ForecastRow forecastTableRow(int row, const MonoclState& state, const ForecastValues& values,
                              char separator);
+
+// What makes the forecast's lens one that cannot be made, a line each: a
+// centre thickness dm of zero or less, a surface whose sag is half the
+// lens's diameter or more. None when it can be made.
+std::vector<std::string> forecastWarnings(const MonoclState& state, const ForecastValues& values,
+                                          char separator);
 
 } // namespace monocl

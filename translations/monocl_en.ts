@@ -450,6 +450,18 @@ window would show them).</translation>
         <source>Толщина мениска по центру dm, мм</source>
         <translation>Meniscus centre thickness dm, mm</translation>
     </message>
+    <message>
+        <source>Такую линзу не сделать: толщина по центру dm от %1 до %2 мм, не больше нуля</source>
+        <translation>No such lens can be made: centre thickness dm from %1 to %2 mm, not above zero</translation>
+    </message>
+    <message>
+        <source>Такую линзу не сделать: стрелка dr1 до %1 мм, не меньше половины диаметра (%2 мм)</source>
+        <translation>No such lens can be made: sag dr1 up to %1 mm, not below half the diameter (%2 mm)</translation>
+    </message>
+    <message>
+        <source>Такую линзу не сделать: стрелка dr2 %1 мм, не меньше половины диаметра (%2 мм)</source>
+        <translation>No such lens can be made: sag dr2 %1 mm, not below half the diameter (%2 mm)</translation>
+    </message>
 </context>
 <context>
     <name>GlassChooser</name>

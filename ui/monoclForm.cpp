@@ -347,6 +347,7 @@ void Toptmono::recomputeDesign(RecomputeLocals& locals)
 void Toptmono::recomputeForecast(RecomputeLocals& locals)
 {
     locals.Forecast = ComputeForecast(readForecastControls(), m_state);
+    showForecastWarnings(locals.Forecast);
     FillForecastTable(locals.Forecast);
     WriteConclusions(locals.Forecast);
 }

@@ -195,6 +195,7 @@ private:
     // Greys what an earlier recompute left while the last one faulted.
     void createFaultLines();
     void showFaultState();
+    void showForecastWarnings(const monocl::ForecastValues& values);
     void showBarRatio(const monocl::TrackBar* bar, QLabel* label, const QString& prefix);
     void trackBarChange(QObject* sender, monocl::TrackBar* bar, QLabel* label, const QString& prefix);
 
@@ -279,6 +280,7 @@ private:
     std::array<monocl::FieldProblem*, monocl::RealFields.size()> m_fieldProblems{};
     QLabel* m_designFaultLine = nullptr;
     QLabel* m_rayFaultLine = nullptr;
+    QLabel* m_forecastWarning = nullptr;
 
     // The controls, named as the handlers and the recompute address them;
     // from outside, find them by object name.

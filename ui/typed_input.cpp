@@ -10,6 +10,7 @@
 #include "string_grid.h"
 
 #include "format/number_text.h"
+#include "texts/forecast_table.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -137,6 +138,21 @@ void Toptmono::createFaultLines()
     // Under the ray check's table.
     m_rayFaultLine = faultLineIn(m_rayTab, QRect(6, 498, 526, 48), "rayFaultLine");
     m_rayFaultLine->setAutoFillBackground(false);
+    // Over the free foot of the measuring scheme.
+    m_forecastWarning = faultLineIn(TabSheet5, QRect(12, 336, 600, 52), "forecastWarning");
+    m_forecastWarning->setAutoFillBackground(false);
+    QFont regular = m_forecastWarning->font();
+    regular.setBold(false);
+    m_forecastWarning->setFont(regular);
+}
+
+void Toptmono::showForecastWarnings(const ForecastValues& values)
+{
+    QStringList lines;
+    for (const std::string& line : forecastWarnings(m_state, values, m_separator))
+        lines << QString::fromStdString(line);
+    m_forecastWarning->setText(lines.join(QLatin1Char('\n')));
+    m_forecastWarning->setVisible(!lines.isEmpty());
 }
 
 void Toptmono::showFaultState()
@@ -144,6 +160,9 @@ void Toptmono::showFaultState()
     // The ray check of a faulted design is all dashes: nothing earlier stays.
     showStaleContent(*m_designFaultLine, {MonGrid, esk}, m_designFault, true);
     showStaleContent(*m_rayFaultLine, {}, m_designFault, false);
+    // A faulted forecast's warnings would be an earlier lens's.
+    if (m_forecastFault)
+        m_forecastWarning->hide();
     if (!m_designFault && !m_forecastFault)
         m_untoldFault = nullptr;
 }
