@@ -405,7 +405,8 @@ TEST_F(CommandLine, FailedDesignsExitTwoAndShowNoEarlierNumbers)
     };
     for (const auto& row : rows) {
         writeFile(QStringLiteral("d.monocl"), design(startWith(row.change)));
-        const Outcome r = monocl({QStringLiteral("--csv"), QStringLiteral("t.csv"), QStringLiteral("d.monocl")}, "C");
+        const Outcome r = monocl({QStringLiteral("--csv"), QStringLiteral("t.csv"), QStringLiteral("--svg"),
+                                  QStringLiteral("t.svg"), QStringLiteral("d.monocl")}, "C");
         EXPECT_EQ(r.exitCode, row.exitCode) << row.name << ": " << r.err.toStdString();
         if (row.told) {
             EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.told))) << row.name << ": " << r.err.toStdString();
@@ -418,6 +419,9 @@ TEST_F(CommandLine, FailedDesignsExitTwoAndShowNoEarlierNumbers)
         for (qsizetype i = first; i < first + 29; ++i)
             dashes += csv[i].endsWith(QStringLiteral(", - ")) || csv[i].endsWith(QStringLiteral(", - \""));
         EXPECT_EQ(dashes, row.designDashes ? 29 : 0) << row.name << ": " << csv[first].toStdString();
+        // The drawing's note, which the SVG writes in runs of words.
+        const QByteArray svg = readFile(QStringLiteral("t.svg"));
+        EXPECT_EQ(svg.contains("Расчет прерван ошибкой:") && svg.contains(">Invalid"), row.faultLine) << row.name;
         // The start design's R1, reached while the file was set, is gone.
         if (row.designDashes) {
             EXPECT_FALSE(csv.join(QLatin1Char('\n')).contains(QStringLiteral(",-20.40"))) << row.name;
