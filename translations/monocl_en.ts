@@ -30,14 +30,14 @@
 Без параметров вывода открывается окно программы. С ними программа
 считает по файлу проекта (или по исходным значениям), записывает файлы
 и завершается: 0 — готово, 1 — ошибка в параметрах или файле (ничего не
-записано), 2 — арифметическая ошибка расчета (файлы записаны так, как
-их показало бы окно).</source>
+записано), 2 — арифметическая ошибка расчета или расчет без линзы
+(файлы записаны с прочерками вместо прежних чисел).</source>
         <translation>Monocle design: a soft-focus lens of one meniscus with an aperture stop.
 Without output options the program window opens. With them the program
 computes from the project file (or from the default values), writes the
 files and exits: 0 — done, 1 — error in the options or the file (nothing
-written), 2 — arithmetic error in the design (files written as the
-window would show them).</translation>
+written), 2 — arithmetic error in the design or a design without a lens
+(files written with dashes in place of earlier numbers).</translation>
     </message>
     <message>
         <source>Вывести встроенный каталог стекол в CSV (maker, name, nd, vd).</source>

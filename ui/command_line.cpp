@@ -103,8 +103,8 @@ Options describeOptions(QCommandLineParser& parser)
         "Без параметров вывода открывается окно программы. С ними программа\n"
         "считает по файлу проекта (или по исходным значениям), записывает файлы\n"
         "и завершается: 0 — готово, 1 — ошибка в параметрах или файле (ничего не\n"
-        "записано), 2 — арифметическая ошибка расчета (файлы записаны так, как\n"
-        "их показало бы окно)."));
+        "записано), 2 — арифметическая ошибка расчета или расчет без линзы\n"
+        "(файлы записаны с прочерками вместо прежних чисел)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption listGlasses(
