@@ -148,6 +148,22 @@ QAction* MainWindow::addAction(QMenu* menu, const char* name, const char* text,
     return action;
 }
 
+// One checkable action a value, one of them checked at a time.
+template <class Value>
+void MainWindow::addChoices(QMenu* menu, std::initializer_list<MenuChoice<Value>> choices, Value current,
+                            const std::function<void(Value)>& choose)
+{
+    auto* group = new QActionGroup(this);
+    for (const MenuChoice<Value>& choice : choices) {
+        const Value value = choice.value;
+        QAction* action = addAction(menu, choice.name, choice.text, QKeySequence(),
+                                    [choose, value] { choose(value); });
+        action->setCheckable(true);
+        action->setChecked(current == value);
+        group->addAction(action);
+    }
+}
+
 void MainWindow::createMenus()
 {
     QMenu* file = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Файл"));
@@ -177,24 +193,11 @@ void MainWindow::createMenus()
     createEditMenu();
 
     QMenu* language = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Язык / Language"));
-    auto* choices = new QActionGroup(this);
-    const struct {
-        const char* name;
-        const char* text;
-        Language language;
-    } languages[] = {
-        {"actionRussian", QT_TRANSLATE_NOOP("MainWindow", "Русский"), Language::Russian},
-        {"actionEnglish", QT_TRANSLATE_NOOP("MainWindow", "English"), Language::English},
-        {"actionSystemLanguage", QT_TRANSLATE_NOOP("MainWindow", "Как в системе"), Language::System},
-    };
-    for (const auto& l : languages) {
-        const Language chosen = l.language;
-        QAction* action = addAction(language, l.name, l.text, QKeySequence(),
-                                    [this, chosen] { setLanguage(chosen); });
-        action->setCheckable(true);
-        action->setChecked(rememberedLanguage() == chosen);
-        choices->addAction(action);
-    }
+    addChoices<Language>(language,
+                         {{"actionRussian", QT_TRANSLATE_NOOP("MainWindow", "Русский"), Language::Russian},
+                          {"actionEnglish", QT_TRANSLATE_NOOP("MainWindow", "English"), Language::English},
+                          {"actionSystemLanguage", QT_TRANSLATE_NOOP("MainWindow", "Как в системе"), Language::System}},
+                         rememberedLanguage(), [this](Language chosen) { setLanguage(chosen); });
 
     QMenu* help = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Справка"));
     addAction(help, "actionNotes", QT_TRANSLATE_NOOP("MainWindow", "Примечания"),
@@ -209,27 +212,16 @@ void MainWindow::createEditMenu()
     QMenu* edit = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Правка"));
     QMenu* check = edit->addMenu(QString());
     m_texts.push_back({check->menuAction(), QT_TRANSLATE_NOOP("MainWindow", "Проверять ввод")});
-    auto* choices = new QActionGroup(this);
-    const struct {
-        const char* name;
-        const char* text;
-        InputCheck check;
-    } ways[] = {
-        {"actionCheckEveryKey", QT_TRANSLATE_NOOP("MainWindow", "при каждом нажатии (как всегда)"), InputCheck::EveryKey},
-        {"actionCheckOnCommit", QT_TRANSLATE_NOOP("MainWindow", "по Enter и при уходе из поля"), InputCheck::OnCommit},
-    };
     const InputCheck remembered = rememberedInputCheck();
     m_form->setInputCheck(remembered);
-    for (const auto& way : ways) {
-        const InputCheck chosen = way.check;
-        QAction* action = addAction(check, way.name, way.text, QKeySequence(), [this, chosen] {
+    addChoices<InputCheck>(
+        check,
+        {{"actionCheckEveryKey", QT_TRANSLATE_NOOP("MainWindow", "при каждом нажатии (как всегда)"), InputCheck::EveryKey},
+         {"actionCheckOnCommit", QT_TRANSLATE_NOOP("MainWindow", "по Enter и при уходе из поля"), InputCheck::OnCommit}},
+        remembered, [this](InputCheck chosen) {
             rememberInputCheck(chosen);
             m_form->setInputCheck(chosen);
         });
-        action->setCheckable(true);
-        action->setChecked(remembered == chosen);
-        choices->addAction(action);
-    }
 }
 
 void MainWindow::retranslateMenus()

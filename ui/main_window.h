@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -57,6 +58,16 @@ protected:
 private:
     void createMenus();
     void createEditMenu();
+    template <class Value>
+    struct MenuChoice
+    {
+        const char* name;
+        const char* text;
+        Value value;
+    };
+    template <class Value>
+    void addChoices(QMenu* menu, std::initializer_list<MenuChoice<Value>> choices, Value current,
+                    const std::function<void(Value)>& choose);
     QMenu* addMenu(const char* text);
     QAction* addAction(QMenu* menu, const char* name, const char* text, const QKeySequence& keys,
                        const std::function<void()>& command);
