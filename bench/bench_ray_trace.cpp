@@ -1,3 +1,4 @@
+#include "core/ray_refine.h"
 #include "core/ray_trace.h"
 
 #include <benchmark/benchmark.h>
@@ -6,9 +7,7 @@ namespace {
 
 using namespace monocl;
 
-// The start design: 65 x 65 grid over the stop for three fields, the axial
-// and chief-ray samples and the section rays.
-void BM_CheckByRays(benchmark::State& st)
+RayLens startDesign()
 {
     RayLens lens;
     lens.R1 = -20.40;
@@ -21,6 +20,14 @@ void BM_CheckByRays(benchmark::State& st)
     lens.stopDiameter = 6.64;
     lens.halfField = 22.5 * 3.14159265358979323846 / 180.0;
     lens.requestedSpherical = 0.40;
+    return lens;
+}
+
+// The start design: 65 x 65 grid over the stop for three fields, the axial
+// and chief-ray samples and the section rays.
+void BM_CheckByRays(benchmark::State& st)
+{
+    const RayLens lens = startDesign();
     for (auto _ : st) {
         benchmark::DoNotOptimize(lens);
         RayCheck check = checkByRays(lens);
@@ -28,5 +35,20 @@ void BM_CheckByRays(benchmark::State& st)
     }
 }
 BENCHMARK(BM_CheckByRays)->Unit(benchmark::kMicrosecond);
+
+// The start design refined by rays as an aplanat of F' 52 mm and edge ratio 5.
+void BM_RefineByRays(benchmark::State& st)
+{
+    const RayLens lens = startDesign();
+    const RefineTarget target{52, 5, 1};
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(lens);
+        RefinedLens refined = refineByRays(lens, target);
+        benchmark::DoNotOptimize(refined);
+    }
+    if (!refineByRays(lens, target).found)
+        st.SkipWithError("the start design was not refined");
+}
+BENCHMARK(BM_RefineByRays)->Unit(benchmark::kMicrosecond);
 
 } // namespace

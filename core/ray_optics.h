@@ -2,7 +2,8 @@
 
 // The geometry the ray check is built on: rays, the two spherical surfaces
 // of the lens and the stop, refraction at a surface, and the thick lens's
-// paraxial focus. For the ray check's own use.
+// paraxial focus, and the few rays that measure one aberration each. For the
+// ray check and the refinement of a lens by rays.
 
 #include "core/ray_trace.h"
 #include "errors/real.h"
@@ -74,5 +75,19 @@ Paraxial paraxial(Real n, Real c1, Real c2, Real t);
 // be traced (no clear aperture or stop, a negative thickness, an index not
 // above zero, a field of a right angle or more).
 std::optional<Model> makeModel(const RayLens& lens);
+
+// The chief ray at field angle omega and, along it, the z of the sagittal
+// and tangential foci; none where it is blocked.
+struct ChiefRay {
+    Ray ray;
+    Real sagittalZ, tangentialZ;
+};
+
+std::optional<ChiefRay> chiefRay(const Model& m, Real omega);
+
+// The relative spherical aberration by rays, %: twice the height at which
+// the axial ray through 0.7 of the stop crosses the paraxial image plane
+// imageZ, over the focal length. None where that ray is blocked.
+std::optional<Real> zonalSpherical(const Model& m, Real focal, Real imageZ);
 
 } // namespace monocl::rays

@@ -141,40 +141,6 @@ std::optional<Real> axisCrossing(const Model& m, Real h)
     return r.p.z - r.p.y * r.d.z / r.d.y;
 }
 
-struct ChiefRay {
-    Ray ray;
-    Real sagittalZ, tangentialZ;
-};
-
-// The chief ray at field angle omega and, along it, the sagittal and
-// tangential foci by Coddington's equations for an object at infinity. The
-// vergences n/s and n/t start at zero and are carried between the surfaces
-// along the ray.
-std::optional<ChiefRay> chiefRay(const Model& m, Real omega)
-{
-    Crossing c[2];
-    Ray r = startRay(m, 0.0, 0.0, sinOf(omega), cosOf(omega));
-    if (traceLens(r, m, c[0], c[1]) != Fate::Passed)
-        return std::nullopt;
-    const Surface* surfaces[2] = {&m.front, &m.rear};
-    Real sag = 0.0, tan = 0.0;
-    for (int k = 0; k < 2; ++k) {
-        const Surface& s = *surfaces[k];
-        if (k > 0) {
-            const Real d = c[k].path / s.n1;
-            sag = sag / (1.0 - d * sag);
-            tan = tan / (1.0 - d * tan);
-        }
-        const Real cos2I = c[k].cosI * c[k].cosI;
-        const Real cos2R = c[k].cosR * c[k].cosR;
-        const Real power = s.curvature * (s.n2 * c[k].cosR - s.n1 * c[k].cosI);
-        sag = sag + power;
-        tan = (tan * cos2I + power) / cos2R;
-    }
-    // In air after the lens the distances are the reciprocal vergences.
-    return ChiefRay{r, r.p.z + r.d.z / sag, r.p.z + r.d.z / tan};
-}
-
 // Steps of the section picture: the stop, each surface met, the image plane.
 SectionRay sectionRay(const Model& m, Real omega, Real h, std::optional<Real> imageZ)
 {
@@ -310,10 +276,8 @@ RayCheck checkByRays(const RayLens& lens)
                 out.sphericalZone = (*z - zp).value();
         });
         guarded([&] {
-            Crossing first, second;
-            Ray r = startRay(m, 0.0, 0.7 * m.halfStop, 0.0, 1.0);
-            if (traceLens(r, m, first, second) == Fate::Passed)
-                out.sphericalRelative = (2.0 * abs(heightAt(r, zp)) / *focal * 100.0).value();
+            if (const auto k = zonalSpherical(m, *focal, zp))
+                out.sphericalRelative = k->value();
         });
         // The pupil's centre is the paraxial limit, where the crossing is
         // the paraxial image plane itself.
