@@ -155,6 +155,7 @@ void Toptmono::PageControl1Change(QObject* /*Sender*/)
         // fault is reported.
         std::exception_ptr fault;
         m_rayLens.reset();
+        m_refinedLens.reset();
         m_designFault.reset();
         m_forecastFault.reset();
         try {

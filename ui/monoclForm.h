@@ -3,6 +3,7 @@
 #include "core/design_pass.h"
 #include "core/forecast.h"
 #include "core/monocl_state.h"
+#include "core/ray_refine.h"
 #include "core/ray_trace.h"
 #include "core/real_fields.h"
 #include "control_layout.h"
@@ -111,6 +112,9 @@ public:
     // The lens of the last recompute's design as the ray check traces it;
     // none when the design found no meniscus.
     const std::optional<monocl::RayLens>& rayLens() const { return m_rayLens; }
+    // That lens refined by exact rays to do what the design asked; none when
+    // the design found no meniscus. See refineByRays for "not found".
+    const std::optional<monocl::RefinedLens>& refinedLens() const;
     void rememberGlass(const std::optional<monocl::GlassChoice>& glass);
 
 signals:
@@ -256,6 +260,8 @@ private:
     std::pair<double, double> m_chosenGlassValues;
     // The design the ray check traces; none when the design failed.
     std::optional<monocl::RayLens> m_rayLens;
+    monocl::RefineTarget m_refineTarget;
+    mutable std::optional<monocl::RefinedLens> m_refinedLens;
     QWidget* m_rayTab = nullptr;
     monocl::StringGrid* RayGrid = nullptr;
     monocl::RayPlots* m_rayPlots = nullptr;

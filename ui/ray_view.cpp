@@ -39,6 +39,16 @@ void Toptmono::keepRayLens(const RecomputeLocals& locals)
     lens.halfField = s.FieldAngle / 2;
     lens.requestedSpherical = s.SphericalRatio * 100;
     m_rayLens = lens;
+    m_refineTarget = RefineTarget{s.FocalLength * 1000, static_cast<int>(locals.EdgeRatio), s.CorrectionType};
+}
+
+const std::optional<RefinedLens>& Toptmono::refinedLens() const
+{
+    // Refined only when asked for: by the ray tab while it is shown, or by
+    // an output.
+    if (m_rayLens && !m_refinedLens)
+        m_refinedLens = refineByRays(*m_rayLens, m_refineTarget);
+    return m_refinedLens;
 }
 
 void Toptmono::showRayCheck()
