@@ -99,6 +99,10 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>ошибка записи</source>
         <translation>write error</translation>
     </message>
+    <message>
+        <source>Записать обе линзы (третьего порядка и уточненную лучами) в JSON-файл ФАЙЛ.</source>
+        <translation>Write both lenses (the third-order one and the one refined by rays) to the JSON file FILE.</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>

@@ -3,6 +3,7 @@
 #include "design_file.h"
 #include "glass_table.h"
 #include "language.h"
+#include "lens_file.h"
 #include "monoclForm.h"
 #include "output_files.h"
 #include "report.h"
@@ -41,6 +42,7 @@ constexpr OutputOption OutputOptions[] = {
     {"report", QT_TRANSLATE_NOOP("CommandLine", "Записать отчет в PDF-файл ФАЙЛ.")},
     {"svg", QT_TRANSLATE_NOOP("CommandLine", "Записать рабочий чертеж мениска в SVG-файл ФАЙЛ.")},
     {"save", QT_TRANSLATE_NOOP("CommandLine", "Сохранить исходные данные в файл проекта ФАЙЛ (.monocl).")},
+    {"lens", QT_TRANSLATE_NOOP("CommandLine", "Записать обе линзы (третьего порядка и уточненную лучами) в JSON-файл ФАЙЛ.")},
 };
 
 // Options the Qt platform takes itself, for a window on a display.
@@ -318,6 +320,13 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
         files.add(path(2), workshopSvg(drawing));
     if (parser.isSet(outputs[3])) {
         files.add(path(3), designFileBytes(captureDesign(*window, state)));
+    }
+    if (parser.isSet(outputs[4])) {
+        // No lens where the drawing finds none: the design failed or faulted.
+        const bool hasLens = drawing.hasLens && window->rayLens();
+        files.add(path(4), lensFileBytes(captureDesign(*window, state),
+                                         hasLens ? window->rayLens() : std::nullopt,
+                                         hasLens ? window->refinedLens() : std::nullopt));
     }
     QString error;
     if (!files.write(&error)) {
