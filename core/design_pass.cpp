@@ -92,4 +92,20 @@ void designPass(const DesignControls& controls, MonoclState& state, RecomputeLoc
     ComputeEdgeGeometry(state, locals);
 }
 
+RayLens designedRayLens(const MonoclState& s)
+{
+    RayLens lens;
+    lens.R1 = s.R1 * 1000;
+    lens.R2 = s.R2 * 1000;
+    lens.thickness = s.CenterThickness * 1000;
+    lens.diameter = s.Dm * 1000;
+    lens.nd = s.Nd;
+    lens.abbe = s.Abbe;
+    lens.stopZ = (s.X2 + s.CenterThickness) * 1000;
+    lens.stopDiameter = s.Df * 1000;
+    lens.halfField = s.FieldAngle / 2;
+    lens.requestedSpherical = s.SphericalRatio * 100;
+    return lens;
+}
+
 } // namespace monocl

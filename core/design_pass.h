@@ -2,6 +2,7 @@
 
 #include "forecast.h"
 #include "monocl_state.h"
+#include "ray_trace.h"
 
 #include <cstdint>
 #include <string>
@@ -56,6 +57,10 @@ void ComputeEdgeGeometry(const MonoclState& state, RecomputeLocals& locals);
 
 // The three steps above in order, as the recompute runs them.
 void designPass(const DesignControls& controls, MonoclState& state, RecomputeLocals& locals);
+
+// The designed lens as the exact ray check traces it, lengths in mm: read
+// right after the design steps, before the forecast reuses the store's R2.
+RayLens designedRayLens(const MonoclState& state);
 
 // The axial depth of a spherical surface of radius R at half-diameter halfD,
 // R + sqrt(R^2 - halfD^2); negative for a negative R.

@@ -43,23 +43,6 @@ DesignControls controls(int focal, int field, int correction, const char* nd, co
     return c;
 }
 
-// The lens the ray check traces for a design, as the window hands it over.
-RayLens rayLensOf(const MonoclState& s)
-{
-    RayLens l;
-    l.R1 = s.R1 * 1000;
-    l.R2 = s.R2 * 1000;
-    l.thickness = s.CenterThickness * 1000;
-    l.diameter = s.Dm * 1000;
-    l.nd = s.Nd;
-    l.abbe = s.Abbe;
-    l.stopZ = (s.X2 + s.CenterThickness) * 1000;
-    l.stopDiameter = s.Df * 1000;
-    l.halfField = s.FieldAngle / 2;
-    l.requestedSpherical = s.SphericalRatio * 100;
-    return l;
-}
-
 std::optional<RayLens> designedLens(const DesignControls& c)
 {
     MonoclState s;
@@ -67,7 +50,7 @@ std::optional<RayLens> designedLens(const DesignControls& c)
     designPass(c, s, locals);
     if (locals.DesignFailed != 0)
         return std::nullopt;
-    return rayLensOf(s);
+    return designedRayLens(s);
 }
 
 RefinedLens refine(const RayLens& lens, const DesignControls& c)
@@ -201,7 +184,7 @@ TEST(RayRefine, ThinLensLimitApproachesThirdOrder)
             s.FieldAngle = 10 * Pi / 180 / std::pow(2.0, k);
             RunDesignPasses(s, locals);
             ASSERT_EQ(locals.DesignFailed, 0);
-            const RayLens design = rayLensOf(s);
+            const RayLens design = designedRayLens(s);
             const RefinedLens r = refine(design, c);
             ASSERT_EQ(r.reason, RefineFailure::None);
             ASSERT_TRUE(r.found);

@@ -27,18 +27,7 @@ void Toptmono::keepRayLens(const RecomputeLocals& locals)
     if (locals.DesignFailed != 0)
         return;
     const MonoclState& s = m_state;
-    RayLens lens;
-    lens.R1 = s.R1 * 1000;
-    lens.R2 = s.R2 * 1000;
-    lens.thickness = s.CenterThickness * 1000;
-    lens.diameter = s.Dm * 1000;
-    lens.nd = s.Nd;
-    lens.abbe = s.Abbe;
-    lens.stopZ = (s.X2 + s.CenterThickness) * 1000;
-    lens.stopDiameter = s.Df * 1000;
-    lens.halfField = s.FieldAngle / 2;
-    lens.requestedSpherical = s.SphericalRatio * 100;
-    m_rayLens = lens;
+    m_rayLens = designedRayLens(s);
     m_refineTarget = RefineTarget{s.FocalLength * 1000, static_cast<int>(locals.EdgeRatio), s.CorrectionType};
 }
 
