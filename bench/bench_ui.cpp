@@ -15,7 +15,7 @@
 // cases: recompute0, recompute1 (the tab in view), changed (the track bar
 // moved to and fro, as in BM_RecomputeChanged), keystroke, startup.
 
-#include "ui/startup.h"
+#include "ui/window/startup.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -20,8 +20,8 @@
 #include "texts/conclusions.h"
 #include "texts/design_table.h"
 #include "texts/forecast_table.h"
-#include "ui/canvas_image.h"
-#include "ui/sketch.h"
+#include "ui/widgets/canvas_image.h"
+#include "ui/window/sketch.h"
 
 #include <QApplication>
 

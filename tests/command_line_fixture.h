@@ -2,8 +2,8 @@
 
 // The monocl program run from the command line, as a user runs it, in a
 // folder, a home and a locale of the test's own.
-#include "ui/command_line.h"
-#include "ui/design_file.h"
+#include "ui/app/command_line.h"
+#include "ui/files/design_file.h"
 
 #include "core/ray_trace.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // Finding the parts of the glass chooser and working them as a user does.
-#include "ui/glass_chooser.h"
-#include "ui/glass_map.h"
+#include "ui/glass/glass_chooser.h"
+#include "ui/glass/glass_map.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -6,16 +6,16 @@
 //   MONOCL_SOAK_SEED    random seed (default 1)
 #include "box_catcher.h"
 
-#include "ui/canvas_image.h"
+#include "ui/widgets/canvas_image.h"
 #include "texts/conclusions.h"
 #include "texts/design_table.h"
 #include "texts/forecast_table.h"
-#include "ui/memo.h"
-#include "ui/sketch.h"
-#include "ui/spin_edit.h"
-#include "ui/startup.h"
-#include "ui/string_grid.h"
-#include "ui/track_bar.h"
+#include "ui/widgets/memo.h"
+#include "ui/window/sketch.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/window/startup.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/widgets/track_bar.h"
 
 #include "core/design_pass.h"
 #include "errors/errors.h"

@@ -1,13 +1,13 @@
 // Design files, exports and the report, driven through the real window.
-#include "ui/design_document.h"
-#include "ui/design_file.h"
-#include "ui/output_files.h"
-#include "ui/report.h"
-#include "ui/startup.h"
-#include "ui/table_export.h"
-#include "ui/track_bar.h"
-#include "ui/window_contents.h"
-#include "ui/workshop_drawing.h"
+#include "ui/files/design_document.h"
+#include "ui/files/design_file.h"
+#include "ui/files/output_files.h"
+#include "ui/report/report.h"
+#include "ui/window/startup.h"
+#include "ui/report/table_export.h"
+#include "ui/widgets/track_bar.h"
+#include "ui/window/window_contents.h"
+#include "ui/report/workshop_drawing.h"
 
 #include "format/number_text.h"
 

@@ -4,9 +4,9 @@
 // pixels, pixel by pixel:
 // on the sketch over a grid of designs and random ones, and on random
 // drawings of every operation.
-#include "ui/black_runs.h"
-#include "ui/canvas_image.h"
-#include "ui/sketch.h"
+#include "ui/widgets/black_runs.h"
+#include "ui/widgets/canvas_image.h"
+#include "ui/window/sketch.h"
 
 #include <QImage>
 

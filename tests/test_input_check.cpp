@@ -1,12 +1,12 @@
 // The second way of taking typed numbers, on Enter and on leaving the field,
 // and the mark a fault leaves on the tabs in either way.
-#include "ui/field_problem.h"
-#include "ui/input_check.h"
-#include "ui/main_window.h"
-#include "ui/monoclForm.h"
-#include "ui/spin_edit.h"
-#include "ui/startup.h"
-#include "ui/string_grid.h"
+#include "ui/widgets/field_problem.h"
+#include "ui/window/input_check.h"
+#include "ui/app/main_window.h"
+#include "ui/window/monoclForm.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/window/startup.h"
+#include "ui/widgets/string_grid.h"
 
 #include "box_catcher.h"
 

@@ -1,12 +1,12 @@
 // The window in English, in an English locale: no Russian left in what the
 // user reads, the numbers the same as the Russian window's, and a live switch
 // of language that changes words only.
-#include "ui/glass_chooser.h"
-#include "ui/glass_table.h"
-#include "ui/language.h"
-#include "ui/main_window.h"
-#include "ui/monoclForm.h"
-#include "ui/startup.h"
+#include "ui/glass/glass_chooser.h"
+#include "ui/glass/glass_table.h"
+#include "ui/app/language.h"
+#include "ui/app/main_window.h"
+#include "ui/window/monoclForm.h"
+#include "ui/window/startup.h"
 
 #include "box_catcher.h"
 #include "window_snapshot.h"

@@ -1,6 +1,6 @@
 #include "errors/errors.h"
-#include "ui/canvas_image.h"
-#include "ui/sketch.h"
+#include "ui/widgets/canvas_image.h"
+#include "ui/window/sketch.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "ui/memo.h"
-#include "ui/spin_edit.h"
-#include "ui/string_grid.h"
+#include "ui/widgets/memo.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/widgets/string_grid.h"
 
 #include <QApplication>
 #include <QClipboard>

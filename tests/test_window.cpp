@@ -1,12 +1,12 @@
 // The real window, driven as a user drives it, headless.
-#include "ui/canvas_image.h"
+#include "ui/widgets/canvas_image.h"
 #include "texts/design_table.h"
 #include "texts/forecast_table.h"
-#include "ui/memo.h"
-#include "ui/spin_edit.h"
-#include "ui/startup.h"
-#include "ui/string_grid.h"
-#include "ui/track_bar.h"
+#include "ui/widgets/memo.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/window/startup.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/widgets/track_bar.h"
 
 #include "core/forecast.h"
 #include "box_catcher.h"

@@ -1,9 +1,9 @@
 // The window's glass catalogue: choosing a glass, the nearest glass line and
 // the glasses inside the forecast's range.
 #include "format/number_text.h"
-#include "ui/glass_table.h"
-#include "ui/monoclForm.h"
-#include "ui/startup.h"
+#include "ui/glass/glass_table.h"
+#include "ui/window/monoclForm.h"
+#include "ui/window/startup.h"
 
 #include "box_catcher.h"
 #include "qt_print.h"

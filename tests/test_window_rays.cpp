@@ -1,9 +1,9 @@
 // The ray check's tab: traced while shown, dashes where a value cannot be had.
-#include "ui/monoclForm.h"
-#include "ui/spin_edit.h"
-#include "ui/startup.h"
-#include "ui/string_grid.h"
-#include "ui/track_bar.h"
+#include "ui/window/monoclForm.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/window/startup.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/widgets/track_bar.h"
 
 #include "box_catcher.h"
 #include "qt_print.h"

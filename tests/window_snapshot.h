@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/canvas_image.h"
-#include "ui/memo.h"
-#include "ui/spin_edit.h"
-#include "ui/string_grid.h"
+#include "ui/widgets/canvas_image.h"
+#include "ui/widgets/memo.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/widgets/string_grid.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

@@ -1,6 +1,6 @@
 // The window's glass catalogue: the chooser, the nearest glass under the
 // design's glass fields and the glasses inside the forecast's range.
-#include "monoclForm.h"
+#include "ui/window/monoclForm.h"
 
 #include "glass_chooser.h"
 #include "glass_table.h"

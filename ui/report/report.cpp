@@ -1,9 +1,9 @@
 #include "report.h"
 
-#include "monoclForm.h"
-#include "output_files.h"
-#include "ray_plots.h"
-#include "window_contents.h"
+#include "ui/window/monoclForm.h"
+#include "ui/files/output_files.h"
+#include "ui/rays/ray_plots.h"
+#include "ui/window/window_contents.h"
 #include "workshop_drawing.h"
 
 #include <QCoreApplication>

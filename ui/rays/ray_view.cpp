@@ -1,10 +1,10 @@
 // The ray check on its tab: the lens of the design, traced while the tab is
 // shown, into the grid and the pictures. It never shows a box of its own:
 // what cannot be had shows as a dash.
-#include "monoclForm.h"
+#include "ui/window/monoclForm.h"
 
 #include "ray_plots.h"
-#include "string_grid.h"
+#include "ui/widgets/string_grid.h"
 
 #include "core/ray_trace.h"
 #include "texts/ray_table.h"

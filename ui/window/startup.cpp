@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "language.h"
+#include "ui/app/language.h"
 
 #include "format/number_text.h"
 

@@ -1,6 +1,6 @@
 #include "fault_display.h"
 
-#include "string_grid.h"
+#include "ui/widgets/string_grid.h"
 #include "window_contents.h"
 
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "core/ray_trace.h"
 #include "core/real_fields.h"
 #include "control_layout.h"
-#include "glass_table.h"
+#include "ui/glass/glass_table.h"
 #include "input_check.h"
 
 #include <QWidget>

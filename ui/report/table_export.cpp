@@ -1,8 +1,8 @@
 #include "table_export.h"
 
-#include "monoclForm.h"
-#include "output_files.h"
-#include "window_contents.h"
+#include "ui/window/monoclForm.h"
+#include "ui/files/output_files.h"
+#include "ui/window/window_contents.h"
 
 #include "texts/csv_text.h"
 

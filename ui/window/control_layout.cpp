@@ -1,12 +1,12 @@
 #include "control_layout.h"
 
-#include "canvas_image.h"
-#include "memo.h"
-#include "picture.h"
-#include "ray_plots.h"
-#include "spin_edit.h"
-#include "string_grid.h"
-#include "track_bar.h"
+#include "ui/widgets/canvas_image.h"
+#include "ui/widgets/memo.h"
+#include "ui/widgets/picture.h"
+#include "ui/rays/ray_plots.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/widgets/track_bar.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 
 #include "drawing_sheet.h"
 
-#include "output_files.h"
-#include "string_grid.h"
-#include "window_contents.h"
+#include "ui/files/output_files.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/window/window_contents.h"
 
 #include "format/number_text.h"
 

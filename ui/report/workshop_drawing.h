@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monoclForm.h"
+#include "ui/window/monoclForm.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "main_window.h"
 
-#include "design_document.h"
+#include "ui/files/design_document.h"
 #include "language.h"
-#include "monoclForm.h"
+#include "ui/window/monoclForm.h"
 
 #include <QCoreApplication>
 #include <QAction>

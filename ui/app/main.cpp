@@ -1,7 +1,7 @@
 #include "command_line.h"
 #include "main_window.h"
 #include "settings.h"
-#include "startup.h"
+#include "ui/window/startup.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/real_fields.h"
-#include "glass_table.h"
+#include "ui/glass/glass_table.h"
 
 #include <QByteArray>
 #include <QString>

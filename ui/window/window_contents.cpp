@@ -1,10 +1,10 @@
 #include "window_contents.h"
 
-#include "memo.h"
+#include "ui/widgets/memo.h"
 #include "monoclForm.h"
-#include "spin_edit.h"
-#include "string_grid.h"
-#include "track_bar.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/widgets/track_bar.h"
 
 #include "core/design_pass.h"
 #include "format/number_text.h"

@@ -1,9 +1,9 @@
 #include "design_document.h"
 
-#include "monoclForm.h"
-#include "report.h"
-#include "table_export.h"
-#include "workshop_drawing.h"
+#include "ui/window/monoclForm.h"
+#include "ui/report/report.h"
+#include "ui/report/table_export.h"
+#include "ui/report/workshop_drawing.h"
 
 #include <QCoreApplication>
 #include <QDir>

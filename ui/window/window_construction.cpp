@@ -2,14 +2,14 @@
 // handlers address, the fixed contents, the focus order and the wiring.
 #include "monoclForm.h"
 
-#include "canvas_image.h"
-#include "memo.h"
-#include "ray_plots.h"
+#include "ui/widgets/canvas_image.h"
+#include "ui/widgets/memo.h"
+#include "ui/rays/ray_plots.h"
 
 #include "core/ray_trace.h"
-#include "spin_edit.h"
-#include "string_grid.h"
-#include "track_bar.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/widgets/track_bar.h"
 #include "window_layout.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "design_file.h"
 
-#include "monoclForm.h"
+#include "ui/window/monoclForm.h"
 #include "json_checker.h"
 #include "output_files.h"
-#include "spin_edit.h"
-#include "track_bar.h"
+#include "ui/widgets/spin_edit.h"
+#include "ui/widgets/track_bar.h"
 
 #include "format/number_text.h"
 

@@ -5,9 +5,9 @@
 #include "monoclForm.h"
 
 #include "fault_display.h"
-#include "field_problem.h"
-#include "canvas_image.h"
-#include "string_grid.h"
+#include "ui/widgets/field_problem.h"
+#include "ui/widgets/canvas_image.h"
+#include "ui/widgets/string_grid.h"
 
 #include "format/number_text.h"
 #include "texts/forecast_table.h"

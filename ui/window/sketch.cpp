@@ -1,6 +1,6 @@
 #include "sketch.h"
 
-#include "canvas_image.h"
+#include "ui/widgets/canvas_image.h"
 #include "errors/real.h"
 
 #include <Qt>
