@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 "$lupdate" -silent -locations none -no-obsolete -source-language ru_RU -target-language en_GB \
     -tr-function-alias translate+=MONOCL_TR,QT_TRANSLATE_NOOP+=MONOCL_NOOP \
-    ui texts -ts translations/monocl_en.ts
+    ui texts document -ts translations/monocl_en.ts

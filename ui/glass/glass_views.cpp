@@ -66,15 +66,17 @@ bool Toptmono::chooseGlass(const QString& maker, const QString& name)
 
 std::optional<GlassChoice> Toptmono::chosenGlass() const
 {
-    if (m_chosenGlass && m_chosenGlassValues == std::pair{m_state.Nd, m_state.Abbe})
-        return m_chosenGlass;
+    if (const std::optional<GlassName> glass = m_document.chosenGlass())
+        return GlassChoice{qs(glass->maker), qs(glass->name)};
     return std::nullopt;
 }
 
 void Toptmono::rememberGlass(const std::optional<GlassChoice>& glass)
 {
-    m_chosenGlass = glass;
-    m_chosenGlassValues = {m_state.Nd, m_state.Abbe};
+    std::optional<GlassName> name;
+    if (glass)
+        name = GlassName{glass->maker.toStdString(), glass->name.toStdString()};
+    m_document.rememberGlass(name);
     m_nearestShownFor.reset();
     showNearestGlass();
 }

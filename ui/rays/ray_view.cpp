@@ -20,33 +20,14 @@ constexpr int RayValueWidth = 80;
 
 } // namespace
 
-// Read right after the design steps: the forecast later reuses the store's
-// R2 for its own lens.
-void Toptmono::keepRayLens(const RecomputeLocals& locals)
-{
-    if (locals.DesignFailed != 0)
-        return;
-    const MonoclState& s = m_state;
-    m_rayLens = designedRayLens(s);
-    m_refineTarget = RefineTarget{s.FocalLength * 1000, static_cast<int>(locals.EdgeRatio), s.CorrectionType};
-}
-
-const std::optional<RefinedLens>& Toptmono::refinedLens() const
-{
-    // Refined only when asked for: by the ray tab while it is shown, or by
-    // an output.
-    if (m_rayLens && !m_refinedLens)
-        m_refinedLens = refineByRays(*m_rayLens, m_refineTarget);
-    return m_refinedLens;
-}
-
 void Toptmono::showRayCheck()
 {
     if (PageControl1->currentWidget() != m_rayTab)
         return;
+    const std::optional<RayLens>& lens = m_document.rayLens();
     std::optional<RayCheck> check;
-    if (m_rayLens)
-        check = checkByRays(*m_rayLens);
+    if (lens)
+        check = checkByRays(*lens);
     RayGrid->setColCount(2);
     RayGrid->setRowCount(RayTableRows);
     RayGrid->setColWidth(0, RayLabelWidth);
@@ -58,5 +39,5 @@ void Toptmono::showRayCheck()
         RayGrid->setCell(0, row, QString::fromStdString(rayTableLabel(row)));
         RayGrid->setCell(1, row, QString::fromStdString(rayTableValue(row, check ? *check : none, m_separator)));
     }
-    m_rayPlots->setCheck(check, m_rayLens, m_separator);
+    m_rayPlots->setCheck(check, lens, m_separator);
 }

@@ -1,6 +1,6 @@
-// How the window's handlers run: the faults they meet are caught here,
-// never let through a signal, and told once the outermost handler has
-// ended, in one box for one action of the user's.
+// How the window's handlers run: the document catches the faults they meet,
+// never letting one through a signal, and the window tells each once the
+// outermost handler has ended, in one box for one action of the user's.
 #include "monoclForm.h"
 
 #include <QCoreApplication>
@@ -15,27 +15,22 @@ using namespace monocl;
 
 void Toptmono::runHandler(const std::function<void()>& body)
 {
-    ++m_handlerDepth;
-    try {
-        body();
-    } catch (...) {
-        if (!m_pendingFault)
-            m_pendingFault = std::current_exception();
-    }
-    --m_handlerDepth;
-    if (m_handlerDepth == 0 && m_pendingFault) {
-        const std::exception_ptr fault = m_pendingFault;
-        m_pendingFault = nullptr;
-        // While the box is open its event loop may still deliver an armed
-        // auto-repeat; those runs are no action of the user's and stay
-        // silent, so one action shows one box.
-        if (m_quietFaults) {
-            m_untoldFault = fault;
-        } else if (!m_showingFault) {
-            m_showingFault = true;
-            showFault(fault);
-            m_showingFault = false;
-        }
+    m_document.runAsOneAction(body);
+}
+
+void Toptmono::tellFault(const std::exception_ptr& fault)
+{
+    // While the box is open its event loop may still deliver an armed
+    // auto-repeat; those runs are no action of the user's and stay silent,
+    // so one action shows one box.
+    if (m_silentFaults)
+        return;
+    if (m_quietFaults) {
+        m_untoldFault = fault;
+    } else if (!m_showingFault) {
+        m_showingFault = true;
+        showFault(fault);
+        m_showingFault = false;
     }
 }
 
@@ -89,27 +84,9 @@ void Toptmono::showFault(const std::exception_ptr& fault)
     box.exec();
 }
 
-void Toptmono::setFieldText(QLineEdit* field, const QString& text)
-{
-    if (field->text() == text)
-        return;
-    const bool faultBefore = static_cast<bool>(m_pendingFault);
-    field->setText(text);
-    // A fault of the nested handler run ends this run as well.
-    if (!faultBefore && m_pendingFault && m_handlerDepth > 0)
-        std::rethrow_exception(m_pendingFault);
-}
-
 void Toptmono::setInputsAsOneAction(const std::function<void()>& body)
 {
-    runHandler([&] {
-        const std::exception_ptr before = m_pendingFault;
-        body();
-        // Which of the passing states fault depends on the order the inputs
-        // are set in; only the state reached counts.
-        m_pendingFault = before;
-        PageControl1Change(this);
-    });
+    m_document.setInputsAsOneAction(body);
 }
 
 void Toptmono::setFaultSink(std::function<void(const QString& message)> sink)

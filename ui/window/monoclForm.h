@@ -1,14 +1,9 @@
 #pragma once
 
-#include "core/design_pass.h"
-#include "core/forecast.h"
-#include "core/monocl_state.h"
-#include "core/ray_refine.h"
-#include "core/ray_trace.h"
-#include "core/real_fields.h"
-#include "control_layout.h"
+#include "document/monocl_document.h"
+#include "ui/window/control_layout.h"
 #include "ui/glass/glass_table.h"
-#include "input_check.h"
+#include "ui/window/input_check.h"
 
 #include <QWidget>
 
@@ -36,9 +31,9 @@ class TrackBar;
 } // namespace monocl
 
 // The main window: the direct design on the first tab, the forecast on the
-// second, notes, the monocle's scheme and an about page on the others. Every
-// input change runs its handler, and every handler ends with the recompute
-// PageControl1Change, which rewrites both problems' outputs.
+// second, notes, the monocle's scheme and an about page on the others. It
+// shows a MonoclDocument: every input change goes to the document, whose
+// handler ends with the recompute, and the window writes what it found.
 class Toptmono : public QWidget
 {
     Q_OBJECT
@@ -51,9 +46,13 @@ public:
 
     char decimalSeparator() const { return m_separator; }
 
+    // The inputs and results the window shows.
+    monocl::MonoclDocument& document() { return m_document; }
+    const monocl::MonoclDocument& document() const { return m_document; }
+
     // How many recomputes have run since the window was created; tests and
     // benchmarks use it to see whether an event reached the computation.
-    long recomputeRuns() const { return m_recomputeRuns; }
+    long recomputeRuns() const { return m_document.recomputeRuns(); }
 
     // ---- For design files, exports and the command line --------------------
     // Sets many inputs as one action of the user's: body sets controls, whose
@@ -65,22 +64,15 @@ public:
     // an empty sink brings the box back.
     void setFaultSink(std::function<void(const QString& message)> sink);
 
-    // The meniscus of the last recompute's design, lengths in metres, taken
-    // before the forecast reuses the store.
-    struct DesignSection
-    {
-        bool computed = false; // the design steps ran to their end
-        bool failed = false;   // they found no meniscus: the table shows dashes
-        double R1 = 0, R2 = 0, CenterThickness = 0, Dm = 0;
-        double X1 = 0, Df = 0; // the stop from the front vertex, and its diameter
-    };
-    const DesignSection& lastDesign() const { return m_lastDesign; }
+    // The meniscus of the last recompute's design.
+    using DesignSection = monocl::DesignSection;
+    const DesignSection& lastDesign() const { return m_document.lastDesign(); }
 
     // The fault that ended the last recompute's design or forecast steps, as
     // the error box words it; none when they ran to their end. While there
     // is one, that tab's results are those of an earlier recompute.
-    const std::optional<QString>& designFault() const { return m_designFault; }
-    const std::optional<QString>& forecastFault() const { return m_forecastFault; }
+    std::optional<QString> designFault() const;
+    std::optional<QString> forecastFault() const;
     // ---------------------------------------------------------------------------
 
     // Sets an edit field's text from the program. A differing text runs the
@@ -111,10 +103,10 @@ public:
 
     // The lens of the last recompute's design as the ray check traces it;
     // none when the design found no meniscus.
-    const std::optional<monocl::RayLens>& rayLens() const { return m_rayLens; }
+    const std::optional<monocl::RayLens>& rayLens() const { return m_document.rayLens(); }
     // That lens refined by exact rays to do what the design asked; none when
     // the design found no meniscus. See refineByRays for "not found".
-    const std::optional<monocl::RefinedLens>& refinedLens() const;
+    const std::optional<monocl::RefinedLens>& refinedLens() const { return m_document.refinedLens(); }
     void rememberGlass(const std::optional<monocl::GlassChoice>& glass);
 
 signals:
@@ -181,14 +173,22 @@ private:
     void connectHandlers();
     void setFocusOrder();
 
-    // Running handlers: faults are caught here, never let through a signal,
-    // and shown once the outermost handler has ended.
+    // Running handlers: the document catches their faults, and the window
+    // tells each once the outermost handler has ended (handler_runs.cpp).
     void runHandler(const std::function<void()>& body);
+    void tellFault(const std::exception_ptr& fault);
     void showFault(const std::exception_ptr& fault);
 
-    // The common course of the eight real-number fields.
-    void realFieldChange(QObject* sender, monocl::RealFieldId id);
-    void showValue(QLineEdit* field, double value, int decimals);
+    // Showing the document: its controls' values, and what a recompute
+    // found (document_view.cpp).
+    void watchDocument();
+    void showControls();
+    void showOutputs();
+    void showRecompute();
+    void drawSketch(const monocl::SketchLens& lens);
+
+    // The real-number fields pass their text to the document.
+    void takeFieldText(monocl::RealFieldId id);
     // Checking on Enter (typed_input.cpp).
     bool checksOnCommit() const;
     QString whyNotTaken(monocl::RealFieldId id) const;
@@ -199,9 +199,7 @@ private:
     // Greys what an earlier recompute left while the last one faulted.
     void createFaultLines();
     void showFaultState();
-    void showForecastWarnings(const monocl::ForecastValues& values);
-    void showBarRatio(const monocl::TrackBar* bar, QLabel* label, const QString& prefix);
-    void trackBarChange(QObject* sender, monocl::TrackBar* bar, QLabel* label, const QString& prefix);
+    void showBarRatio(monocl::BarId bar, QLabel* label, const QString& prefix);
 
     // The catalogue's glasses beside the results: the one nearest to the
     // design's glass, and those the measured lens may be made of.
@@ -210,28 +208,17 @@ private:
     void showGlassesInRange();
 
     // The ray check of the design, while its tab is shown (ray_view.cpp).
-    void keepRayLens(const monocl::RecomputeLocals& locals);
     void showRayCheck();
-
-    // The recompute's steps.
-    monocl::DesignControls readDesignControls() const;
-    monocl::ForecastControls readForecastControls() const;
-    void recomputeDesign(monocl::RecomputeLocals& locals);
-    void recomputeForecast(monocl::RecomputeLocals& locals);
-    void LayoutDesignTable();
-    void FillDesignTable(const monocl::RecomputeLocals& locals);
-    void FillForecastTable(const monocl::ForecastValues& values);
-    void writeDesignTableLabels();
-    void writeForecastTableLabels();
-    void WriteConclusions(const monocl::ForecastValues& values);
 
     monocl::MonoclState& m_state;
     char m_separator = '.';
-    int m_handlerDepth = 0;
+    monocl::MonoclDocument m_document;
     bool m_showingFault = false;
-    long m_recomputeRuns = 0;
-    std::exception_ptr m_pendingFault;
+    bool m_silentFaults = false;
     bool m_inTabAction = false;
+    // The controls and outputs as last written into the widgets; none before
+    // the first time.
+    std::optional<monocl::InputControls> m_shownControls;
     // Each tab's layout and the controls built from it, for retranslating.
     struct BuiltTab
     {
@@ -243,25 +230,12 @@ private:
     std::vector<BuiltTab> m_builtTabs;
     QLabel* m_aboutVersion = nullptr;
 
-    // What the sketch was last drawn from.
-    struct SketchInputs
-    {
-        double R1, R2, Dm, FrontSag, RearSag, RearShift;
-        std::int32_t DesignFailed;
-        int width;
-        bool operator==(const SketchInputs&) const = default;
-    };
-    std::optional<SketchInputs> m_lastSketch;
+    // What the sketch was last drawn from, and at what width.
+    std::optional<std::pair<monocl::SketchLens, int>> m_lastSketch;
 
     // The glass views' last inputs, so they are rebuilt only on a change.
     std::optional<std::pair<double, double>> m_nearestShownFor;
     std::optional<std::array<double, 4>> m_rangeShownFor;
-    std::optional<monocl::GlassChoice> m_chosenGlass;
-    std::pair<double, double> m_chosenGlassValues;
-    // The design the ray check traces; none when the design failed.
-    std::optional<monocl::RayLens> m_rayLens;
-    monocl::RefineTarget m_refineTarget;
-    mutable std::optional<monocl::RefinedLens> m_refinedLens;
     QWidget* m_rayTab = nullptr;
     monocl::StringGrid* RayGrid = nullptr;
     monocl::RayPlots* m_rayPlots = nullptr;
@@ -273,11 +247,8 @@ private:
     // The edit fields of the real-number fields, in the order of RealFields.
     std::array<QLineEdit*, monocl::RealFields.size()> m_realEdits{};
 
-    // See setFaultSink and lastDesign.
+    // See setFaultSink.
     std::function<void(const QString&)> m_faultSink;
-    DesignSection m_lastDesign;
-    std::optional<QString> m_designFault;
-    std::optional<QString> m_forecastFault;
 
     // Checking on Enter: a fault met while typing is kept for Enter.
     monocl::InputCheck m_inputCheck = monocl::InputCheck::EveryKey;

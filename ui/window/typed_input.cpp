@@ -27,14 +27,14 @@ void Toptmono::setInputCheck(InputCheck check)
     // Back to checking at every key: what waits for Enter is taken now.
     for (std::size_t i = 0; i < m_realEdits.size(); ++i) {
         if (m_fieldProblems[i] && m_fieldProblems[i]->hasProblem())
-            realFieldChange(m_realEdits[i], static_cast<RealFieldId>(i));
+            takeFieldText(static_cast<RealFieldId>(i));
     }
 }
 
 bool Toptmono::checksOnCommit() const
 {
     // Texts the program writes, and a file's, go the usual way.
-    return m_inputCheck == InputCheck::OnCommit && m_handlerDepth == 0;
+    return m_inputCheck == InputCheck::OnCommit && !m_document.inHandler();
 }
 
 QString Toptmono::whyNotTaken(RealFieldId id) const
@@ -88,7 +88,7 @@ void Toptmono::realFieldTyped(RealFieldId id)
     // A text the field takes recomputes at once; a fault it meets is shown
     // on the tabs, and its box waits for Enter.
     m_quietFaults = true;
-    realFieldChange(m_realEdits[static_cast<std::size_t>(id)], id);
+    takeFieldText(id);
     m_quietFaults = false;
 }
 
@@ -99,7 +99,7 @@ void Toptmono::realFieldCommitted(RealFieldId id)
     const FieldProblem* problem = m_fieldProblems[static_cast<std::size_t>(id)];
     if (problem && problem->hasProblem()) {
         // The program's own rule, once: restore, correct, or the box.
-        realFieldChange(m_realEdits[static_cast<std::size_t>(id)], id);
+        takeFieldText(id);
         return;
     }
     if (m_untoldFault)
@@ -146,23 +146,12 @@ void Toptmono::createFaultLines()
     m_forecastWarning->setFont(regular);
 }
 
-void Toptmono::showForecastWarnings(const ForecastValues& values)
-{
-    QStringList lines;
-    for (const std::string& line : forecastWarnings(m_state, values, m_separator))
-        lines << QString::fromStdString(line);
-    m_forecastWarning->setText(lines.join(QLatin1Char('\n')));
-    m_forecastWarning->setVisible(!lines.isEmpty());
-}
-
 void Toptmono::showFaultState()
 {
     // The ray check of a faulted design is all dashes: nothing earlier stays.
-    showStaleContent(*m_designFaultLine, {MonGrid, esk}, m_designFault, true);
-    showStaleContent(*m_rayFaultLine, {}, m_designFault, false);
-    // A faulted forecast's warnings would be an earlier lens's.
-    if (m_forecastFault)
-        m_forecastWarning->hide();
-    if (!m_designFault && !m_forecastFault)
+    const std::optional<QString> designFault = this->designFault();
+    showStaleContent(*m_designFaultLine, {MonGrid, esk}, designFault, true);
+    showStaleContent(*m_rayFaultLine, {}, designFault, false);
+    if (!designFault && !m_document.forecastFault())
         m_untoldFault = nullptr;
 }

@@ -61,6 +61,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
     , m_separator(systemDecimalSeparator())
+    , m_document(state, m_separator)
 {
     initPictures();
     setObjectName(QStringLiteral("optmono"));
@@ -95,6 +96,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     setFocusOrder();
     createFaultLines();
     connectHandlers();
+    watchDocument();
 
     FormCreate(this);
 }
@@ -172,15 +174,14 @@ void Toptmono::retranslate()
     // fault it meets was told already.
     m_nearestShownFor.reset();
     m_rangeShownFor.reset();
-    std::function<void(const QString&)> sink = std::exchange(m_faultSink, [](const QString&) {});
-    PageControl1Change(this);
-    m_faultSink = std::move(sink);
+    m_silentFaults = true;
+    m_document.recompute();
+    m_silentFaults = false;
     // A recompute that faulted left its tables' words in the old language
     // beside the values it kept.
-    if (m_designFault)
-        writeDesignTableLabels();
-    if (m_forecastFault)
-        writeForecastTableLabels();
+    m_document.rewriteTableLabels(m_document.designFault().has_value(),
+                                  m_document.forecastFault().has_value());
+    showOutputs();
     m_rayPlots->update();
 }
 
@@ -279,15 +280,16 @@ void Toptmono::setFocusOrder()
 
 void Toptmono::connectHandlers()
 {
-    const auto onSpin = [this](SpinEdit* spin, void (Toptmono::*handler)(QObject*)) {
-        connect(spin, &SpinEdit::changed, this, [this, spin, handler] { (this->*handler)(spin); });
+    const auto onSpin = [this](SpinEdit* spin, SpinId id) {
+        connect(spin, &SpinEdit::changed, this,
+                [this, spin, id] { m_document.setSpinText(id, spin->text().toStdString()); });
     };
-    onSpin(FSpin, &Toptmono::FSpinChange);
-    onSpin(ASpin, &Toptmono::ASpinChange);
-    onSpin(OtSpin, &Toptmono::OtSpinChange);
-    onSpin(VminSP, &Toptmono::VminSPChange);
-    onSpin(VmaxSP, &Toptmono::VmaxSPChange);
-    onSpin(NSpin, &Toptmono::NSpinChange);
+    onSpin(FSpin, SpinId::FSpin);
+    onSpin(ASpin, SpinId::ASpin);
+    onSpin(OtSpin, SpinId::OtSpin);
+    onSpin(VminSP, SpinId::VminSP);
+    onSpin(VmaxSP, SpinId::VmaxSP);
+    onSpin(NSpin, SpinId::NSpin);
 
     const auto onEdit = [this](QLineEdit* edit, void (Toptmono::*handler)(QObject*)) {
         const auto id = static_cast<RealFieldId>(
@@ -309,27 +311,20 @@ void Toptmono::connectHandlers()
     onEdit(inmin, &Toptmono::inminChange);
     onEdit(inmax, &Toptmono::inmaxChange);
 
-    connect(KsfBar, &QAbstractSlider::valueChanged, this, [this] { KsfBarChange(KsfBar); });
-    connect(KxrBar, &QAbstractSlider::valueChanged, this, [this] { KxrBarChange(KxrBar); });
+    connect(KsfBar, &QAbstractSlider::valueChanged, this,
+            [this](int value) { m_document.setBarValue(BarId::KsfBar, value); });
+    connect(KxrBar, &QAbstractSlider::valueChanged, this,
+            [this](int value) { m_document.setBarValue(BarId::KxrBar, value); });
 
     // A radio button's handler runs when it becomes checked, not when it is
     // clicked again or unchecked.
-    const auto onRadio = [this](QRadioButton* button, void (Toptmono::*handler)(QObject*)) {
-        connect(button, &QAbstractButton::toggled, this, [this, button, handler](bool checked) {
+    QRadioButton* const choices[] = {Sf1, Sf2, Sf3, fp1, RB1, RB2, sfp1, sfp2, sfp3, Sfp4};
+    for (std::size_t i = 0; i < std::size(choices); ++i) {
+        connect(choices[i], &QAbstractButton::toggled, this, [this, i](bool checked) {
             if (checked)
-                (this->*handler)(button);
+                m_document.check(static_cast<ChoiceId>(i));
         });
-    };
-    onRadio(Sf1, &Toptmono::Sf1Click);
-    onRadio(Sf2, &Toptmono::Sf2Click);
-    onRadio(Sf3, &Toptmono::Sf3Click);
-    onRadio(fp1, &Toptmono::fp1Click);
-    onRadio(RB1, &Toptmono::RB1Click);
-    onRadio(RB2, &Toptmono::RB2Click);
-    onRadio(sfp1, &Toptmono::sfp1Click);
-    onRadio(sfp2, &Toptmono::sfp2Click);
-    onRadio(sfp3, &Toptmono::sfp3Click);
-    onRadio(Sfp4, &Toptmono::sfp3Click);
+    }
 
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { PageControl1Change(PageControl1); });
