@@ -15,7 +15,7 @@
 // cases: recompute0, recompute1 (the tab in view), changed (the track bar
 // moved to and fro, as in BM_RecomputeChanged), keystroke, startup.
 
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 
 #include <QApplication>
 #include <QLineEdit>

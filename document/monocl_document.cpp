@@ -11,6 +11,17 @@
 
 namespace monocl {
 
+std::string faultMessage(const std::exception_ptr& fault)
+{
+    try {
+        std::rethrow_exception(fault);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Invalid floating point operation";
+    }
+}
+
 MonoclDocument::MonoclDocument(MonoclState& state, char decimalSeparator)
     : m_state(state)
     , m_separator(decimalSeparator)
@@ -139,6 +150,12 @@ void MonoclDocument::formCreate()
         setFieldText(RealFieldId::inmax, fixed(1.7, 2));
         recompute();
     });
+}
+
+void MonoclDocument::writeRangeGeneralTexts()
+{
+    setFieldText(RealFieldId::inmin, generalText(m_state.NdMin, m_separator));
+    setFieldText(RealFieldId::inmax, generalText(m_state.NdMax, m_separator));
 }
 
 void MonoclDocument::realFieldChange(RealFieldId id)

@@ -17,6 +17,9 @@
 
 namespace monocl {
 
+// The message of a fault as the error box words it, without its full stop.
+std::string faultMessage(const std::exception_ptr& fault);
+
 // A table's cells as its grid holds them: [row][column].
 using TableCells = std::vector<std::vector<std::string>>;
 
@@ -110,6 +113,9 @@ public:
 
     // ---- Handlers -------------------------------------------------------------------
     void formCreate();
+    // The last step of the program's start: the glass range's two indices
+    // in their general texts, after formCreate.
+    void writeRangeGeneralTexts();
     void recompute();
     void realFieldChange(RealFieldId id);
     void barChange(BarId id);

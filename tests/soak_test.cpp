@@ -13,7 +13,7 @@
 #include "ui/widgets/memo.h"
 #include "ui/window/sketch.h"
 #include "ui/widgets/spin_edit.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/track_bar.h"
 

@@ -1,12 +1,11 @@
 // Design files, exports and the report, driven through the real window.
-#include "ui/files/design_document.h"
+#include "ui/app/design_document.h"
 #include "ui/files/design_file.h"
 #include "ui/files/output_files.h"
 #include "ui/report/report.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 #include "ui/report/table_export.h"
 #include "ui/widgets/track_bar.h"
-#include "ui/window/window_contents.h"
 #include "ui/report/workshop_drawing.h"
 
 #include "format/number_text.h"
@@ -191,12 +190,12 @@ TEST_F(DesignFiles, SaveChangeOpenGivesTheSavedWindow)
         const WindowSnapshot before = snapshot();
         const QString file = path("design.monocl");
         QString error;
-        ASSERT_TRUE(saveDesign(*window, state, file, &error)) << error.toStdString();
+        ASSERT_TRUE(saveDesign(window->document(), file, &error)) << error.toStdString();
         otherState();
         ASSERT_FALSE(snapshot() == before) << what;
         ASSERT_TRUE(document->load(file, &error)) << error.toStdString();
         EXPECT_EQ(snapshot(), before) << what << ": " << differences(snapshot(), before).join('\n').toStdString();
-        EXPECT_EQ(captureDesign(*window, state), *readDesign(file).data) << what;
+        EXPECT_EQ(captureDesign(window->document()), *readDesign(file).data) << what;
         EXPECT_FALSE(document->isModified());
     }
     EXPECT_EQ(boxes->messages, QStringList{});
@@ -418,7 +417,7 @@ TEST_F(DesignFiles, FailedSaveLeavesTheOldFile)
             ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
         }
         QString error;
-        const bool ok = saveDesign(*window, state, c.target, &error);
+        const bool ok = saveDesign(window->document(), c.target, &error);
         if (c.limitFileSize) {
             ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
         }
@@ -458,7 +457,7 @@ TEST_F(DesignFiles, RealValuesComeBackBitForBit)
     const QString file = path("exact.monocl");
     writeFile(file, designFileBytes(data));
     ASSERT_TRUE(document->openFile(file, window.get()));
-    const DesignData back = captureDesign(*window, state);
+    const DesignData back = captureDesign(window->document());
     for (double DesignData::*real : {&DesignData::nd, &DesignData::abbe, &DesignData::lensHeight, &DesignData::edge,
                                      &DesignData::diameter, &DesignData::focal, &DesignData::ndMin, &DesignData::ndMax})
         EXPECT_EQ(std::bit_cast<std::uint64_t>(back.*real), std::bit_cast<std::uint64_t>(data.*real))
@@ -519,7 +518,7 @@ TEST_F(DesignFiles, CsvHoldsBothTablesAsShown)
         }
         const QString file = path("tables.csv");
         QString error;
-        ASSERT_TRUE(writeTablesCsv(*window, file, &error)) << error.toStdString();
+        ASSERT_TRUE(writeTablesCsv(window->document(), file, &error)) << error.toStdString();
         const QByteArray bytes = readFile(file);
         const QChar separator = sep == ',' ? QLatin1Char(';') : QLatin1Char(',');
         const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes), separator);
@@ -632,7 +631,7 @@ TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
         }
         const Toptmono::DesignSection& design = window->lastDesign();
         ASSERT_TRUE(design.computed && !design.failed);
-        const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(*window)));
+        const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(window->document())));
         ASSERT_GT(svg.widthMm, 0);
         const double unitsPerMm = svg.viewBox.width() / svg.widthMm;
         EXPECT_NEAR(unitsPerMm, svg.viewBox.height() / svg.heightMm, 1e-9);
@@ -671,7 +670,7 @@ TEST_F(DesignFiles, FailedDesignDrawsANote)
     find<TrackBar>("KsfBar")->setValue(100);
     edit("ABEdit")->setText(QStringLiteral("100"));
     ASSERT_TRUE(window->lastDesign().failed);
-    const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(*window)));
+    const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(window->document())));
     EXPECT_TRUE(svg.text.contains(QStringLiteral("не найден")));
     for (const QString& d : svg.paths)
         EXPECT_FALSE(d.contains(QLatin1Char('C')));
@@ -684,14 +683,14 @@ TEST_F(DesignFiles, ReportDrawsLargeLensesReduced)
     QPdfWriter pdf(&buffer);
     pdf.setPageLayout(reportPageLayout());
     pdf.setResolution(600);
-    EXPECT_EQ(reportDrawingReduction(workshopDrawing(*window), pdf), 1);
+    EXPECT_EQ(reportDrawingReduction(workshopDrawing(window->document()), pdf), 1);
     spin("FSpin")->setText(QStringLiteral("1000"));
-    const int reduction = reportDrawingReduction(workshopDrawing(*window), pdf);
+    const int reduction = reportDrawingReduction(workshopDrawing(window->document()), pdf);
     EXPECT_EQ(reduction, 2);
     // At 1:2 it fits the printable area, at 1:1 it would not.
     const double k = pdf.logicalDpiY() / 25.4;
-    EXPECT_LE(workshopDrawingSize(workshopDrawing(*window), 2, &pdf).width(), pdf.width() / k);
-    EXPECT_GT(workshopDrawingSize(workshopDrawing(*window), 1, &pdf).width(), pdf.width() / k);
+    EXPECT_LE(workshopDrawingSize(workshopDrawing(window->document()), 2, &pdf).width(), pdf.width() / k);
+    EXPECT_GT(workshopDrawingSize(workshopDrawing(window->document()), 1, &pdf).width(), pdf.width() / k);
 }
 
 TEST_F(DesignFiles, PrintOpensThePreviewOfTheReport)

@@ -5,7 +5,7 @@
 #include "ui/app/main_window.h"
 #include "ui/window/monoclForm.h"
 #include "ui/widgets/spin_edit.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 #include "ui/widgets/string_grid.h"
 
 #include "box_catcher.h"

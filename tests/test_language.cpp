@@ -6,7 +6,7 @@
 #include "ui/app/language.h"
 #include "ui/app/main_window.h"
 #include "ui/window/monoclForm.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 
 #include "box_catcher.h"
 #include "window_snapshot.h"

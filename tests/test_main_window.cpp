@@ -1,10 +1,10 @@
 // The program's top-level window: the scroll area around the layout, the
 // menus and shortcuts, and what a desktop expects of a window.
-#include "ui/files/design_document.h"
+#include "ui/app/design_document.h"
 #include "ui/app/main_window.h"
 #include "ui/window/monoclForm.h"
 #include "ui/widgets/spin_edit.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 #include "ui/widgets/track_bar.h"
 
 #include "box_catcher.h"

@@ -4,7 +4,7 @@
 #include "texts/forecast_table.h"
 #include "ui/widgets/memo.h"
 #include "ui/widgets/spin_edit.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/track_bar.h"
 

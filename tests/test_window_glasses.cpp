@@ -3,7 +3,7 @@
 #include "format/number_text.h"
 #include "ui/glass/glass_table.h"
 #include "ui/window/monoclForm.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 
 #include "box_catcher.h"
 #include "qt_print.h"

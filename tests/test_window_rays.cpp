@@ -1,7 +1,7 @@
 // The ray check's tab: traced while shown, dashes where a value cannot be had.
 #include "ui/window/monoclForm.h"
 #include "ui/widgets/spin_edit.h"
-#include "ui/window/startup.h"
+#include "ui/app/startup.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/track_bar.h"
 

@@ -103,6 +103,10 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>Записать обе линзы (третьего порядка и уточненную лучами) в JSON-файл ФАЙЛ.</source>
         <translation>Write both lenses (the third-order one and the one refined by rays) to the JSON file FILE.</translation>
     </message>
+    <message>
+        <source>не назван ни один файл для вывода</source>
+        <translation>no output file is named</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>

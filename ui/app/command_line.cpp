@@ -4,19 +4,17 @@
 #include "ui/glass/glass_table.h"
 #include "language.h"
 #include "ui/files/lens_file.h"
-#include "ui/window/monoclForm.h"
 #include "ui/files/output_files.h"
 #include "ui/report/report.h"
 #include "settings.h"
-#include "ui/window/startup.h"
+#include "startup.h"
 #include "ui/report/table_export.h"
-#include "ui/window/window_contents.h"
+#include "ui/report/output_contents.h"
 #include "ui/report/workshop_drawing.h"
 
 #include "format/number_text.h"
 
 #include <QCoreApplication>
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QSet>
 
@@ -240,21 +238,39 @@ bool asksForNoWindow(int argc, const char* const* argv)
     return false;
 }
 
+Headless headlessNeeds(int argc, const char* const* argv)
+{
+    Headless needs = Headless::Nothing;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg == "--")
+            break;
+        arg = arg.substr(0, arg.find('='));
+        // The report pictures the ray check with the window's own plots.
+        if (arg == "--report" || arg == "-report")
+            return Headless::Widgets;
+        if (arg == "--svg" || arg == "-svg")
+            needs = Headless::Paint;
+    }
+    return needs;
+}
+
 void chooseHeadlessPlatform(int argc, char** argv)
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (asksForNoWindow(argc, argv) && (platform == nullptr || *platform == '\0'))
+    if (asksForNoWindow(argc, argv) && headlessNeeds(argc, argv) != Headless::Nothing
+        && (platform == nullptr || *platform == '\0'))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
-int runCommandLine(QApplication& app, const ShowWindow& showWindow)
+int runCommandLine(const ShowWindow& showWindow)
 {
-    if (!takeLanguage(QApplication::arguments()))
+    if (!takeLanguage(QCoreApplication::arguments()))
         return languageError();
     QCommandLineParser parser;
     const Options options = describeOptions(parser);
     const QList<QCommandLineOption>& outputs = options.outputs;
-    if (!parser.parse(QApplication::arguments()))
+    if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
@@ -281,8 +297,11 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
             return usageError(QCoreApplication::translate("CommandLine", "файл «%1» назван для вывода дважды").arg(values.constFirst()));
         targets.insert(target);
     }
-    if (!headless)
-        return showWindow(app, designFile);
+    if (!headless) {
+        if (!showWindow)
+            return usageError(QCoreApplication::translate("CommandLine", "не назван ни один файл для вывода"));
+        return showWindow(designFile);
+    }
 
     // Everything is read and checked before anything is computed or written.
     std::optional<DesignData> data;
@@ -296,37 +315,39 @@ int runCommandLine(QApplication& app, const ShowWindow& showWindow)
     }
 
     MonoclState state;
-    std::unique_ptr<Toptmono> window = startUp(state);
+    const std::unique_ptr<MonoclDocument> document = startDocument(state);
     QStringList faults;
-    window->setFaultSink([&faults](const QString& message) { faults << message; });
+    document->hooks().tell = [&faults](const std::exception_ptr& fault) {
+        faults << QString::fromStdString(faultMessage(fault)) + QLatin1Char('.');
+    };
     if (data)
-        applyDesign(*window, *data);
+        applyDesign(*document, *data);
 
     // A design that gives no lens is a failure as much as a fault is.
-    const WorkshopDrawing drawing = workshopDrawing(*window);
+    const WorkshopDrawing drawing = workshopDrawing(*document);
     if (!drawing.problem.isEmpty())
         faults << drawing.problem;
 
     OutputFiles files;
     const auto path = [&](int i) { return parser.value(outputs[i]); };
     if (parser.isSet(outputs[0]))
-        files.add(path(0), tablesCsv(windowContents(*window), window->decimalSeparator()));
+        files.add(path(0), tablesCsv(outputContents(*document), document->decimalSeparator()));
     if (parser.isSet(outputs[1])) {
         ReportInfo info;
         info.designFile = designFile;
-        files.add(path(1), reportPdf(*window, info));
+        files.add(path(1), reportPdf(*document, info));
     }
     if (parser.isSet(outputs[2]))
         files.add(path(2), workshopSvg(drawing));
     if (parser.isSet(outputs[3])) {
-        files.add(path(3), designFileBytes(captureDesign(*window, state)));
+        files.add(path(3), designFileBytes(captureDesign(*document)));
     }
     if (parser.isSet(outputs[4])) {
         // No lens where the drawing finds none: the design failed or faulted.
-        const bool hasLens = drawing.hasLens && window->rayLens();
-        files.add(path(4), lensFileBytes(captureDesign(*window, state),
-                                         hasLens ? window->rayLens() : std::nullopt,
-                                         hasLens ? window->refinedLens() : std::nullopt));
+        const bool hasLens = drawing.hasLens && document->rayLens();
+        files.add(path(4), lensFileBytes(captureDesign(*document),
+                                         hasLens ? document->rayLens() : std::nullopt,
+                                         hasLens ? document->refinedLens() : std::nullopt));
     }
     QString error;
     if (!files.write(&error)) {

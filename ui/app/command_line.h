@@ -5,8 +5,6 @@
 #include <functional>
 #include <optional>
 
-class QApplication;
-
 namespace monocl {
 
 // The exit statuses of the command line.
@@ -30,20 +28,28 @@ QString glassCatalogueCsv();
 // is neither the program's --lang nor one of Qt's own for a window.
 bool asksForNoWindow(int argc, const char* const* argv);
 
-// To be called before the QApplication exists. When the arguments ask for
-// a file to be written, or are not understood, the program shows no window;
-// unless a platform is chosen already, the offscreen one is then taken, so
-// that no display is needed.
+// What the program needs to answer the arguments without a window.
+enum class Headless {
+    Nothing, // no platform at all: the files it writes are texts
+    Paint,   // a GUI application on the offscreen platform, to paint with
+    Widgets, // widgets on the offscreen platform
+};
+Headless headlessNeeds(int argc, const char* const* argv);
+
+// To be called before the application object exists. When the arguments ask
+// for a file to be painted without a window, unless a platform is chosen
+// already, the offscreen one is taken, so that no display is needed.
 void chooseHeadlessPlatform(int argc, char** argv);
 
 // What opens the window: given the design file to load (empty for none),
-// it returns the program's exit status.
-using ShowWindow = std::function<int(QApplication& app, const QString& designFile)>;
+// it returns the program's exit status. Empty where no window can open.
+using ShowWindow = std::function<int(const QString& designFile)>;
 
 // monocl [FILE] opens the window through showWindow, with FILE loaded.
 // monocl --csv OUT.csv --report OUT.pdf --svg OUT.svg --save OUT.monocl
 // [FILE] (any of them) computes from FILE, or from the start values, and
-// writes the files without a window. Messages go to standard error.
-int runCommandLine(QApplication& app, const ShowWindow& showWindow);
+// writes the files without a window. Messages go to standard error. An
+// application object must exist.
+int runCommandLine(const ShowWindow& showWindow);
 
 } // namespace monocl

@@ -1,14 +1,14 @@
 #include "command_line.h"
 #include "main_window.h"
 #include "settings.h"
-#include "ui/window/startup.h"
+#include "startup.h"
 
 #include <QApplication>
 
 namespace {
 
 // The program's window, with the design file given on the command line.
-int showWindow(QApplication& app, const QString& designFile)
+int showWindow(const QString& designFile)
 {
     monocl::MonoclState state;
     monocl::MainWindow window(monocl::startUp(state), state);
@@ -18,7 +18,29 @@ int showWindow(QApplication& app, const QString& designFile)
     // keeps the start values.
     if (!designFile.isEmpty())
         window.openFile(designFile);
-    return app.exec();
+    return QApplication::exec();
+}
+
+// Files written without a window need as little of Qt as they paint.
+int writeWithoutWindow(int argc, char* argv[])
+{
+    switch (monocl::headlessNeeds(argc, argv)) {
+    case monocl::Headless::Nothing: {
+        QCoreApplication app(argc, argv);
+        monocl::nameProgram();
+        return monocl::runCommandLine({});
+    }
+    case monocl::Headless::Paint: {
+        QGuiApplication app(argc, argv);
+        monocl::nameProgram();
+        return monocl::runCommandLine({});
+    }
+    case monocl::Headless::Widgets:
+        break;
+    }
+    QApplication app(argc, argv);
+    monocl::nameProgram();
+    return monocl::runCommandLine({});
 }
 
 } // namespace
@@ -30,9 +52,11 @@ int main(int argc, char* argv[])
         return *status;
 
     monocl::chooseHeadlessPlatform(argc, argv);
+    if (monocl::asksForNoWindow(argc, argv))
+        return writeWithoutWindow(argc, argv);
     QApplication app(argc, argv);
     monocl::nameProgram();
     QApplication::setWindowIcon(monocl::programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.monocl.Monocl"));
-    return monocl::runCommandLine(app, showWindow);
+    return monocl::runCommandLine(showWindow);
 }

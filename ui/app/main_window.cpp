@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "ui/files/design_document.h"
+#include "design_document.h"
 #include "language.h"
 #include "ui/window/monoclForm.h"
 

@@ -1,10 +1,9 @@
 #include "design_file.h"
 
-#include "ui/window/monoclForm.h"
 #include "json_checker.h"
 #include "output_files.h"
-#include "ui/widgets/spin_edit.h"
-#include "ui/widgets/track_bar.h"
+
+#include "document/monocl_document.h"
 
 #include "format/number_text.h"
 
@@ -15,8 +14,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QLineEdit>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <array>
@@ -24,7 +21,9 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <string_view>
 #include <utility>
+#include <variant>
 
 namespace monocl {
 
@@ -85,42 +84,51 @@ double realValue(const DesignData& d, RealFieldId id)
     return realValue(const_cast<DesignData&>(d), id);
 }
 
-// The integer inputs: section, key, object name of the control, member.
+enum class Section { Design, Forecast };
+
+// The integer inputs: section, key, the spin edit or bar, member.
 struct IntegerInput
 {
-    const char* section;
+    Section section;
     const char* key;
-    const char* control;
+    std::variant<SpinId, BarId> control;
     int DesignData::*member;
 };
 
 constexpr IntegerInput IntegerInputs[] = {
-    {"design", "focalLength", "FSpin", &DesignData::focalLength},
-    {"design", "fieldOfView", "ASpin", &DesignData::fieldOfView},
-    {"design", "edgeRatio", "OtSpin", &DesignData::edgeRatio},
-    {"design", "sphericalBar", "KsfBar", &DesignData::sphericalBar},
-    {"design", "chromaticBar", "KxrBar", &DesignData::chromaticBar},
-    {"forecast", "abbeMin", "VminSP", &DesignData::abbeMin},
-    {"forecast", "abbeMax", "VmaxSP", &DesignData::abbeMax},
-    {"forecast", "fNumber", "NSpin", &DesignData::fNumber},
+    {Section::Design, "focalLength", SpinId::FSpin, &DesignData::focalLength},
+    {Section::Design, "fieldOfView", SpinId::ASpin, &DesignData::fieldOfView},
+    {Section::Design, "edgeRatio", SpinId::OtSpin, &DesignData::edgeRatio},
+    {Section::Design, "sphericalBar", BarId::KsfBar, &DesignData::sphericalBar},
+    {Section::Design, "chromaticBar", BarId::KxrBar, &DesignData::chromaticBar},
+    {Section::Forecast, "abbeMin", SpinId::VminSP, &DesignData::abbeMin},
+    {Section::Forecast, "abbeMax", SpinId::VmaxSP, &DesignData::abbeMax},
+    {Section::Forecast, "fNumber", SpinId::NSpin, &DesignData::fNumber},
 };
 
-constexpr const char* DesignFilterButtons[] = {"Sf1", "Sf2", "Sf3"};
-constexpr const char* ForecastFilterButtons[] = {"sfp1", "sfp2", "sfp3", "Sfp4"};
-
-template <class W>
-W* control(const Toptmono& window, const char* name)
+const char* sectionName(Section section)
 {
-    W* w = window.findChild<W*>(QString::fromLatin1(name));
-    Q_ASSERT_X(w, "control", name);
-    return w;
+    return section == Section::Design ? "design" : "forecast";
 }
 
-int integerInputValue(const Toptmono& window, const char* name)
+// The filters' choices, in the order of LightFilter.
+constexpr ChoiceId DesignFilterChoices[] = {ChoiceId::Sf1, ChoiceId::Sf2, ChoiceId::Sf3};
+constexpr ChoiceId ForecastFilterChoices[] = {ChoiceId::sfp1, ChoiceId::sfp2, ChoiceId::sfp3, ChoiceId::Sfp4};
+
+int integerInputValue(const InputControls& controls, const IntegerInput& input)
 {
-    if (auto* spin = window.findChild<SpinEdit*>(QString::fromLatin1(name)))
-        return spin->value();
-    return control<TrackBar>(window, name)->value();
+    if (const SpinId* spin = std::get_if<SpinId>(&input.control))
+        return controls.spinValue(*spin);
+    return controls.bar(std::get<BarId>(input.control));
+}
+
+template <std::size_t N>
+LightFilter checkedFilter(const InputControls& controls, const ChoiceId (&choices)[N])
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (controls.isChecked(choices[i]))
+            return FilterNames[i].first;
+    return LightFilter::None;
 }
 
 QString refusal(const QString& fileName, const QString& problem)
@@ -170,24 +178,19 @@ QString designFieldText(RealFieldId id, double value, char separator)
 
 // ---- Capture and writing ------------------------------------------------------------
 
-DesignData captureDesign(const Toptmono& window, const MonoclState& state)
+DesignData captureDesign(const MonoclDocument& document)
 {
+    const InputControls& controls = document.controls();
     DesignData d;
     for (const IntegerInput& input : IntegerInputs)
-        d.*input.member = integerInputValue(window, input.control);
+        d.*input.member = integerInputValue(controls, input);
     for (std::size_t i = 0; i < RealFields.size(); ++i)
-        realValue(d, static_cast<RealFieldId>(i)) = state.*RealFields[i].stored;
-    d.correction = control<QRadioButton>(window, "RB2")->isChecked() ? Correction::Anastigmat
-                                                                       : Correction::Aplanat;
-    d.designFilter = LightFilter::None;
-    for (std::size_t i = 0; i < std::size(DesignFilterButtons); ++i)
-        if (control<QRadioButton>(window, DesignFilterButtons[i])->isChecked())
-            d.designFilter = FilterNames[i].first;
-    d.forecastFilter = LightFilter::None;
-    for (std::size_t i = 0; i < std::size(ForecastFilterButtons); ++i)
-        if (control<QRadioButton>(window, ForecastFilterButtons[i])->isChecked())
-            d.forecastFilter = FilterNames[i].first;
-    d.glass = window.chosenGlass();
+        realValue(d, static_cast<RealFieldId>(i)) = document.state().*RealFields[i].stored;
+    d.correction = controls.isChecked(ChoiceId::RB2) ? Correction::Anastigmat : Correction::Aplanat;
+    d.designFilter = checkedFilter(controls, DesignFilterChoices);
+    d.forecastFilter = checkedFilter(controls, ForecastFilterChoices);
+    if (const std::optional<GlassName> glass = document.chosenGlass())
+        d.glass = GlassChoice{QString::fromStdString(glass->maker), QString::fromStdString(glass->name)};
     return d;
 }
 
@@ -195,10 +198,10 @@ QByteArray designFileBytes(const DesignData& d)
 {
     QJsonObject sections[2];
     const auto sectionOf = [&](const char* name) -> QJsonObject& {
-        return sections[qstrcmp(name, "design") == 0 ? 0 : 1];
+        return sections[std::string_view(name) == "design" ? 0 : 1];
     };
     for (const IntegerInput& input : IntegerInputs)
-        sectionOf(input.section)[QLatin1String(input.key)] = d.*input.member;
+        sections[input.section == Section::Design ? 0 : 1][QLatin1String(input.key)] = d.*input.member;
     for (std::size_t i = 0; i < RealFields.size(); ++i) {
         const auto& [section, key] = RealFieldKeys[i];
         sectionOf(section)[QLatin1String(key)] = realValue(d, static_cast<RealFieldId>(i));
@@ -221,10 +224,9 @@ QByteArray designFileBytes(const DesignData& d)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool saveDesign(const Toptmono& window, const MonoclState& state, const QString& path,
-                QString* error)
+bool saveDesign(const MonoclDocument& document, const QString& path, QString* error)
 {
-    return writeFileAtomically(path, designFileBytes(captureDesign(window, state)), error);
+    return writeFileAtomically(path, designFileBytes(captureDesign(document)), error);
 }
 
 // ---- Reading ---------------------------------------------------------------------------
@@ -263,7 +265,7 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
 
     DesignData d;
     for (const IntegerInput& input : IntegerInputs)
-        if (const std::optional<int> v = check.integer(input.section, input.key))
+        if (const std::optional<int> v = check.integer(sectionName(input.section), input.key))
             d.*input.member = *v;
     for (std::size_t i = 0; i < RealFields.size(); ++i) {
         const auto& [section, key] = RealFieldKeys[i];
@@ -317,80 +319,68 @@ DesignReadResult readDesign(const QString& path)
 
 // ---- Applying ---------------------------------------------------------------------------
 
-void applyDesign(Toptmono& window, const DesignData& d)
+void applyDesign(MonoclDocument& document, const DesignData& d)
 {
-    using Handler = void (Toptmono::*)(QObject*);
-    // The fields' change handlers, in the order of RealFields.
-    static constexpr std::array<Handler, RealFields.size()> FieldHandlers = {
-        &Toptmono::NDeditChange, &Toptmono::ABEditChange, &Toptmono::ihmChange,
-        &Toptmono::ihChange,     &Toptmono::idChange,     &Toptmono::iffChange,
-        &Toptmono::inminChange,  &Toptmono::inmaxChange,
-    };
-    const char separator = window.decimalSeparator();
+    const char separator = document.decimalSeparator();
+    const InputControls& controls = document.controls();
 
     const auto setInteger = [&](const IntegerInput& input) {
         const int value = d.*input.member;
-        if (auto* spin = window.findChild<SpinEdit*>(QString::fromLatin1(input.control))) {
-            spin->setValue(value);
+        if (const SpinId* spin = std::get_if<SpinId>(&input.control)) {
+            document.setSpinValue(*spin, value);
             return;
         }
-        auto* bar = control<TrackBar>(window, input.control);
-        // A bar left where it stands signals nothing, yet its label may not
-        // show its ratio yet (the start captions do not): the handler writes
-        // it.
-        if (bar->value() == std::clamp(value, bar->minimum(), bar->maximum())) {
-            if (qstrcmp(input.control, "KsfBar") == 0)
-                window.KsfBarChange(bar);
-            else
-                window.KxrBarChange(bar);
-        } else {
-            bar->setValue(value);
-        }
+        const BarId bar = std::get<BarId>(input.control);
+        // A bar left where it stands signals nothing, yet its handler runs
+        // as a moved one's would.
+        if (controls.bar(bar) == std::clamp(value, BarMinimum, BarMaximum))
+            document.barChange(bar);
+        else
+            document.setBarValue(bar, value);
     };
     const auto setField = [&](RealFieldId id) {
-        const auto i = static_cast<std::size_t>(id);
-        QLineEdit* field = control<QLineEdit>(window, RealFields[i].name);
-        const QString text = designFieldText(id, realValue(d, id), separator);
+        const std::string text = designFieldText(id, realValue(d, id), separator).toStdString();
         // The same text would signal nothing, yet a check against another
-        // field (the edge against the height) may now correct the value.
-        if (field->text() == text)
-            (window.*FieldHandlers[i])(field);
+        // field (the edge against the height) may now correct the value. A
+        // fault on the way does not stop the other inputs.
+        if (controls.field(id) == text)
+            document.realFieldChange(id);
         else
-            field->setText(text);
+            document.typeFieldText(id, text);
     };
-    const auto check = [&](const char* name, const char* fallback) {
-        auto* button = control<QRadioButton>(window, name);
+    const auto check = [&](ChoiceId id, ChoiceId fallback) {
         // A disabled choice cannot be made; the group keeps its first one.
-        if (!button->isEnabled())
-            button = control<QRadioButton>(window, fallback);
-        button->setChecked(true);
+        document.check(choiceSpec(id).enabled ? id : fallback);
     };
-    const auto filterButton = [](LightFilter f, const auto& buttons) {
+    const auto filterChoice = [](LightFilter f, const auto& choices) {
         const auto i = static_cast<std::size_t>(f);
-        return i < std::size(buttons) ? buttons[i] : buttons[0];
+        return i < std::size(choices) ? choices[i] : choices[0];
     };
 
-    window.setInputsAsOneAction([&] {
+    document.setInputsAsOneAction([&] {
         // The design tab, then the forecast tab, each in the order a user
         // fills it in: the height before the edge that is held below it.
         for (const IntegerInput& input : IntegerInputs)
-            if (qstrcmp(input.section, "design") == 0)
+            if (input.section == Section::Design)
                 setInteger(input);
         setField(RealFieldId::NDedit);
         setField(RealFieldId::ABEdit);
-        check(d.correction == Correction::Anastigmat ? "RB2" : "RB1", "RB1");
-        check(filterButton(d.designFilter, DesignFilterButtons), "Sf1");
+        check(d.correction == Correction::Anastigmat ? ChoiceId::RB2 : ChoiceId::RB1, ChoiceId::RB1);
+        check(filterChoice(d.designFilter, DesignFilterChoices), ChoiceId::Sf1);
 
         for (RealFieldId id : {RealFieldId::ihm, RealFieldId::ih, RealFieldId::id,
                                RealFieldId::iff, RealFieldId::inmin, RealFieldId::inmax})
             setField(id);
         for (const IntegerInput& input : IntegerInputs)
-            if (qstrcmp(input.section, "forecast") == 0)
+            if (input.section == Section::Forecast)
                 setInteger(input);
-        check(filterButton(d.forecastFilter, ForecastFilterButtons), "sfp1");
+        check(filterChoice(d.forecastFilter, ForecastFilterChoices), ChoiceId::sfp1);
     });
     // Named once nd and Vd are the file's.
-    window.rememberGlass(d.glass);
+    std::optional<GlassName> glass;
+    if (d.glass)
+        glass = GlassName{d.glass->maker.toStdString(), d.glass->name.toStdString()};
+    document.rememberGlass(glass);
 }
 
 } // namespace monocl

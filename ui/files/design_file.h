@@ -8,11 +8,9 @@
 
 #include <optional>
 
-class Toptmono;
-
 namespace monocl {
 
-struct MonoclState;
+class MonoclDocument;
 
 enum class Correction { Aplanat, Anastigmat };
 // No filter, yellow 1.4x, yellow 2x, orange 2.8x.
@@ -62,8 +60,8 @@ inline constexpr int DesignFormatVersion = 1;
 inline constexpr qint64 DesignFileLimit = 1024 * 1024;
 inline constexpr const char* DesignFileSuffix = "monocl";
 
-// The inputs the window holds now, with the glass it names, if any.
-DesignData captureDesign(const Toptmono& window, const MonoclState& state);
+// The inputs the document holds now, with the glass it names, if any.
+DesignData captureDesign(const MonoclDocument& document);
 
 QByteArray designFileBytes(const DesignData& data);
 
@@ -80,16 +78,15 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName);
 // Reads and checks the whole file; nothing else happens.
 DesignReadResult readDesign(const QString& path);
 
-// Writes the window's inputs (and its glass, if any) to path atomically: on
-// failure the old file, if there was one, is left as it was, nothing else is
-// left behind, and *error says why.
-bool saveDesign(const Toptmono& window, const MonoclState& state, const QString& path,
-                QString* error);
+// Writes the document's inputs (and its glass, if any) to path atomically:
+// on failure the old file, if there was one, is left as it was, nothing else
+// is left behind, and *error says why.
+bool saveDesign(const MonoclDocument& document, const QString& path, QString* error);
 
-// Sets the window's controls to the data, each through its own handler as
+// Sets the document's controls to the data, each through its own handler as
 // typing or clicking would, so the usual restores and range corrections
-// apply; all of it is one action, showing at most one error box.
-void applyDesign(Toptmono& window, const DesignData& data);
+// apply; all of it is one action, telling at most one fault.
+void applyDesign(MonoclDocument& document, const DesignData& data);
 
 // The text an opened file puts into a real-number field: as the window
 // writes the field's values (4,00; 1,5182; for the glass range 1,5), or the

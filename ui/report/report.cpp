@@ -1,9 +1,9 @@
 #include "report.h"
 
-#include "ui/window/monoclForm.h"
+#include "document/monocl_document.h"
 #include "ui/files/output_files.h"
 #include "ui/rays/ray_plots.h"
-#include "ui/window/window_contents.h"
+#include "output_contents.h"
 #include "workshop_drawing.h"
 
 #include <QCoreApplication>
@@ -233,7 +233,7 @@ void lines(ReportWriter& w, const QString& title, const QStringList& text)
 
 // The ray check's table and its pictures, drawn by the widget of its tab
 // scaled to the page's width.
-void rayCheck(ReportWriter& w, const WindowContents& c)
+void rayCheck(ReportWriter& w, const OutputContents& c)
 {
     w.newPage();
     w.heading(c.rayTableTitle, SectionPoints, 12);
@@ -264,7 +264,7 @@ QString drawingTitle(int reduction)
     return QCoreApplication::translate("Report", "Рабочий чертеж мениска, масштаб 1:%1").arg(reduction);
 }
 
-void layOut(ReportWriter& w, QPagedPaintDevice& device, const WindowContents& c,
+void layOut(ReportWriter& w, QPagedPaintDevice& device, const OutputContents& c,
             const WorkshopDrawing& drawing, const ReportInfo& info)
 {
     w.paragraph(programTitle(), reportFont(TitlePoints, true), 1.5);
@@ -326,7 +326,7 @@ int reportDrawingReduction(const WorkshopDrawing& drawing, QPagedPaintDevice& de
     return DrawingReductions[std::size(DrawingReductions) - 1];
 }
 
-void paintReport(QPainter& painter, QPagedPaintDevice& device, const WindowContents& contents,
+void paintReport(QPainter& painter, QPagedPaintDevice& device, const OutputContents& contents,
                  const WorkshopDrawing& drawing, const ReportInfo& info)
 {
     ReportWriter count(nullptr, device, 0);
@@ -336,10 +336,10 @@ void paintReport(QPainter& painter, QPagedPaintDevice& device, const WindowConte
     writer.finish();
 }
 
-QByteArray reportPdf(const Toptmono& window, const ReportInfo& info)
+QByteArray reportPdf(const MonoclDocument& document, const ReportInfo& info)
 {
-    const WindowContents contents = windowContents(window);
-    const WorkshopDrawing drawing = workshopDrawing(window);
+    const OutputContents contents = outputContents(document);
+    const WorkshopDrawing drawing = workshopDrawing(document);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -354,16 +354,16 @@ QByteArray reportPdf(const Toptmono& window, const ReportInfo& info)
     return buffer.data();
 }
 
-bool writeReportPdf(const Toptmono& window, const QString& path, const ReportInfo& info,
+bool writeReportPdf(const MonoclDocument& document, const QString& path, const ReportInfo& info,
                     QString* error)
 {
-    return writeFileAtomically(path, reportPdf(window, info), error);
+    return writeFileAtomically(path, reportPdf(document, info), error);
 }
 
-void printReport(Toptmono& window, QWidget* parent, const QString& designFile)
+void printReport(const MonoclDocument& document, QWidget* parent, const QString& designFile)
 {
-    const WindowContents contents = windowContents(window);
-    const WorkshopDrawing drawing = workshopDrawing(window);
+    const OutputContents contents = outputContents(document);
+    const WorkshopDrawing drawing = workshopDrawing(document);
     ReportInfo info;
     info.designFile = designFile;
     QPrinter printer(QPrinter::HighResolution);

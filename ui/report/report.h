@@ -8,11 +8,11 @@
 class QPagedPaintDevice;
 class QPainter;
 class QWidget;
-class Toptmono;
 
 namespace monocl {
 
-struct WindowContents;
+class MonoclDocument;
+struct OutputContents;
 struct WorkshopDrawing;
 
 // What the report says besides the window's contents.
@@ -35,16 +35,16 @@ int reportDrawingReduction(const WorkshopDrawing& drawing, QPagedPaintDevice& de
 // the forecast tables as the window shows them; the conclusions and
 // recommendations; and the workshop drawing to scale. The painter is active
 // on the device, whose page layout is set.
-void paintReport(QPainter& painter, QPagedPaintDevice& device, const WindowContents& contents,
+void paintReport(QPainter& painter, QPagedPaintDevice& device, const OutputContents& contents,
                  const WorkshopDrawing& drawing, const ReportInfo& info);
 
-// The report of the window's present state as a PDF document.
-QByteArray reportPdf(const Toptmono& window, const ReportInfo& info);
+// The report of the document's present state as a PDF document.
+QByteArray reportPdf(const MonoclDocument& document, const ReportInfo& info);
 
-bool writeReportPdf(const Toptmono& window, const QString& path, const ReportInfo& info,
+bool writeReportPdf(const MonoclDocument& document, const QString& path, const ReportInfo& info,
                     QString* error);
 
 // Opens the print preview of the report; printing goes from there.
-void printReport(Toptmono& window, QWidget* parent, const QString& designFile = QString());
+void printReport(const MonoclDocument& document, QWidget* parent, const QString& designFile = QString());
 
 } // namespace monocl

@@ -1,8 +1,9 @@
 #include "table_export.h"
 
-#include "ui/window/monoclForm.h"
+#include "output_contents.h"
 #include "ui/files/output_files.h"
-#include "ui/window/window_contents.h"
+
+#include "document/monocl_document.h"
 
 #include "texts/csv_text.h"
 
@@ -11,7 +12,7 @@
 
 namespace monocl {
 
-QByteArray tablesCsv(const WindowContents& c, char decimalSeparator)
+QByteArray tablesCsv(const OutputContents& c, char decimalSeparator)
 {
     std::vector<std::vector<std::string>> rows;
     const auto appendTable = [&](const QString& title, const QList<QStringList>& table,
@@ -32,9 +33,9 @@ QByteArray tablesCsv(const WindowContents& c, char decimalSeparator)
     return QByteArray::fromStdString(csvText(rows, csvFieldSeparator(decimalSeparator)));
 }
 
-bool writeTablesCsv(const Toptmono& window, const QString& path, QString* error)
+bool writeTablesCsv(const MonoclDocument& document, const QString& path, QString* error)
 {
-    return writeFileAtomically(path, tablesCsv(windowContents(window), window.decimalSeparator()),
+    return writeFileAtomically(path, tablesCsv(outputContents(document), document.decimalSeparator()),
                                error);
 }
 

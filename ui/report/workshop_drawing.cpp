@@ -3,8 +3,7 @@
 #include "drawing_sheet.h"
 
 #include "ui/files/output_files.h"
-#include "ui/widgets/string_grid.h"
-#include "ui/window/window_contents.h"
+#include "output_contents.h"
 
 #include "format/number_text.h"
 
@@ -232,7 +231,7 @@ QString cell(const QList<QStringList>& table, int row)
 
 // ---- The drawing's data ------------------------------------------------------------------
 
-WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
+WorkshopDrawing workshopDrawing(const DesignSection& design,
                                 const QList<QStringList>& table, char separator)
 {
     WorkshopDrawing d;
@@ -274,13 +273,13 @@ WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
     return d;
 }
 
-WorkshopDrawing workshopDrawing(const Toptmono& window)
+WorkshopDrawing workshopDrawing(const MonoclDocument& document)
 {
-    const auto* grid = window.findChild<StringGrid*>(QStringLiteral("MonGrid"));
-    Q_ASSERT(grid);
-    WorkshopDrawing d = workshopDrawing(window.lastDesign(), gridRows(*grid), window.decimalSeparator());
-    if (window.designFault())
-        d.note = QCoreApplication::translate("WorkshopDrawing", "%1 Чертеж не построен.").arg(faultLine(*window.designFault()));
+    WorkshopDrawing d = workshopDrawing(document.lastDesign(), tableRows(document.outputs().designTable),
+                                        document.decimalSeparator());
+    if (const auto& fault = document.designFault())
+        d.note = QCoreApplication::translate("WorkshopDrawing", "%1 Чертеж не построен.")
+                     .arg(faultLine(QString::fromStdString(*fault)));
     return d;
 }
 
@@ -331,9 +330,9 @@ QByteArray workshopSvg(const WorkshopDrawing& drawing)
     return buffer.data();
 }
 
-bool writeWorkshopSvg(const Toptmono& window, const QString& path, QString* error)
+bool writeWorkshopSvg(const MonoclDocument& document, const QString& path, QString* error)
 {
-    return writeFileAtomically(path, workshopSvg(workshopDrawing(window)), error);
+    return writeFileAtomically(path, workshopSvg(workshopDrawing(document)), error);
 }
 
 } // namespace monocl

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window/monoclForm.h"
+#include "document/monocl_document.h"
 
 #include <QByteArray>
 #include <QList>
@@ -42,10 +42,10 @@ struct WorkshopDrawing
 
 // The drawing of a design, its texts taken from the design table's rows (as
 // the window shows them, the header row first).
-WorkshopDrawing workshopDrawing(const Toptmono::DesignSection& design,
+WorkshopDrawing workshopDrawing(const DesignSection& design,
                                 const QList<QStringList>& designTable, char separator);
-// The drawing of the window's present design.
-WorkshopDrawing workshopDrawing(const Toptmono& window);
+// The drawing of the document's present design.
+WorkshopDrawing workshopDrawing(const MonoclDocument& document);
 
 // The standard scales of reduction, 1:1 first.
 inline constexpr int DrawingReductions[] = {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
@@ -66,6 +66,6 @@ void paintWorkshopDrawing(QPainter& painter, const WorkshopDrawing& drawing, int
 // millimetres: one millimetre of the file is one of the lens.
 QByteArray workshopSvg(const WorkshopDrawing& drawing);
 
-bool writeWorkshopSvg(const Toptmono& window, const QString& path, QString* error);
+bool writeWorkshopSvg(const MonoclDocument& document, const QString& path, QString* error);
 
 } // namespace monocl

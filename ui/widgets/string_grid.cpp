@@ -348,4 +348,16 @@ void StringGrid::scrollTo(const QPoint& cell)
         horizontalScrollBar()->setValue(first - 1);
 }
 
+QList<QStringList> gridRows(const StringGrid& grid)
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < grid.colCount(); ++col)
+            cells << grid.cell(col, row);
+        rows << cells;
+    }
+    return rows;
+}
+
 } // namespace monocl

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPalette>
 #include <QPoint>
+#include <QStringList>
 #include <QVector>
 
 class QPainter;
@@ -118,5 +119,8 @@ private:
     bool m_selecting = false;
     bool m_greyed = false;
 };
+
+// Every cell of the grid, row by row.
+QList<QStringList> gridRows(const StringGrid& grid);
 
 } // namespace monocl

@@ -1,7 +1,7 @@
 #include "fault_display.h"
 
 #include "ui/widgets/string_grid.h"
-#include "window_contents.h"
+#include "texts/fault_text.h"
 
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
@@ -45,7 +45,7 @@ void showStaleContent(QLabel& line, std::initializer_list<QWidget*> stale,
         line.hide();
         return;
     }
-    QString text = faultLine(*fault);
+    QString text = QString::fromStdString(faultLine(fault->toStdString()));
     if (earlierShown)
         text += QLatin1Char(' ') + QCoreApplication::translate("Toptmono", "Показан предыдущий расчет.");
     line.setText(text);

@@ -67,14 +67,7 @@ bool Toptmono::eventFilter(QObject* watched, QEvent* event)
 
 void Toptmono::showFault(const std::exception_ptr& fault)
 {
-    QString message;
-    try {
-        std::rethrow_exception(fault);
-    } catch (const std::exception& e) {
-        message = QString::fromStdString(e.what());
-    } catch (...) {
-        message = QStringLiteral("Invalid floating point operation");
-    }
+    const QString message = QString::fromStdString(faultMessage(fault));
     if (m_faultSink) {
         m_faultSink(message + QLatin1Char('.'));
         return;

@@ -3,6 +3,7 @@
 #include "monoclForm.h"
 
 #include "ui/widgets/canvas_image.h"
+#include "ui/widgets/decimal_separator.h"
 #include "ui/widgets/memo.h"
 #include "ui/rays/ray_plots.h"
 
@@ -35,15 +36,6 @@ static void initPictures()
 using namespace monocl;
 
 namespace {
-
-// The locale's decimal separator, when it is a single ASCII character.
-char systemDecimalSeparator()
-{
-    const QString point = QLocale::system().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 128)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
-}
 
 template <class W>
 void bindControl(const QWidget* root, W*& member, const char* name)

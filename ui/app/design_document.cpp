@@ -33,7 +33,7 @@ DesignDocument::DesignDocument(Toptmono& window, MonoclState& state, QObject* pa
     : QObject(parent)
     , m_window(window)
     , m_state(state)
-    , m_saved(captureDesign(window, state))
+    , m_saved(captureDesign(window.document()))
 {
 }
 
@@ -49,7 +49,7 @@ void DesignDocument::setGlass(const std::optional<GlassChoice>& glass)
 
 bool DesignDocument::isModified() const
 {
-    return captureDesign(m_window, m_state) != m_saved;
+    return captureDesign(m_window.document()) != m_saved;
 }
 
 void DesignDocument::setPath(const QString& path)
@@ -69,19 +69,21 @@ bool DesignDocument::load(const QString& path, QString* error)
             *error = read.error;
         return false;
     }
-    applyDesign(m_window, *read.data);
+    applyDesign(m_window.document(), *read.data);
+    // The line under nd and Vd names the file's glass.
+    m_window.rememberGlass(read.data->glass);
     // What the window made of the file, corrections included, is what a
     // later change is measured against.
-    m_saved = captureDesign(m_window, m_state);
+    m_saved = captureDesign(m_window.document());
     setPath(path);
     return true;
 }
 
 bool DesignDocument::saveTo(const QString& path, QString* error)
 {
-    if (!saveDesign(m_window, m_state, path, error))
+    if (!saveDesign(m_window.document(), path, error))
         return false;
-    m_saved = captureDesign(m_window, m_state);
+    m_saved = captureDesign(m_window.document());
     setPath(path);
     return true;
 }
@@ -146,7 +148,7 @@ bool DesignDocument::exportCsv(QWidget* parent)
     return exportTo(parent, QCoreApplication::translate("DesignDocument", "Таблицы в CSV"),
                     QCoreApplication::translate("DesignDocument", "Таблица CSV (*.csv)"),
                     QStringLiteral("csv"), [this](const QString& path, QString* error) {
-                        return writeTablesCsv(m_window, path, error);
+                        return writeTablesCsv(m_window.document(), path, error);
                     });
 }
 
@@ -155,7 +157,7 @@ bool DesignDocument::exportSvg(QWidget* parent)
     return exportTo(parent, QCoreApplication::translate("DesignDocument", "Чертеж в SVG"),
                     QCoreApplication::translate("DesignDocument", "Чертеж SVG (*.svg)"),
                     QStringLiteral("svg"), [this](const QString& path, QString* error) {
-                        return writeWorkshopSvg(m_window, path, error);
+                        return writeWorkshopSvg(m_window.document(), path, error);
                     });
 }
 
@@ -166,13 +168,13 @@ bool DesignDocument::exportReportPdf(QWidget* parent)
                     QStringLiteral("pdf"), [this](const QString& path, QString* error) {
                         ReportInfo info;
                         info.designFile = m_path;
-                        return writeReportPdf(m_window, path, info, error);
+                        return writeReportPdf(m_window.document(), path, info, error);
                     });
 }
 
 void DesignDocument::print(QWidget* parent)
 {
-    printReport(m_window, parent, m_path);
+    printReport(m_window.document(), parent, m_path);
 }
 
 QString DesignDocument::askSavePath(QWidget* parent, const QString& caption,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design_file.h"
+#include "ui/files/design_file.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/monocl_state.h"
-#include "monoclForm.h"
+#include "document/monocl_document.h"
+#include "ui/window/monoclForm.h"
 
 #include <memory>
 
@@ -13,5 +14,9 @@ namespace monocl {
 // window speaks the language chosen (installTranslations). The window is
 // returned unshown. A QApplication must exist.
 std::unique_ptr<Toptmono> startUp(MonoclState& state);
+
+// The same start without a window: the document as the window would hold
+// it. A QCoreApplication is enough.
+std::unique_ptr<MonoclDocument> startDocument(MonoclState& state);
 
 } // namespace monocl

@@ -8,11 +8,9 @@
 
 #include <optional>
 
-class Toptmono;
-
 namespace monocl {
 
-class StringGrid;
+class MonoclDocument;
 
 // One input as a report lists it: what it is and the text the window shows.
 struct InputLine
@@ -21,10 +19,9 @@ struct InputLine
     QString value;
 };
 
-// What the window shows, read off its controls: the inputs of both tabs,
-// both tables cell by cell and the two memos, every number in the window's
-// own text.
-struct WindowContents
+// What the outputs show of a document: the inputs of both tabs, both tables
+// cell by cell and the two memos, every number in the window's own text.
+struct OutputContents
 {
     QList<InputLine> designInputs;
     QList<InputLine> forecastInputs;
@@ -51,9 +48,9 @@ struct WindowContents
 // "Расчет прерван ошибкой: " and the error box's message.
 QString faultLine(const QString& message);
 
-WindowContents windowContents(const Toptmono& window);
+OutputContents outputContents(const MonoclDocument& document);
 
-// Every cell of the grid, row by row.
-QList<QStringList> gridRows(const StringGrid& grid);
+// The table's cells as rows of texts.
+QList<QStringList> tableRows(const std::vector<std::vector<std::string>>& table);
 
 } // namespace monocl

@@ -1,0 +1,143 @@
+#include "output_contents.h"
+
+#include "document/monocl_document.h"
+#include "format/number_text.h"
+#include "texts/design_table.h"
+#include "texts/fault_text.h"
+#include "texts/ray_table.h"
+#include "texts/table_titles.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace monocl {
+
+namespace {
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// A caption without its note mark ("анастигмат  4)") and outer blanks.
+QString withoutNoteMark(const QString& caption)
+{
+    static const QRegularExpression noteMark(QStringLiteral("\\s+\\d\\)\\s*$"));
+    QString text = caption;
+    text.remove(noteMark);
+    return text.trimmed();
+}
+
+// The caption of the checked choice of a group, as its button shows it.
+QString checkedCaption(const InputControls& controls, int group)
+{
+    const ChoiceSpec& choice = choiceSpec(controls.checkedOf(group));
+    return withoutNoteMark(QCoreApplication::translate("Toptmono", choice.caption));
+}
+
+// Every value cell of the table, below its header row, made a dash.
+void dashValues(QList<QStringList>& table, const QString& dash)
+{
+    for (qsizetype row = 1; row < table.size(); ++row)
+        for (qsizetype col = 1; col < table[row].size(); ++col)
+            table[row][col] = dash;
+}
+
+QString fromTo(const QString& from, const QString& to)
+{
+    return QCoreApplication::translate("Report", "от %1 до %2").arg(from, to);
+}
+
+// The groups of the choices, as Choices numbers them.
+constexpr int DesignFilterGroup = 0;
+constexpr int FilmGroup = 1;
+constexpr int CorrectionGroup = 2;
+constexpr int ForecastFilterGroup = 3;
+
+} // namespace
+
+QString faultLine(const QString& message)
+{
+    return qs(monocl::faultLine(message.toStdString()));
+}
+
+QList<QStringList> tableRows(const std::vector<std::vector<std::string>>& table)
+{
+    QList<QStringList> rows;
+    for (const auto& row : table) {
+        QStringList cells;
+        for (const std::string& cell : row)
+            cells << qs(cell);
+        rows << cells;
+    }
+    return rows;
+}
+
+OutputContents outputContents(const MonoclDocument& document)
+{
+    const InputControls& in = document.controls();
+    const auto spin = [&](SpinId id) { return qs(in.spinText(id)); };
+    const auto field = [&](RealFieldId id) { return qs(in.field(id)); };
+    const auto bar = [&](BarId id) { return qs(document.barRatioText(id)); };
+    OutputContents c;
+    c.designInputs = {
+        {QCoreApplication::translate("Report", "Фокусное расстояние монокля, мм"), spin(SpinId::FSpin)},
+        {QCoreApplication::translate("Report", "Поле зрения, угловые градусы (2b)"), spin(SpinId::ASpin)},
+        {QCoreApplication::translate("Report", "Относительная толщина края"), spin(SpinId::OtSpin)},
+        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"), field(RealFieldId::NDedit)},
+        {QCoreApplication::translate("Report", "Число Аббе"), field(RealFieldId::ABEdit)},
+        {QCoreApplication::translate("Report", "Относительная сферическая аберрация, %"), bar(BarId::KsfBar)},
+        {QCoreApplication::translate("Report", "Относительная хроматическая аберрация"), bar(BarId::KxrBar)},
+        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(in, DesignFilterGroup)},
+        {QCoreApplication::translate("Report", "Тип фотоматериала"), checkedCaption(in, FilmGroup)},
+        {QCoreApplication::translate("Report", "Тип коррекции"), checkedCaption(in, CorrectionGroup)},
+    };
+    c.forecastInputs = {
+        {QCoreApplication::translate("Report", "Высота линзы hm, мм"), field(RealFieldId::ihm)},
+        {QCoreApplication::translate("Report", "Толщина края (фальцета) с фаской h, мм"), field(RealFieldId::ih)},
+        {QCoreApplication::translate("Report", "Диаметр линзы d, мм"), field(RealFieldId::id)},
+        {QCoreApplication::translate("Report", "Фокусное расстояние F, мм"), field(RealFieldId::iff)},
+        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"),
+         fromTo(field(RealFieldId::inmin), field(RealFieldId::inmax))},
+        {QCoreApplication::translate("Report", "Число Аббе"), fromTo(spin(SpinId::VminSP), spin(SpinId::VmaxSP))},
+        {QCoreApplication::translate("Report", "Относительное фокусное расстояние N"), spin(SpinId::NSpin)},
+        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(in, ForecastFilterGroup)},
+    };
+    const DocumentOutputs& out = document.outputs();
+    c.designTableTitle = QCoreApplication::translate("Toptmono", DesignTableTitle);
+    c.designTable = tableRows(out.designTable);
+    c.forecastTableTitle = QCoreApplication::translate("Toptmono", ForecastTableTitle);
+    c.forecastTable = tableRows(out.forecastTable);
+    for (const std::string& line : out.conclusions)
+        c.conclusions << qs(line);
+    for (const std::string& line : out.recommendations)
+        c.recommendations << qs(line);
+
+    c.decimalSeparator = document.decimalSeparator();
+    c.rayTableTitle = QCoreApplication::translate("Toptmono", RayTableTitle);
+    if (const auto& fault = document.designFault()) {
+        c.designFault = faultLine(qs(*fault));
+        dashValues(c.designTable, QString::fromLatin1(DesignFailedDash));
+    } else {
+        c.rayLens = document.rayLens();
+    }
+    if (const auto& fault = document.forecastFault()) {
+        c.forecastFault = faultLine(qs(*fault));
+        dashValues(c.forecastTable, QString::fromLatin1(DesignFailedDash));
+        c.conclusions.clear();
+        c.recommendations.clear();
+    }
+    if (c.rayLens)
+        c.rayCheck = checkByRays(*c.rayLens);
+    const RayCheck none;
+    c.rayTable << QStringList{QString::fromStdString(rayTableHeader(0)),
+                              QString::fromStdString(rayTableHeader(1))};
+    for (int row = 1; row < RayTableRows; ++row)
+        c.rayTable << QStringList{
+            QString::fromStdString(rayTableLabel(row)),
+            QString::fromStdString(rayTableValue(row, c.rayCheck ? *c.rayCheck : none,
+                                                 c.decimalSeparator))};
+    return c;
+}
+
+} // namespace monocl
