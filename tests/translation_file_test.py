@@ -52,7 +52,8 @@ class TranslationFile(unittest.TestCase):
                 [LUPDATE, "-silent", "-locations", "none", "-no-obsolete",
                  "-source-language", "ru_RU", "-target-language", "en_GB",
                  "-tr-function-alias", "translate+=MONOCL_TR,QT_TRANSLATE_NOOP+=MONOCL_NOOP",
-                 os.path.join(ROOT, "ui"), os.path.join(ROOT, "texts"), "-ts", fresh],
+                 os.path.join(ROOT, "ui"), os.path.join(ROOT, "texts"),
+                 os.path.join(ROOT, "document"), "-ts", fresh],
                 check=True)
             committed = {(c, s) for c, s, _ in messages(TS)}
             code = {(c, s) for c, s, _ in messages(fresh)}
