@@ -629,7 +629,7 @@ TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
             spin("OtSpin")->setText(QStringLiteral("2"));
             click("RB2");
         }
-        const Toptmono::DesignSection& design = window->lastDesign();
+        const DesignSection& design = window->lastDesign();
         ASSERT_TRUE(design.computed && !design.failed);
         const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(window->document())));
         ASSERT_GT(svg.widthMm, 0);

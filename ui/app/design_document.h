@@ -9,9 +9,10 @@
 #include <optional>
 
 class QWidget;
-class Toptmono;
 
 namespace monocl {
+
+class Toptmono;
 
 struct MonoclState;
 

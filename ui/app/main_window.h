@@ -14,9 +14,10 @@ class QAction;
 class QKeySequence;
 class QMenu;
 class QScrollArea;
-class Toptmono;
 
 namespace monocl {
+
+class Toptmono;
 
 class DesignDocument;
 struct MonoclState;

@@ -21,6 +21,7 @@ class QRadioButton;
 class QTabWidget;
 
 namespace monocl {
+
 class CanvasImage;
 class FieldProblem;
 class RayPlots;
@@ -28,7 +29,6 @@ class Memo;
 class SpinEdit;
 class StringGrid;
 class TrackBar;
-} // namespace monocl
 
 // The main window: the direct design on the first tab, the forecast on the
 // second, notes, the monocle's scheme and an about page on the others. It
@@ -41,14 +41,14 @@ class Toptmono : public QWidget
 public:
     // Creates the controls with their initial texts, values and checked
     // states, connects the handlers and runs FormCreate.
-    explicit Toptmono(monocl::MonoclState& state, QWidget* parent = nullptr);
+    explicit Toptmono(MonoclState& state, QWidget* parent = nullptr);
     ~Toptmono() override;
 
     char decimalSeparator() const { return m_separator; }
 
     // The inputs and results the window shows.
-    monocl::MonoclDocument& document() { return m_document; }
-    const monocl::MonoclDocument& document() const { return m_document; }
+    MonoclDocument& document() { return m_document; }
+    const MonoclDocument& document() const { return m_document; }
 
     // How many recomputes have run since the window was created; tests and
     // benchmarks use it to see whether an event reached the computation.
@@ -65,7 +65,6 @@ public:
     void setFaultSink(std::function<void(const QString& message)> sink);
 
     // The meniscus of the last recompute's design.
-    using DesignSection = monocl::DesignSection;
     const DesignSection& lastDesign() const { return m_document.lastDesign(); }
 
     // The fault that ended the last recompute's design or forecast steps, as
@@ -87,8 +86,8 @@ public:
 
     // When the real-number fields check what is typed; at every key unless
     // chosen otherwise. Going back to every key takes what waits for Enter.
-    void setInputCheck(monocl::InputCheck check);
-    monocl::InputCheck inputCheck() const { return m_inputCheck; }
+    void setInputCheck(InputCheck check);
+    InputCheck inputCheck() const { return m_inputCheck; }
 
     // Fills NDedit and ABEdit with a catalogue glass's nd and Vd, each
     // through its own handler. maker as in the catalogue or as shown
@@ -99,15 +98,15 @@ public:
     // The glass last chosen or named by a design file, while NDedit and
     // ABEdit still hold the values they held then; the line under them
     // names it.
-    std::optional<monocl::GlassChoice> chosenGlass() const;
+    std::optional<GlassChoice> chosenGlass() const;
 
     // The lens of the last recompute's design as the ray check traces it;
     // none when the design found no meniscus.
-    const std::optional<monocl::RayLens>& rayLens() const { return m_document.rayLens(); }
+    const std::optional<RayLens>& rayLens() const { return m_document.rayLens(); }
     // That lens refined by exact rays to do what the design asked; none when
     // the design found no meniscus. See refineByRays for "not found".
-    const std::optional<monocl::RefinedLens>& refinedLens() const { return m_document.refinedLens(); }
-    void rememberGlass(const std::optional<monocl::GlassChoice>& glass);
+    const std::optional<RefinedLens>& refinedLens() const { return m_document.refinedLens(); }
+    void rememberGlass(const std::optional<GlassChoice>& glass);
 
 signals:
     // After every recompute, whatever it found.
@@ -185,21 +184,21 @@ private:
     void showControls();
     void showOutputs();
     void showRecompute();
-    void drawSketch(const monocl::SketchLens& lens);
+    void drawSketch(const SketchLens& lens);
 
     // The real-number fields pass their text to the document.
-    void takeFieldText(monocl::RealFieldId id);
+    void takeFieldText(RealFieldId id);
     // Checking on Enter (typed_input.cpp).
     bool checksOnCommit() const;
-    QString whyNotTaken(monocl::RealFieldId id) const;
-    monocl::FieldProblem* fieldProblem(monocl::RealFieldId id);
-    void clearFieldProblem(monocl::RealFieldId id);
-    void realFieldTyped(monocl::RealFieldId id);
-    void realFieldCommitted(monocl::RealFieldId id);
+    QString whyNotTaken(RealFieldId id) const;
+    FieldProblem* fieldProblem(RealFieldId id);
+    void clearFieldProblem(RealFieldId id);
+    void realFieldTyped(RealFieldId id);
+    void realFieldCommitted(RealFieldId id);
     // Greys what an earlier recompute left while the last one faulted.
     void createFaultLines();
     void showFaultState();
-    void showBarRatio(monocl::BarId bar, QLabel* label, const QString& prefix);
+    void showBarRatio(BarId bar, QLabel* label, const QString& prefix);
 
     // The catalogue's glasses beside the results: the one nearest to the
     // design's glass, and those the measured lens may be made of.
@@ -210,51 +209,51 @@ private:
     // The ray check of the design, while its tab is shown (ray_view.cpp).
     void showRayCheck();
 
-    monocl::MonoclState& m_state;
+    MonoclState& m_state;
     char m_separator = '.';
-    monocl::MonoclDocument m_document;
+    MonoclDocument m_document;
     bool m_showingFault = false;
     bool m_silentFaults = false;
     bool m_inTabAction = false;
     // The controls and outputs as last written into the widgets; none before
     // the first time.
-    std::optional<monocl::InputControls> m_shownControls;
+    std::optional<InputControls> m_shownControls;
     // Each tab's layout and the controls built from it, for retranslating.
     struct BuiltTab
     {
         QWidget* page;
         const char* title;
-        std::span<const monocl::ControlSpec> rows;
+        std::span<const ControlSpec> rows;
         std::vector<QWidget*> controls;
     };
     std::vector<BuiltTab> m_builtTabs;
     QLabel* m_aboutVersion = nullptr;
 
     // What the sketch was last drawn from, and at what width.
-    std::optional<std::pair<monocl::SketchLens, int>> m_lastSketch;
+    std::optional<std::pair<SketchLens, int>> m_lastSketch;
 
     // The glass views' last inputs, so they are rebuilt only on a change.
     std::optional<std::pair<double, double>> m_nearestShownFor;
     std::optional<std::array<double, 4>> m_rangeShownFor;
     QWidget* m_rayTab = nullptr;
-    monocl::StringGrid* RayGrid = nullptr;
-    monocl::RayPlots* m_rayPlots = nullptr;
+    StringGrid* RayGrid = nullptr;
+    RayPlots* m_rayPlots = nullptr;
 
     QPushButton* m_glassButton = nullptr;
     QLabel* m_nearestGlass = nullptr;
     QComboBox* m_glassList = nullptr;
 
     // The edit fields of the real-number fields, in the order of RealFields.
-    std::array<QLineEdit*, monocl::RealFields.size()> m_realEdits{};
+    std::array<QLineEdit*, RealFields.size()> m_realEdits{};
 
     // See setFaultSink.
     std::function<void(const QString&)> m_faultSink;
 
     // Checking on Enter: a fault met while typing is kept for Enter.
-    monocl::InputCheck m_inputCheck = monocl::InputCheck::EveryKey;
+    InputCheck m_inputCheck = InputCheck::EveryKey;
     bool m_quietFaults = false;
     std::exception_ptr m_untoldFault;
-    std::array<monocl::FieldProblem*, monocl::RealFields.size()> m_fieldProblems{};
+    std::array<FieldProblem*, RealFields.size()> m_fieldProblems{};
     QLabel* m_designFaultLine = nullptr;
     QLabel* m_rayFaultLine = nullptr;
     QLabel* m_forecastWarning = nullptr;
@@ -269,13 +268,13 @@ private:
     QWidget* TabSheet3 = nullptr;
 
     // The design tab: the requirements, then the results.
-    monocl::SpinEdit* FSpin = nullptr;
-    monocl::SpinEdit* ASpin = nullptr;
-    monocl::SpinEdit* OtSpin = nullptr;
+    SpinEdit* FSpin = nullptr;
+    SpinEdit* ASpin = nullptr;
+    SpinEdit* OtSpin = nullptr;
     QLineEdit* NDedit = nullptr;
     QLineEdit* ABEdit = nullptr;
-    monocl::TrackBar* KsfBar = nullptr;
-    monocl::TrackBar* KxrBar = nullptr;
+    TrackBar* KsfBar = nullptr;
+    TrackBar* KxrBar = nullptr;
     QLabel* Lksf = nullptr;
     QLabel* LKxr = nullptr;
     // The design's choices.
@@ -285,8 +284,8 @@ private:
     QRadioButton* fp1 = nullptr;
     QRadioButton* RB1 = nullptr;
     QRadioButton* RB2 = nullptr;
-    monocl::CanvasImage* esk = nullptr;
-    monocl::StringGrid* MonGrid = nullptr;
+    CanvasImage* esk = nullptr;
+    StringGrid* MonGrid = nullptr;
 
     // The forecast tab: the measured lens and the glass range.
     QLabel* Image2 = nullptr;
@@ -296,19 +295,21 @@ private:
     QLineEdit* iff = nullptr;
     QLineEdit* inmin = nullptr;
     QLineEdit* inmax = nullptr;
-    monocl::SpinEdit* VminSP = nullptr;
-    monocl::SpinEdit* VmaxSP = nullptr;
+    SpinEdit* VminSP = nullptr;
+    SpinEdit* VmaxSP = nullptr;
     // The forecast's choices and its results.
-    monocl::SpinEdit* NSpin = nullptr;
+    SpinEdit* NSpin = nullptr;
     QRadioButton* sfp1 = nullptr;
     QRadioButton* sfp2 = nullptr;
     QRadioButton* sfp3 = nullptr;
     QRadioButton* Sfp4 = nullptr;
-    monocl::StringGrid* PrognozGrid = nullptr;
-    monocl::Memo* vvd = nullptr;
-    monocl::Memo* recom = nullptr;
+    StringGrid* PrognozGrid = nullptr;
+    Memo* vvd = nullptr;
+    Memo* recom = nullptr;
 
     // The fixed tabs.
     QLabel* Image1 = nullptr;
-    monocl::Memo* Memo1 = nullptr;
+    Memo* Memo1 = nullptr;
 };
+
+} // namespace monocl
