@@ -28,6 +28,7 @@ class QTabWidget;
 namespace monocl {
 class CanvasImage;
 class FieldProblem;
+class GlassViews;
 class RayPlots;
 class Memo;
 class SpinEdit;
@@ -115,6 +116,8 @@ public:
     // That lens refined by exact rays to do what the design asked; none when
     // the design found no meniscus. See refineByRays for "not found".
     const std::optional<monocl::RefinedLens>& refinedLens() const;
+    // Names the glass under nd and Vd while they keep their present values
+    // (form_glass.cpp); none names the nearest catalogue glass again.
     void rememberGlass(const std::optional<monocl::GlassChoice>& glass);
 
 signals:
@@ -125,8 +128,6 @@ public slots:
     // Brings the notes tab or the about tab to the front.
     void showNotes();
     void showAbout();
-    // Opens the glass chooser on the present nd and Abbe number.
-    void openGlassChooser();
 
     void FormCreate(QObject* Sender);
     void PageControl1Change(QObject* Sender);
@@ -206,8 +207,6 @@ private:
     // The catalogue's glasses beside the results: the one nearest to the
     // design's glass, and those the measured lens may be made of.
     void showGlassViews();
-    void showNearestGlass();
-    void showGlassesInRange();
 
     // The ray check of the design, while its tab is shown (ray_view.cpp).
     void keepRayLens(const monocl::RecomputeLocals& locals);
@@ -253,11 +252,6 @@ private:
     };
     std::optional<SketchInputs> m_lastSketch;
 
-    // The glass views' last inputs, so they are rebuilt only on a change.
-    std::optional<std::pair<double, double>> m_nearestShownFor;
-    std::optional<std::array<double, 4>> m_rangeShownFor;
-    std::optional<monocl::GlassChoice> m_chosenGlass;
-    std::pair<double, double> m_chosenGlassValues;
     // The design the ray check traces; none when the design failed.
     std::optional<monocl::RayLens> m_rayLens;
     monocl::RefineTarget m_refineTarget;
@@ -266,9 +260,7 @@ private:
     monocl::StringGrid* RayGrid = nullptr;
     monocl::RayPlots* m_rayPlots = nullptr;
 
-    QPushButton* m_glassButton = nullptr;
-    QLabel* m_nearestGlass = nullptr;
-    QComboBox* m_glassList = nullptr;
+    monocl::GlassViews* m_glassViews = nullptr;
 
     // The edit fields of the real-number fields, in the order of RealFields.
     std::array<QLineEdit*, monocl::RealFields.size()> m_realEdits{};
