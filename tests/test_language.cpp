@@ -19,8 +19,10 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -265,4 +267,19 @@ TEST_F(English, CommandLineLanguageOverridesTheMenusChoice)
     rememberLanguage(Language::Russian);
     EXPECT_EQ(windowLanguage(), Language::Russian);
     EXPECT_EQ(languageNamed(QStringLiteral("de")), std::nullopt);
+}
+
+// The settings are written after the choices rest, not at each switch; the
+// choice must still reach the file.
+TEST_F(English, ChosenLanguageReachesTheSettingsFile)
+{
+    choose("actionEnglish");
+    EXPECT_EQ(rememberedLanguage(), Language::English);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return QSettings().value(QStringLiteral("language")).toString() == QLatin1String("en"); },
+        5000));
+    choose("actionRussian");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return QSettings().value(QStringLiteral("language")).toString() == QLatin1String("ru"); },
+        5000));
 }

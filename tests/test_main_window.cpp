@@ -5,6 +5,7 @@
 #include "ui/window/monoclForm.h"
 #include "ui/widgets/spin_edit.h"
 #include "ui/app/startup.h"
+#include "ui/widgets/kept_background.h"
 #include "ui/widgets/track_bar.h"
 
 #include "box_catcher.h"
@@ -104,48 +105,59 @@ TEST_F(TopLevel, EveryControlReachableInASmallWindow)
     EXPECT_LE(gridBottom.y(), scroll->viewport()->height());
 }
 
-// The track bars paint a kept picture of what is behind them; what reaches
-// the screen must be what see-through bars give, after moves, after the
-// window is narrowed and scrolled, and after the palette changes.
-TEST_F(TopLevel, TrackBarsLookAsSeeThroughBars)
+// The track bars, the real-number fields and the nearest-glass line paint a
+// kept picture of what is behind them; what reaches the screen must be what
+// see-through widgets give, after moves and typing, after the window is
+// narrowed and scrolled, and after the palette changes.
+TEST_F(TopLevel, KeptBackgroundsLookAsSeeThrough)
 {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     auto* tabs = find<QTabWidget>("PageControl1");
     tabs->setCurrentIndex(0);
     const QList<TrackBar*> bars = {find<TrackBar>("KsfBar"), find<TrackBar>("KxrBar")};
+    auto* nd = find<QLineEdit>("NDedit");
+    const QList<QWidget*> kept = {bars[0], bars[1], nd, find<QLabel>("nearestGlass")};
     auto* scroll = window->findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
 
-    // What the backing store holds around the bars, taken once with the kept
-    // backgrounds and once with the bars see-through.
+    // What the backing store holds around them, taken once with the kept
+    // backgrounds and once see-through.
     const auto shown = [&] {
         QApplication::processEvents();
-        const QRect around(bars[0]->mapTo(window.get(), QPoint(-10, -10)),
-                           bars[1]->mapTo(window.get(), QPoint(bars[1]->width() + 10, bars[1]->height() + 10)));
+        QRect around;
+        for (const QWidget* w : kept)
+            around |= QRect(w->mapTo(window.get(), QPoint()), w->size()).adjusted(-10, -10, 10, 10);
         const QRect area = around & scroll->viewport()->rect().translated(scroll->viewport()->mapTo(window.get(), QPoint()));
-        EXPECT_GT(area.width() * area.height(), 2000) << "the bars are out of sight";
+        EXPECT_GT(area.width() * area.height(), 2000) << "the widgets are out of sight";
         return window->screen()->grabWindow(window->winId()).toImage().copy(area);
     };
-    const auto setKept = [&](bool kept) {
-        for (TrackBar* bar : bars)
-            bar->setBackgroundKept(kept);
+    const QList<KeptBackground*> backgrounds = form->findChildren<KeptBackground*>();
+    for (QWidget* w : kept)
+        EXPECT_NE(w->findChild<KeptBackground*>(), nullptr) << w->objectName().toStdString();
+    const auto setKept = [&](bool keep) {
+        for (KeptBackground* background : backgrounds)
+            background->setKept(keep);
     };
     const auto expectSeeThroughLook = [&](const char* step) {
-        const QImage kept = shown();
+        const QImage withKept = shown();
         setKept(false);
         const QImage seeThrough = shown();
         setKept(true);
         QApplication::processEvents(); // the pictures are taken again here
-        ASSERT_FALSE(kept.isNull()) << step;
-        EXPECT_EQ(kept, seeThrough) << step;
+        ASSERT_FALSE(withKept.isNull()) << step;
+        EXPECT_EQ(withKept, seeThrough) << step;
     };
 
+    const QChar sep = QChar::fromLatin1(form->decimalSeparator());
     for (int position : {0, 37, 61, 100}) {
         bars[0]->setValue(position);
         bars[1]->setValue(100 - position);
-        expectSeeThroughLook("moved");
+        nd->setText(QStringLiteral("1") + sep + QStringLiteral("5") + QString::number(position));
+        expectSeeThroughLook("moved and typed");
     }
+    nd->setFocus();
+    expectSeeThroughLook("focused");
     window->resize(500, 330);
     scroll->ensureWidgetVisible(bars[1], 0, 0);
     bars[0]->setValue(20);

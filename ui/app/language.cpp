@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QSettings>
+#include <QTimer>
 #include <QTranslator>
 
 namespace monocl {
@@ -79,16 +81,54 @@ void setLanguageOverride(std::optional<Language> language)
     languageOverride = language;
 }
 
+namespace {
+
+// A choice not yet written to the settings. Writing waits until the choices
+// have rested a while, so that a switch does not wait for the disk and a run
+// of switches is written once; the program's end writes what still waits.
+std::optional<Language> unwrittenLanguage;
+constexpr int WriteDelayMs = 1000;
+
+void writeLanguage()
+{
+    if (!unwrittenLanguage)
+        return;
+    QSettings settings;
+    settings.setValue(SettingsKey, languageName(*unwrittenLanguage));
+    unwrittenLanguage.reset();
+}
+
+QTimer* languageWriter()
+{
+    static QPointer<QTimer> timer;
+    if (!timer && QCoreApplication::instance()) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setInterval(WriteDelayMs);
+        QObject::connect(timer, &QTimer::timeout, writeLanguage);
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, writeLanguage);
+        qAddPostRoutine(writeLanguage);
+    }
+    return timer;
+}
+
+} // namespace
+
 Language rememberedLanguage()
 {
+    if (unwrittenLanguage)
+        return *unwrittenLanguage;
     const QSettings settings;
     return languageNamed(settings.value(SettingsKey).toString()).value_or(Language::System);
 }
 
 void rememberLanguage(Language language)
 {
-    QSettings settings;
-    settings.setValue(SettingsKey, languageName(language));
+    unwrittenLanguage = language;
+    if (QTimer* writer = languageWriter())
+        writer->start();
+    else
+        writeLanguage();
 }
 
 Language windowLanguage()

@@ -18,7 +18,8 @@ QString languageName(Language language);
 // The language given on the command line, over any other choice.
 void setLanguageOverride(std::optional<Language> language);
 
-// The choice made in the menu, kept in the settings.
+// The choice made in the menu, kept in the settings. The settings are
+// written a second after the last choice, and at the program's end.
 Language rememberedLanguage();
 void rememberLanguage(Language language);
 

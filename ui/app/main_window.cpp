@@ -48,7 +48,10 @@ MainWindow::MainWindow(std::unique_ptr<Toptmono> form, MonoclState& state, QWidg
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(m_form->windowTitle());
-    setWindowIcon(programIcon());
+    // The icon's seven pictures are decoded as they are added: a program that
+    // gave the application its icon has given it to this window too.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(programIcon());
     setPalette(m_form->palette());
 
     m_scroll = new QScrollArea(this);

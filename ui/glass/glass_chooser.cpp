@@ -1,6 +1,7 @@
 #include "glass_chooser.h"
 
 #include "glass_map.h"
+#include "glass_table.h"
 
 #include "core/glass_search.h"
 #include "format/number_text.h"
@@ -15,11 +16,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace monocl {
@@ -42,6 +45,7 @@ GlassChooser::GlassChooser(const std::vector<Glass>& glasses, double wantedNd, d
     char separator, QWidget* parent)
     : QDialog(parent)
     , m_glasses(glasses)
+    , m_fromCatalogue(&glasses == &glassCatalogue())
     , m_separator(separator)
 {
     setWindowTitle(QCoreApplication::translate("GlassChooser", "Выбор стекла"));
@@ -197,28 +201,58 @@ void GlassChooser::currentRowChanged()
     m_chooseButton->setEnabled(current.has_value());
 }
 
-void GlassChooser::setColumnWidths()
+// The widest text of each column and its header with the sort arrow, for
+// this font, separator and language; measured once in the program's run, as
+// the texts do not change, and each distinct text once (a column of makers
+// has seven).
+std::array<int, GlassTableModel::ColumnCount> GlassChooser::measureColumns() const
 {
-    // Wide enough for the widest text of each column and its header with
-    // the sort arrow; measured once, as the texts do not change.
     const QFontMetrics fm = m_table->fontMetrics();
     const QFontMetrics header = m_table->horizontalHeader()->fontMetrics();
-    int widths[GlassTableModel::ColumnCount] = {};
+    std::array<int, GlassTableModel::ColumnCount> widths{};
     for (int column = 0; column < GlassTableModel::ColumnCount; ++column) {
-        widths[column] = header.horizontalAdvance(
+        int& width = widths[static_cast<std::size_t>(column)];
+        width = header.horizontalAdvance(
                              m_model->headerData(column, Qt::Horizontal).toString())
             + 28;
-    }
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        for (int column = 0; column < GlassTableModel::ColumnCount; ++column) {
+        QSet<QString> measured;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
             const QString text = m_model->index(row, column).data().toString();
-            widths[column] = std::max(widths[column], fm.horizontalAdvance(text) + 12);
+            if (measured.contains(text))
+                continue;
+            measured.insert(text);
+            width = std::max(width, fm.horizontalAdvance(text) + 12);
         }
+    }
+    return widths;
+}
+
+void GlassChooser::setColumnWidths()
+{
+    // The catalogue's widths are kept for the next opening; they depend on
+    // the fonts, the separator and the language (the headers, and the names
+    // in Latin or Cyrillic).
+    struct Measured
+    {
+        QString key;
+        std::array<int, GlassTableModel::ColumnCount> widths;
+    };
+    static std::optional<Measured> last;
+    const QString key = m_table->font().key() + QLatin1Char('|')
+        + m_table->horizontalHeader()->font().key() + QLatin1Char('|') + QLatin1Char(m_separator)
+        + m_model->headerData(0, Qt::Horizontal).toString() + m_model->index(0, 1).data().toString();
+    std::array<int, GlassTableModel::ColumnCount> widths;
+    if (m_fromCatalogue && last && last->key == key) {
+        widths = last->widths;
+    } else {
+        widths = measureColumns();
+        if (m_fromCatalogue)
+            last = Measured{key, widths};
     }
     int total = 0;
     for (int column = 0; column < GlassTableModel::ColumnCount; ++column) {
-        m_table->setColumnWidth(column, widths[column]);
-        total += widths[column];
+        m_table->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+        total += widths[static_cast<std::size_t>(column)];
     }
     // The table is as wide as its columns and the scroll bar; the map takes
     // the rest of the dialog's width.

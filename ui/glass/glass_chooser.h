@@ -7,6 +7,7 @@
 #include <QSortFilterProxyModel>
 #include <QString>
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -59,8 +60,10 @@ private:
     void currentRowChanged();
     void keepCurrentInView();
     void setColumnWidths();
+    std::array<int, GlassTableModel::ColumnCount> measureColumns() const;
 
     const std::vector<Glass> m_glasses;
+    bool m_fromCatalogue; // the program's catalogue, not a list of one's own
     char m_separator;
     GlassTableModel* m_model;
     GlassFilterModel* m_proxy;

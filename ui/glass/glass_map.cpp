@@ -124,7 +124,11 @@ QRectF GlassMap::plotArea() const
 
 QPointF GlassMap::pointOf(double nd, double vd) const
 {
-    const QRectF area = plotArea();
+    return pointIn(plotArea(), nd, vd);
+}
+
+QPointF GlassMap::pointIn(const QRectF& area, double nd, double vd) const
+{
     const double x = area.left() + (m_vdHigh - vd) / (m_vdHigh - m_vdLow) * area.width();
     const double y = area.bottom() - (nd - m_ndLow) / (m_ndHigh - m_ndLow) * area.height();
     return QPointF(x, y);
@@ -136,11 +140,12 @@ std::optional<std::size_t> GlassMap::glassAt(const QPointF& pos) const
         return std::nullopt;
     std::optional<std::size_t> best;
     double bestDistance = std::numeric_limits<double>::infinity();
+    const QRectF area = plotArea();
     for (std::size_t i = 0; i < m_glasses->size(); ++i) {
         const Glass& g = (*m_glasses)[i];
         if (!isVisible(g))
             continue;
-        const QPointF d = pointOf(g.nd, g.vd) - pos;
+        const QPointF d = pointIn(area, g.nd, g.vd) - pos;
         const double distance = d.x() * d.x() + d.y() * d.y();
         if (distance < bestDistance) {
             bestDistance = distance;

@@ -67,6 +67,9 @@ private:
         QString label;
     };
 
+    // pointOf inside an area measured once: measuring the labels' fonts for
+    // each of the catalogue's glasses took most of a paint.
+    QPointF pointIn(const QRectF& area, double nd, double vd) const;
     const Glass* glass(std::size_t index) const;
     bool isVisible(const Glass& glass) const;
     void updateRange();
@@ -75,7 +78,7 @@ private:
         const std::vector<double>& steps, int decimals) const;
 
     void paintAxes(QPainter& painter, const QRectF& area) const;
-    void paintGlasses(QPainter& painter) const;
+    void paintGlasses(QPainter& painter, const QRectF& area) const;
     void paintLegend(QPainter& painter, const QRectF& area) const;
 
     const std::vector<Glass>* m_glasses = nullptr;

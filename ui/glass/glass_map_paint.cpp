@@ -61,11 +61,11 @@ void GlassMap::paintAxes(QPainter& painter, const QRectF& area) const
 
     painter.setPen(QPen(GridColor, 1));
     for (const Tick& t : ndTicks) {
-        const double y = pointOf(t.value, m_vdHigh).y();
+        const double y = pointIn(area, t.value, m_vdHigh).y();
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
     }
     for (const Tick& t : vdTicks) {
-        const double x = pointOf(m_ndLow, t.value).x();
+        const double x = pointIn(area, m_ndLow, t.value).x();
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
     }
 
@@ -73,13 +73,13 @@ void GlassMap::paintAxes(QPainter& painter, const QRectF& area) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
     for (const Tick& t : ndTicks) {
-        const double y = pointOf(t.value, m_vdHigh).y();
+        const double y = pointIn(area, t.value, m_vdHigh).y();
         painter.drawLine(QPointF(area.left() - TickLength, y), QPointF(area.left(), y));
         const QRectF box(0, y - fm.height() / 2, area.left() - TickLength - 3, fm.height());
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, t.label);
     }
     for (const Tick& t : vdTicks) {
-        const double x = pointOf(m_ndLow, t.value).x();
+        const double x = pointIn(area, m_ndLow, t.value).x();
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + TickLength));
         const QRectF box(x - 40, area.bottom() + TickLength + 2, 80, fm.height());
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, t.label);
@@ -97,14 +97,14 @@ void GlassMap::paintAxes(QPainter& painter, const QRectF& area) const
     painter.restore();
 }
 
-void GlassMap::paintGlasses(QPainter& painter) const
+void GlassMap::paintGlasses(QPainter& painter, const QRectF& area) const
 {
     if (m_glasses) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(DotColor);
         for (const Glass& g : *m_glasses) {
             if (isVisible(g))
-                painter.drawEllipse(pointOf(g.nd, g.vd), DotRadius, DotRadius);
+                painter.drawEllipse(pointIn(area, g.nd, g.vd), DotRadius, DotRadius);
         }
 
         painter.setPen(QPen(NearColor, 1.5));
@@ -112,13 +112,13 @@ void GlassMap::paintGlasses(QPainter& painter) const
         for (std::size_t index : m_near) {
             const Glass* g = glass(index);
             if (g && isVisible(*g))
-                painter.drawEllipse(pointOf(g->nd, g->vd), NearRadius, NearRadius);
+                painter.drawEllipse(pointIn(area, g->nd, g->vd), NearRadius, NearRadius);
         }
     }
 
     const Glass* selected = m_selected ? glass(*m_selected) : nullptr;
     if (selected && isVisible(*selected)) {
-        const QPointF p = pointOf(selected->nd, selected->vd);
+        const QPointF p = pointIn(area, selected->nd, selected->vd);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(SelectedColor);
         painter.drawEllipse(p, SelectedRadius, SelectedRadius);
@@ -127,7 +127,6 @@ void GlassMap::paintGlasses(QPainter& painter) const
         // backing so that it stays readable among the dots.
         const QString name = qs(glassDisplayName(*selected));
         const QFontMetricsF fm(font());
-        const QRectF area = plotArea();
         QRectF box(0, 0, fm.horizontalAdvance(name) + 6, fm.height() + 2);
         box.moveBottomLeft(p + QPointF(SelectedRadius + 2, -SelectedRadius - 1));
         if (box.right() > area.right())
@@ -146,7 +145,7 @@ void GlassMap::paintGlasses(QPainter& painter) const
     // The wanted values last, so that no glass hides them.
     if (isFinite(m_wantedNd, m_wantedVd)) {
         painter.setPen(QPen(WantedColor, 2, Qt::SolidLine, Qt::RoundCap));
-        drawCross(painter, pointOf(m_wantedNd, m_wantedVd), CrossHalf);
+        drawCross(painter, pointIn(area, m_wantedNd, m_wantedVd), CrossHalf);
     }
 }
 
@@ -207,7 +206,7 @@ void GlassMap::paintEvent(QPaintEvent*)
 
     painter.save();
     painter.setClipRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
-    paintGlasses(painter);
+    paintGlasses(painter, area);
     painter.restore();
 
     paintLegend(painter, area);

@@ -1,18 +1,19 @@
 // The window's glass catalogue: the chooser, the nearest glass under the
 // design's glass fields and the glasses inside the forecast's range.
-#include "ui/window/monoclForm.h"
+#include "glass_views.h"
 
 #include "glass_chooser.h"
-#include "glass_table.h"
 
+#include "core/glass_search.h"
 #include "format/number_text.h"
+#include "ui/widgets/kept_background.h"
 
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPushButton>
 
-using namespace monocl;
+namespace monocl {
 
 namespace {
 
@@ -21,9 +22,37 @@ QString qs(const std::string& text)
     return QString::fromStdString(text);
 }
 
-// The catalogue's glass of this maker and name, the maker as in the table or
-// as shown, the name in Latin or Cyrillic.
-std::optional<std::size_t> findGlass(const QString& maker, const QString& name)
+// A chosen glass as the catalogue shows it, or as its file spells it.
+QString chosenGlassText(const GlassChoice& chosen)
+{
+    const std::optional<std::size_t> index = GlassViews::findGlass(chosen.maker, chosen.name);
+    if (!index)
+        return QCoreApplication::translate("Toptmono", "Стекло: %1 (%2)").arg(chosen.name, chosen.maker);
+    const Glass& glass = glassCatalogue()[*index];
+    return QCoreApplication::translate("Toptmono", "Стекло: %1 (%2)")
+        .arg(qs(glassDisplayName(glass)), qs(makerDisplayName(glass.maker)));
+}
+
+} // namespace
+
+GlassViews::GlassViews(QPushButton* chooserButton, QLabel* nearestLine, QComboBox* rangeList,
+                       char separator, QWidget* dialogParent)
+    : QObject(dialogParent)
+    , m_chooserButton(chooserButton)
+    , m_nearestLine(nearestLine)
+    , m_rangeList(rangeList)
+    , m_separator(separator)
+    , m_dialogParent(dialogParent)
+    // The line is see-through; its text changes at nearly every keystroke
+    // into the glass fields, which would repaint the group box behind it.
+    , m_lineBackground(new KeptBackground(nearestLine))
+{
+    connect(m_chooserButton, &QPushButton::clicked, this, &GlassViews::openChooser);
+}
+
+GlassViews::~GlassViews() = default;
+
+std::optional<std::size_t> GlassViews::findGlass(const QString& maker, const QString& name)
 {
     const std::string m = maker.toStdString();
     const std::string n = name.toStdString();
@@ -37,88 +66,63 @@ std::optional<std::size_t> findGlass(const QString& maker, const QString& name)
     return std::nullopt;
 }
 
-// A chosen glass as the catalogue shows it, or as its file spells it.
-QString chosenGlassText(const GlassChoice& chosen)
+std::optional<GlassChoice> GlassViews::chosenGlass(double nd, double vd) const
 {
-    const std::optional<std::size_t> index = findGlass(chosen.maker, chosen.name);
-    if (!index)
-        return QCoreApplication::translate("Toptmono", "Стекло: %1 (%2)").arg(chosen.name, chosen.maker);
-    const Glass& glass = glassCatalogue()[*index];
-    return QCoreApplication::translate("Toptmono", "Стекло: %1 (%2)")
-        .arg(qs(glassDisplayName(glass)), qs(makerDisplayName(glass.maker)));
-}
-
-} // namespace
-
-bool Toptmono::chooseGlass(const QString& maker, const QString& name)
-{
-    const std::optional<std::size_t> index = findGlass(maker, name);
-    if (!index)
-        return false;
-    const Glass& glass = glassCatalogue()[*index];
-    runAsOneAction([&] {
-        setFieldText(NDedit, qs(fixedText(glass.nd, 8, 4, m_separator)));
-        setFieldText(ABEdit, qs(fixedText(glass.vd, 8, 2, m_separator)));
-    });
-    rememberGlass(GlassChoice{qs(glass.maker), qs(glass.name)});
-    return true;
-}
-
-std::optional<GlassChoice> Toptmono::chosenGlass() const
-{
-    if (const std::optional<GlassName> glass = m_document.chosenGlass())
-        return GlassChoice{qs(glass->maker), qs(glass->name)};
+    if (m_chosen && m_chosenAt == std::pair{nd, vd})
+        return m_chosen;
     return std::nullopt;
 }
 
-void Toptmono::rememberGlass(const std::optional<GlassChoice>& glass)
+void GlassViews::rememberGlass(const std::optional<GlassChoice>& glass, double nd, double vd)
 {
-    std::optional<GlassName> name;
-    if (glass)
-        name = GlassName{glass->maker.toStdString(), glass->name.toStdString()};
-    m_document.rememberGlass(name);
-    m_nearestShownFor.reset();
-    showNearestGlass();
+    m_chosen = glass;
+    m_chosenAt = {nd, vd};
+    m_lineShownFor.reset();
+    showDesignGlass(nd, vd);
 }
 
-void Toptmono::openGlassChooser()
+void GlassViews::forgetShown()
 {
-    GlassChooser chooser(glassCatalogue(), m_state.Nd, m_state.Abbe, m_separator, this);
+    m_lineShownFor.reset();
+    m_rangeShownFor.reset();
+}
+
+void GlassViews::openChooser()
+{
+    const auto [nd, vd] = m_designGlass;
+    GlassChooser chooser(glassCatalogue(), nd, vd, m_separator, m_dialogParent);
     if (chooser.exec() != QDialog::Accepted)
         return;
     if (const std::optional<std::size_t> index = chooser.chosenGlass()) {
         const Glass& glass = glassCatalogue()[*index];
-        chooseGlass(QString::fromStdString(glass.maker), QString::fromStdString(glass.name));
+        emit glassPicked(qs(glass.maker), qs(glass.name));
     }
 }
 
-void Toptmono::showGlassViews()
+void GlassViews::showDesignGlass(double nd, double vd)
 {
-    showNearestGlass();
-    showGlassesInRange();
+    m_designGlass = {nd, vd};
+    if (m_lineShownFor == m_designGlass)
+        return;
+    m_lineShownFor = m_designGlass;
+    writeNearestLine();
 }
 
-void Toptmono::showNearestGlass()
+void GlassViews::writeNearestLine()
 {
-    const std::pair<double, double> wanted{m_state.Nd, m_state.Abbe};
-    if (m_nearestShownFor == wanted)
+    const auto [nd, vd] = m_designGlass;
+    if (const std::optional<GlassChoice> chosen = chosenGlass(nd, vd)) {
+        m_nearestLine->setText(chosenGlassText(*chosen));
         return;
-    m_nearestShownFor = wanted;
+    }
     const std::vector<Glass>& glasses = glassCatalogue();
-    if (const std::optional<GlassChoice> chosen = chosenGlass()) {
-        m_nearestGlass->setText(chosenGlassText(*chosen));
-        return;
-    }
-    const std::optional<std::size_t> nearest = nearestGlass(glasses, wanted.first, wanted.second);
-    m_nearestGlass->setText(
-        nearest ? qs(nearestGlassText(glasses[*nearest], wanted.first, wanted.second, m_separator))
-                : QString());
+    const std::optional<std::size_t> nearest = nearestGlass(glasses, nd, vd);
+    m_nearestLine->setText(
+        nearest ? qs(nearestGlassText(glasses[*nearest], nd, vd, m_separator)) : QString());
 }
 
-void Toptmono::showGlassesInRange()
+void GlassViews::showRange(const std::array<double, 4>& range)
 {
-    const std::array<double, 4> range{m_state.NdMin, m_state.NdMax, m_state.AbbeMin,
-                                      m_state.AbbeMax};
     if (m_rangeShownFor == range)
         return;
     m_rangeShownFor = range;
@@ -133,8 +137,10 @@ void Toptmono::showGlassesInRange()
         items << qs(glassDisplayName(g) + " (" + makerDisplayName(g.maker) + ")  "
                     + fixedText(g.nd, 8, 4, m_separator) + "  " + fixedText(g.vd, 8, 2, m_separator));
     }
-    m_glassList->clear();
-    m_glassList->addItems(items);
-    m_glassList->setToolTip(QCoreApplication::translate("Toptmono", "Стёкла каталога, из которых может быть сделана "
+    m_rangeList->clear();
+    m_rangeList->addItems(items);
+    m_rangeList->setToolTip(QCoreApplication::translate("Toptmono", "Стёкла каталога, из которых может быть сделана "
                                            "измеренная линза: nd и Vd в заданном диапазоне"));
 }
+
+} // namespace monocl

@@ -6,6 +6,7 @@
 #include "ui/rays/ray_plots.h"
 #include "ui/widgets/spin_edit.h"
 #include "ui/widgets/string_grid.h"
+#include "ui/widgets/kept_background.h"
 #include "ui/widgets/track_bar.h"
 
 #include <QComboBox>
@@ -109,8 +110,13 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
         spin->setDecimalSeparator(QChar::fromLatin1(separator));
         return spin;
     }
-    case ControlKind::LineEdit:
-        return new QLineEdit(caption, parent);
+    case ControlKind::LineEdit: {
+        // The field's frame has round corners, so each keystroke would also
+        // repaint the group box, the tab page and the window behind it.
+        auto* edit = new QLineEdit(caption, parent);
+        new KeptBackground(edit);
+        return edit;
+    }
     case ControlKind::TrackBar: {
         auto* bar = new TrackBar(parent);
         bar->setValue(row.value.start);

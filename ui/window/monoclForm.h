@@ -24,6 +24,7 @@ namespace monocl {
 
 class CanvasImage;
 class FieldProblem;
+class GlassViews;
 class RayPlots;
 class Memo;
 class SpinEdit;
@@ -106,6 +107,8 @@ public:
     // That lens refined by exact rays to do what the design asked; none when
     // the design found no meniscus. See refineByRays for "not found".
     const std::optional<RefinedLens>& refinedLens() const { return m_document.refinedLens(); }
+    // Names the glass under nd and Vd while they keep their present values
+    // (form_glass.cpp); none names the nearest catalogue glass again.
     void rememberGlass(const std::optional<GlassChoice>& glass);
 
 signals:
@@ -116,8 +119,6 @@ public slots:
     // Brings the notes tab or the about tab to the front.
     void showNotes();
     void showAbout();
-    // Opens the glass chooser on the present nd and Abbe number.
-    void openGlassChooser();
 
     void FormCreate(QObject* Sender);
     void PageControl1Change(QObject* Sender);
@@ -203,8 +204,6 @@ private:
     // The catalogue's glasses beside the results: the one nearest to the
     // design's glass, and those the measured lens may be made of.
     void showGlassViews();
-    void showNearestGlass();
-    void showGlassesInRange();
 
     // The ray check of the design, while its tab is shown (ray_view.cpp).
     void showRayCheck();
@@ -232,16 +231,11 @@ private:
     // What the sketch was last drawn from, and at what width.
     std::optional<std::pair<SketchLens, int>> m_lastSketch;
 
-    // The glass views' last inputs, so they are rebuilt only on a change.
-    std::optional<std::pair<double, double>> m_nearestShownFor;
-    std::optional<std::array<double, 4>> m_rangeShownFor;
     QWidget* m_rayTab = nullptr;
     StringGrid* RayGrid = nullptr;
     RayPlots* m_rayPlots = nullptr;
 
-    QPushButton* m_glassButton = nullptr;
-    QLabel* m_nearestGlass = nullptr;
-    QComboBox* m_glassList = nullptr;
+    GlassViews* m_glassViews = nullptr;
 
     // The edit fields of the real-number fields, in the order of RealFields.
     std::array<QLineEdit*, RealFields.size()> m_realEdits{};

@@ -2,6 +2,7 @@
 // handlers address, the fixed contents, the focus order and the wiring.
 #include "monoclForm.h"
 
+#include "ui/glass/glass_views.h"
 #include "ui/widgets/canvas_image.h"
 #include "ui/widgets/decimal_separator.h"
 #include "ui/widgets/memo.h"
@@ -164,8 +165,7 @@ void Toptmono::retranslate()
     setNoteTips();
     // The tables, memos and glass lines are written by the recompute; a
     // fault it meets was told already.
-    m_nearestShownFor.reset();
-    m_rangeShownFor.reset();
+    m_glassViews->forgetShown();
     m_silentFaults = true;
     m_document.recompute();
     m_silentFaults = false;
@@ -188,9 +188,11 @@ void Toptmono::bindControls()
     BIND(Image1), BIND(Memo1);
     BIND(RayGrid);
     bindControl(this, m_rayPlots, "rayPlots");
-    bindControl(this, m_glassButton, "glassButton");
-    bindControl(this, m_nearestGlass, "nearestGlass");
-    bindControl(this, m_glassList, "glassList");
+    QPushButton* glassButton = nullptr;
+    QLabel* nearestGlass = nullptr;
+    QComboBox* glassList = nullptr;
+    BIND(glassButton), BIND(nearestGlass), BIND(glassList);
+    m_glassViews = new GlassViews(glassButton, nearestGlass, glassList, m_separator, this);
     for (std::size_t i = 0; i < RealFields.size(); ++i)
         bindControl(this, m_realEdits[i], RealFields[i].name);
 }
@@ -264,9 +266,9 @@ void Toptmono::setFocusOrder()
             previous = target;
         }
     };
-    chain({FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit, m_glassButton, RB1, RB2, Sf1, Sf2,
+    chain({FSpin, ASpin, OtSpin, KsfBar, KxrBar, NDedit, ABEdit, m_glassViews->chooserButton(), RB1, RB2, Sf1, Sf2,
            Sf3, fp1, MonGrid});
-    chain({ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP, PrognozGrid, NSpin, m_glassList, sfp1,
+    chain({ihm, ih, iff, id, inmin, inmax, VminSP, VmaxSP, PrognozGrid, NSpin, m_glassViews->rangeList(), sfp1,
            sfp2, sfp3, Sfp4, recom, vvd});
 }
 
@@ -320,7 +322,8 @@ void Toptmono::connectHandlers()
 
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { PageControl1Change(PageControl1); });
-    connect(m_glassButton, &QPushButton::clicked, this, &Toptmono::openGlassChooser);
+    connect(m_glassViews, &GlassViews::glassPicked, this,
+            [this](const QString& maker, const QString& name) { chooseGlass(maker, name); });
     PageControl1->tabBar()->installEventFilter(this);
     PageControl1->installEventFilter(this);
 }
