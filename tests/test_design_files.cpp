@@ -10,7 +10,7 @@
 
 #include "format/number_text.h"
 
-#include "box_catcher.h"
+#include "window_fixture.h"
 #include "qt_print.h"
 #include "window_snapshot.h"
 
@@ -44,37 +44,20 @@
 #include <functional>
 
 using namespace monocl;
+using namespace monocl::testing;
 
 namespace {
 
-class DesignFiles : public ::testing::Test
+class DesignFiles : public FormFixture
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        boxes = std::make_unique<BoxCatcher>();
-        window = startUp(state);
+        FormFixture::SetUp();
         document = std::make_unique<DesignDocument>(*window, state);
-        sep = window->decimalSeparator();
     }
 
-    QString num(const char* text) const
-    {
-        QString s = QString::fromUtf8(text);
-        s.replace(QLatin1Char(','), QLatin1Char(sep));
-        return s;
-    }
-
-    template <class T>
-    T* find(const char* name) const
-    {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
-    SpinEdit* spin(const char* name) const { return find<SpinEdit>(name); }
     void click(const char* name) const { QTest::mouseClick(find<QRadioButton>(name), Qt::LeftButton); }
     // A whole text pasted into a field.
     void type(const char* name, const char* text) const { edit(name)->setText(num(text)); }
@@ -117,11 +100,7 @@ protected:
     WindowSnapshot snapshot() const { return snapshotOf(*window); }
 
     QTemporaryDir dir;
-    MonoclState state;
-    std::unique_ptr<BoxCatcher> boxes;
-    std::unique_ptr<Toptmono> window;
     std::unique_ptr<DesignDocument> document;
-    char sep = ',';
 };
 
 } // namespace

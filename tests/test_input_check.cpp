@@ -8,7 +8,7 @@
 #include "ui/app/startup.h"
 #include "ui/widgets/string_grid.h"
 
-#include "box_catcher.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,18 +20,17 @@
 #include <gtest/gtest.h>
 
 using namespace monocl;
+using namespace monocl::testing;
 
 namespace {
 
-class InputCheckTest : public ::testing::Test
+class InputCheckTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
         rememberInputCheck(InputCheck::EveryKey);
-        boxes = std::make_unique<BoxCatcher>();
-        window = std::make_unique<MainWindow>(startUp(state), state);
-        form = window->form();
+        MainWindowFixture::SetUp();
     }
     void TearDown() override
     {
@@ -39,24 +38,10 @@ protected:
         rememberInputCheck(InputCheck::EveryKey);
     }
 
-    template <class T>
-    T* find(const char* name) const
-    {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    // A text written with a decimal comma, in the window's separator.
-    QString num(const char* text) const
-    {
-        return QString::fromUtf8(text).replace(QLatin1Char(','), QLatin1Char(form->decimalSeparator()));
-    }
     // Types over the field's text key by key, as a user does.
     void typeOver(const char* field, const char* text) const
     {
-        QLineEdit* edit = find<QLineEdit>(field);
-        edit->selectAll();
-        QTest::keyClicks(edit, num(text));
+        monocl::testing::typeOver(find<QLineEdit>(field), num(text));
     }
     const FieldProblem* problemOf(const char* field) const
     {
@@ -68,10 +53,6 @@ protected:
         return p && p->hasProblem() && !find<QLineEdit>(field)->styleSheet().isEmpty();
     }
 
-    MonoclState state;
-    std::unique_ptr<BoxCatcher> boxes;
-    std::unique_ptr<MainWindow> window;
-    Toptmono* form = nullptr;
 };
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"
 
-#include "box_catcher.h"
+#include "window_fixture.h"
 #include "window_snapshot.h"
 
 #include <QAction>
@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace monocl;
+using namespace monocl::testing;
 
 namespace {
 
@@ -107,16 +108,14 @@ QStringList tableValues(const Toptmono& window)
     return values;
 }
 
-class English : public ::testing::Test
+class English : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
         setLanguageOverride(std::nullopt);
         rememberLanguage(Language::System);
-        boxes = std::make_unique<BoxCatcher>();
-        window = std::make_unique<MainWindow>(startUp(state), state);
-        form = window->form();
+        MainWindowFixture::SetUp();
     }
 
     void TearDown() override
@@ -125,14 +124,6 @@ protected:
         setLanguageOverride(std::nullopt);
         rememberLanguage(Language::System);
         installTranslations();
-    }
-
-    template <class T>
-    T* find(const char* name) const
-    {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
     }
 
     // Shows the ray tab, whose table is filled only while it is shown.
@@ -147,10 +138,6 @@ protected:
         find<QAction>(action)->trigger();
     }
 
-    MonoclState state;
-    std::unique_ptr<BoxCatcher> boxes;
-    std::unique_ptr<MainWindow> window;
-    Toptmono* form = nullptr;
 };
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "ui/widgets/kept_background.h"
 #include "ui/widgets/track_bar.h"
 
-#include "box_catcher.h"
+#include "window_fixture.h"
 #include "qt_print.h"
 
 #include <QAction>
@@ -26,33 +26,14 @@
 #include <gtest/gtest.h>
 
 using namespace monocl;
+using namespace monocl::testing;
 
 namespace {
 
-class TopLevel : public ::testing::Test
+class TopLevel : public MainWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        boxes = std::make_unique<BoxCatcher>();
-        window = std::make_unique<MainWindow>(startUp(state), state);
-        form = window->form();
-    }
-
-    template <class T>
-    T* find(const char* name) const
-    {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
     QAction* action(const char* name) const { return find<QAction>(name); }
-
-    MonoclState state;
-    std::unique_ptr<BoxCatcher> boxes;
-    std::unique_ptr<MainWindow> window;
-    Toptmono* form = nullptr;
 };
 
 } // namespace

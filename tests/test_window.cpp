@@ -9,7 +9,7 @@
 #include "ui/widgets/track_bar.h"
 
 #include "core/forecast.h"
-#include "box_catcher.h"
+#include "window_fixture.h"
 #include "qt_print.h"
 #include "solver_fixture.h"
 
@@ -28,49 +28,14 @@
 #include <gtest/gtest.h>
 
 using namespace monocl;
+using namespace monocl::testing;
 
 namespace {
 
-class Window : public ::testing::Test
+class Window : public FormFixture
 {
 protected:
-    void SetUp() override
-    {
-        boxes = std::make_unique<BoxCatcher>();
-        window = startUp(state);
-        sep = window->decimalSeparator();
-    }
-
-    // A number text as this locale writes it: the example's commas become
-    // the locale's separator.
-    QString num(const char* text) const
-    {
-        QString s = QString::fromUtf8(text);
-        s.replace(QLatin1Char(','), QLatin1Char(sep));
-        return s;
-    }
-
-    template <class T>
-    T* find(const char* name) const
-    {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
-    StringGrid* grid(const char* name) const { return find<StringGrid>(name); }
-    Memo* memo(const char* name) const { return find<Memo>(name); }
-
-    // Replaces the field's whole text by typing, one keystroke at a time.
-    void typeInto(QLineEdit* field, const QString& text)
-    {
-        field->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        else
-            QTest::keyClicks(field, text);
-    }
+    void typeInto(QLineEdit* field, const QString& text) { typeOver(field, text); }
 
     QStringList column(const char* gridName, int col) const
     {
@@ -88,11 +53,6 @@ protected:
         typeInto(edit("iff"), num("75"));
         typeInto(edit("id"), num("20"));
     }
-
-    MonoclState state;
-    std::unique_ptr<BoxCatcher> boxes;
-    std::unique_ptr<Toptmono> window;
-    char sep = ',';
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"
 
-#include "box_catcher.h"
+#include "window_fixture.h"
 #include "qt_print.h"
 
 #include <QComboBox>
@@ -16,39 +16,11 @@
 #include <gtest/gtest.h>
 
 using namespace monocl;
+using namespace monocl::testing;
 
 namespace {
 
-class WindowGlasses : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        boxes = std::make_unique<BoxCatcher>();
-        window = startUp(state);
-        sep = window->decimalSeparator();
-    }
-
-    template <class T>
-    T* find(const char* name) const
-    {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    QString num(const char* text) const
-    {
-        QString s = QString::fromUtf8(text);
-        s.replace(QLatin1Char(','), QLatin1Char(sep));
-        return s;
-    }
-
-    MonoclState state;
-    std::unique_ptr<BoxCatcher> boxes;
-    std::unique_ptr<Toptmono> window;
-    char sep = ',';
-};
+using WindowGlasses = FormFixture;
 
 } // namespace
 
