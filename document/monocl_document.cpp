@@ -47,7 +47,17 @@ void MonoclDocument::runHandler(const std::function<void()>& body)
             m_pendingFault = std::current_exception();
     }
     --m_handlerDepth;
-    if (m_handlerDepth == 0 && m_pendingFault) {
+    if (m_handlerDepth > 0)
+        return;
+    if (m_hooks.settled) {
+        try {
+            m_hooks.settled();
+        } catch (...) {
+            if (!m_pendingFault)
+                m_pendingFault = std::current_exception();
+        }
+    }
+    if (m_pendingFault) {
         const std::exception_ptr fault = std::exchange(m_pendingFault, nullptr);
         if (m_hooks.tell)
             m_hooks.tell(fault);

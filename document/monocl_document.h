@@ -75,6 +75,9 @@ public:
         std::function<void(const SketchLens&)> drawSketch;
         // At the end of a recompute's steps, before its fault goes on.
         std::function<void()> recomputing;
+        // When the outermost handler ends, before its fault is told: what
+        // the nested runs left is what a window shows.
+        std::function<void()> settled;
         // After a recompute, whatever it found.
         std::function<void()> recomputed;
         // The fault that ended an outermost handler; without this hook it

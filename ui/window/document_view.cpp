@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <utility>
+
 using namespace monocl;
 
 namespace {
@@ -56,7 +58,13 @@ void Toptmono::watchDocument()
     MonoclDocument::Hooks hooks;
     hooks.changed = [this] { showControls(); };
     hooks.drawSketch = [this](const SketchLens& lens) { drawSketch(lens); };
-    hooks.recomputing = [this] { showRecompute(); };
+    // The outputs are written once the outermost handler has ended: the
+    // nested runs' states are never seen.
+    hooks.recomputing = [this] { m_recomputeUnshown = true; };
+    hooks.settled = [this] {
+        if (std::exchange(m_recomputeUnshown, false))
+            showRecompute();
+    };
     hooks.recomputed = [this] { emit recomputed(); };
     hooks.tell = [this](const std::exception_ptr& fault) { tellFault(fault); };
     m_document.setHooks(std::move(hooks));

@@ -213,6 +213,7 @@ private:
     MonoclDocument m_document;
     bool m_showingFault = false;
     bool m_silentFaults = false;
+    bool m_recomputeUnshown = false;
     bool m_inTabAction = false;
     // The controls and outputs as last written into the widgets; none before
     // the first time.
