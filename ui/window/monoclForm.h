@@ -28,7 +28,7 @@ class QTabWidget;
 namespace monocl {
 class CanvasImage;
 class FieldProblem;
-class RayPlots;
+class RayView;
 class Memo;
 class SpinEdit;
 class StringGrid;
@@ -209,7 +209,7 @@ private:
     void showNearestGlass();
     void showGlassesInRange();
 
-    // The ray check of the design, while its tab is shown (ray_view.cpp).
+    // The ray check of the design, while its tab is shown (window_rays.cpp).
     void keepRayLens(const monocl::RecomputeLocals& locals);
     void showRayCheck();
 
@@ -263,8 +263,7 @@ private:
     monocl::RefineTarget m_refineTarget;
     mutable std::optional<monocl::RefinedLens> m_refinedLens;
     QWidget* m_rayTab = nullptr;
-    monocl::StringGrid* RayGrid = nullptr;
-    monocl::RayPlots* m_rayPlots = nullptr;
+    monocl::RayView* m_rayView = nullptr;
 
     QPushButton* m_glassButton = nullptr;
     QLabel* m_nearestGlass = nullptr;
@@ -285,7 +284,6 @@ private:
     std::exception_ptr m_untoldFault;
     std::array<monocl::FieldProblem*, monocl::RealFields.size()> m_fieldProblems{};
     QLabel* m_designFaultLine = nullptr;
-    QLabel* m_rayFaultLine = nullptr;
     QLabel* m_forecastWarning = nullptr;
 
     // The controls, named as the handlers and the recompute address them;

@@ -4,7 +4,7 @@
 
 #include "ui/widgets/canvas_image.h"
 #include "ui/widgets/memo.h"
-#include "ui/rays/ray_plots.h"
+#include "ui/rays/ray_view.h"
 
 #include "core/ray_trace.h"
 #include "ui/widgets/spin_edit.h"
@@ -85,6 +85,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     setAutoFillBackground(true);
 
     createTabs();
+    m_rayView = new RayView(m_separator, m_rayTab);
     bindControls();
     vvd->setFontColor(Qt::red);
     fillAboutPage();
@@ -181,7 +182,7 @@ void Toptmono::retranslate()
         writeDesignTableLabels();
     if (m_forecastFault)
         writeForecastTableLabels();
-    m_rayPlots->update();
+    m_rayView->retranslate();
 }
 
 void Toptmono::bindControls()
@@ -193,8 +194,6 @@ void Toptmono::bindControls()
     BIND(VminSP), BIND(VmaxSP), BIND(NSpin), BIND(sfp1), BIND(sfp2), BIND(sfp3), BIND(Sfp4);
     BIND(PrognozGrid), BIND(vvd), BIND(recom);
     BIND(Image1), BIND(Memo1);
-    BIND(RayGrid);
-    bindControl(this, m_rayPlots, "rayPlots");
     bindControl(this, m_glassButton, "glassButton");
     bindControl(this, m_nearestGlass, "nearestGlass");
     bindControl(this, m_glassList, "glassList");
