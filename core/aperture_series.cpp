@@ -26,13 +26,18 @@ constexpr double OwnMatch = 0.005;
 
 } // namespace
 
+double airyRadius(double fNumber)
+{
+    return 1.22 * RayWavelength * 1000.0 * fNumber;
+}
+
 ApertureRow apertureRow(const RayLens& lens, double fNumber) noexcept
 {
     ApertureRow row;
     row.fNumber = fNumber;
     if (!(fNumber > 0.0) || !std::isfinite(fNumber))
         return row;
-    row.airyRadius = 1.22 * RayWavelength * 1000.0 * fNumber;
+    row.airyRadius = airyRadius(fNumber);
     const std::optional<Real> focal = focalOf(lens);
     if (!focal || !(*focal > 0.0))
         return row;

@@ -26,6 +26,9 @@ struct ApertureRow {
     std::optional<double> airyRadius;        // 1.22 lambda N, um (d line)
 };
 
+// The radius of the Airy disk at f-number N, 1.22 lambda N at the d line, um.
+double airyRadius(double fNumber);
+
 // The lens at f-number N. Never throws.
 ApertureRow apertureRow(const RayLens& lens, double fNumber) noexcept;
 

@@ -159,8 +159,9 @@ TEST(ApertureSeries, OwnAndTypedRowsTakeTheirPlaces)
     EXPECT_EQ(rows.back().fNumber, 7.0);
     EXPECT_TRUE(std::is_sorted(ns.begin(), ns.end() - 1));
     for (const ApertureRow& r : rows) {
-        if (r.own)
+        if (r.own) {
             EXPECT_NEAR(r.fNumber, own, 1e-9);
+        }
     }
     // A standard N within half a per cent is the own one; out of range, no typed row.
     RayLens at8 = lens;

@@ -21,8 +21,8 @@ std::string apertureTableHeader(int col)
     case 0: return MONOCL_TR("ApertureTable", "N");
     case 1: return MONOCL_TR("ApertureTable", "Df, мм");
     case 2: return MONOCL_TR("ApertureTable", "Kсф, %");
-    case 3: return MONOCL_TR("ApertureTable", "Пятно, ось, мкм");
-    case 4: return MONOCL_TR("ApertureTable", "Пятно, край, мкм");
+    case 3: return MONOCL_TR("ApertureTable", "Ось, мкм");
+    case 4: return MONOCL_TR("ApertureTable", "Край, мкм");
     case 5: return MONOCL_TR("ApertureTable", "Эйри, мкм");
     default: return "";
     }
@@ -31,8 +31,8 @@ std::string apertureTableHeader(int col)
 std::string apertureTableTitle(bool refinedFound)
 {
     return refinedFound
-        ? MONOCL_TR("ApertureTable", "Мягкость по диафрагме: мениск, уточненный лучами (радиусы пятен ср. кв., радиус кружка Эйри)")
-        : MONOCL_TR("ApertureTable", "Мягкость по диафрагме: мениск третьего порядка (радиусы пятен ср. кв., радиус кружка Эйри)");
+        ? MONOCL_TR("ApertureTable", "Мягкость по диафрагме: мениск, уточненный лучами")
+        : MONOCL_TR("ApertureTable", "Мягкость по диафрагме: мениск третьего порядка");
 }
 
 std::vector<std::string> apertureRowTexts(const ApertureRow& row, char separator)

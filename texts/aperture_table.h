@@ -8,7 +8,8 @@
 namespace monocl {
 
 // The softness by aperture: N, the stop's diameter, Ksph by rays, the RMS
-// spot radii on the axis and at the edge, and the Airy disk's radius.
+// spot radii on the axis and at the edge ("Ось, мкм", "Край, мкм"), and the
+// Airy disk's radius.
 constexpr int ApertureTableColumns = 6;
 
 std::string apertureTableHeader(int col);

@@ -274,6 +274,7 @@ void RayView::writeApertureTable()
         for (const double n : StandardFNumbers) {
             ApertureRow row;
             row.fNumber = n;
+            row.airyRadius = airyRadius(n);
             rows.push_back(row);
         }
     }
