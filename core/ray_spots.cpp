@@ -67,6 +67,31 @@ const GaussRule& gaussRule()
     return rule;
 }
 
+// The pattern's stop points as shares of the stop's radius, ring by ring,
+// with their weights; the same for every bundle.
+struct PatternPoint {
+    double x, y, w;
+    int ring;
+};
+
+const std::vector<PatternPoint>& pattern()
+{
+    static const std::vector<PatternPoint> points = [] {
+        std::vector<PatternPoint> p;
+        p.reserve(SpotRayCount);
+        for (int k = 1; k <= SpotRings; ++k) {
+            const SpotRing ring = spotRing(k);
+            const int n = 6 * k;
+            for (int j = 0; j < n; ++j) {
+                const double a = 2.0 * std::numbers::pi * (j + 0.5) / n;
+                p.push_back({ring.radius * std::sin(a), ring.radius * std::cos(a), ring.weight / n, k});
+            }
+        }
+        return p;
+    }();
+    return points;
+}
+
 // The rings at field angle omega. On the axis the lens is round, so one ray
 // of each ring is traced and turned to the ring's other angles.
 Bundle ringBundle(const Model& m, Real omega, Real zRef)
@@ -76,30 +101,33 @@ Bundle ringBundle(const Model& m, Real omega, Real zRef)
     const Real sinW = sinOf(omega);
     const Real cosW = cosOf(omega);
     const bool axial = sinW == 0.0;
-    for (int k = 1; k <= SpotRings; ++k) {
-        const SpotRing ring = spotRing(k);
-        const Real rho = m.halfStop * ring.radius;
-        const int n = 6 * k;
-        const Real w = ring.weight / n;
-        std::optional<End> radial;
-        if (axial) {
-            radial = endAt(m, 0.0, rho, sinW, cosW, zRef, w);
-            if (!radial)
+    std::optional<End> radial;
+    int radialRing = 0;
+    for (const PatternPoint& pt : pattern()) {
+        if (!axial) {
+            // The lens and the field are symmetric about the plane x = 0, and
+            // so is the pattern (no point lies on it): the ray at -x is the
+            // mirror image of the one at x.
+            if (pt.x < 0.0)
                 continue;
-        }
-        for (int j = 0; j < n; ++j) {
-            const double a = 2.0 * std::numbers::pi * (j + 0.5) / n;
-            const Real s = std::sin(a);
-            const Real c = std::cos(a);
-            if (axial) {
-                // The turn that takes (0, 1) to (sin a, cos a).
-                const End& e = *radial;
-                ends.push_back({e.x * c + e.y * s, e.y * c - e.x * s, e.sx * c + e.sy * s,
-                                e.sy * c - e.sx * s, w});
-            } else if (const auto e = endAt(m, rho * s, rho * c, sinW, cosW, zRef, w)) {
+            if (const auto e = endAt(m, m.halfStop * pt.x, m.halfStop * pt.y, sinW, cosW, zRef, pt.w)) {
                 ends.push_back(*e);
+                ends.push_back({-e->x, e->y, -e->sx, e->sy, e->w});
             }
+            continue;
         }
+        if (pt.ring != radialRing) {
+            radialRing = pt.ring;
+            radial = endAt(m, 0.0, m.halfStop * spotRing(pt.ring).radius, sinW, cosW, zRef, pt.w);
+        }
+        if (!radial)
+            continue;
+        // The turn that takes (0, r) to (x, y).
+        const Real r = spotRing(pt.ring).radius;
+        const Real s = pt.x / r;
+        const Real c = pt.y / r;
+        const End& e = *radial;
+        ends.push_back({e.x * c + e.y * s, e.y * c - e.x * s, e.sx * c + e.sy * s, e.sy * c - e.sx * s, pt.w});
     }
     return ends;
 }
@@ -155,6 +183,28 @@ Real rmsAt(const Bundle& ends, Real shift)
     return sqrt(sum / m.total) * 1000.0;
 }
 
+// The squared RMS radius of a bundle against the shift s from its plane,
+// (constant + 2 linear s + quadratic s^2), mm^2.
+struct Focus {
+    Real constant = 0.0, linear = 0.0, quadratic = 0.0;
+    Real at2(Real s) const { return constant + 2.0 * linear * s + quadratic * s * s; }
+};
+
+Focus focusOf(const Bundle& ends)
+{
+    const Moments m = meansOf(ends);
+    Focus f;
+    for (const End& e : ends) {
+        const Real dx = e.x - m.mx, dy = e.y - m.my;
+        const Real dsx = e.sx - m.msx, dsy = e.sy - m.msy;
+        f.constant += e.w * (dx * dx + dy * dy);
+        f.linear += e.w * (dx * dsx + dy * dsy);
+        f.quadratic += e.w * (dsx * dsx + dsy * dsy);
+    }
+    f.constant /= m.total, f.linear /= m.total, f.quadratic /= m.total;
+    return f;
+}
+
 template <class F>
 void guarded(F&& f)
 {
@@ -190,9 +240,16 @@ Traceable traceable(const RayLens& lens, SpectralLine line)
 SpotRing spotRing(int k)
 {
     // The nodes run from +1 down; ring 1 is the innermost.
-    const GaussRule& rule = gaussRule();
-    const std::size_t i = static_cast<std::size_t>(SpotRings - k);
-    return {std::sqrt((rule.node[i] + 1) / 2), rule.weight[i] / 2};
+    static const std::array<SpotRing, SpotRings> rings = [] {
+        const GaussRule& rule = gaussRule();
+        std::array<SpotRing, SpotRings> r{};
+        for (int ring = 1; ring <= SpotRings; ++ring) {
+            const std::size_t i = static_cast<std::size_t>(SpotRings - ring);
+            r[static_cast<std::size_t>(ring - 1)] = {std::sqrt((rule.node[i] + 1) / 2), rule.weight[i] / 2};
+        }
+        return r;
+    }();
+    return rings[static_cast<std::size_t>(k - 1)];
 }
 
 double lineIndex(const RayLens& lens, SpectralLine line)
@@ -282,37 +339,30 @@ SpotPictures spotPictures(const RayLens& lens) noexcept
         });
     }
 
-    // Through focus, about the axial best focus.
+    // Through focus, about the axial best focus: the squared RMS radius of a
+    // bundle is quadratic in the shift, from three sums over its rays.
     guarded([&] {
-        const Bundle& axis = dBundles[0];
-        const Bundle& edge = dBundles[2];
-        const Real least = rmsAt(axis, shift) / 1000.0;
-        // The squared RMS grows by the mean square spread of the slopes
-        // times the square of the defocus.
-        const Moments m = meansOf(axis);
-        Real spread = 0.0;
-        for (const End& e : axis)
-            spread += e.w * ((e.sx - m.msx) * (e.sx - m.msx) + (e.sy - m.msy) * (e.sy - m.msy));
-        spread /= m.total;
+        const Focus axis = focusOf(dBundles[0]);
+        const bool hasEdge = !dBundles[2].empty();
+        const Focus edge = hasEdge ? focusOf(dBundles[2]) : Focus();
+        // Far enough that the axial spot grows to three times its least.
+        const Real least2 = axis.at2(shift);
         Real range = 1e-3;
-        if (spread > 0.0)
-            range = max(range, sqrt(8.0 * least * least / spread));
-        if (!edge.empty()) {
-            if (const auto edgeLeast = leastShift(edge)) {
-                out.edgeBestShift = (*edgeLeast - shift).value();
-                range = max(range, 1.25 * abs(*edgeLeast - shift));
-            }
+        if (axis.quadratic > 0.0)
+            range = max(range, sqrt(8.0 * least2 / axis.quadratic));
+        if (hasEdge && edge.quadratic > 0.0) {
+            const Real edgeLeast = -edge.linear / edge.quadratic;
+            out.edgeBestShift = (edgeLeast - shift).value();
+            range = max(range, 1.25 * abs(edgeLeast - shift));
         }
         out.throughFocus.resize(FocusSampleCount);
         for (int i = 0; i < FocusSampleCount; ++i) {
             FocusSample& s = out.throughFocus[static_cast<std::size_t>(i)];
             const Real at = range * (Real(2 * i) / (FocusSampleCount - 1) - 1.0);
             s.shift = at.value();
-            guarded([&] { s.axis = rmsAt(axis, shift + at).value(); });
-            guarded([&] {
-                if (!edge.empty())
-                    s.edge = rmsAt(edge, shift + at).value();
-            });
+            s.axis = (sqrt(max(axis.at2(shift + at), 0.0)) * 1000.0).value();
+            if (hasEdge)
+                s.edge = (sqrt(max(edge.at2(shift + at), 0.0)) * 1000.0).value();
         }
     });
     return out;

@@ -16,7 +16,7 @@ namespace monocl {
 // weighs its Gauss weight, shared by its rays: the RMS radius of a uniform
 // pupil comes out to the trace's rounding with a few hundred rays. A blocked
 // ray is left out.
-constexpr int SpotRings = 12;
+constexpr int SpotRings = 8;
 constexpr int SpotRayCount = 3 * SpotRings * (SpotRings + 1);
 
 // Ring k's radius as a share of the stop's radius, and its weight (the

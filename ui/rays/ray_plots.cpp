@@ -3,6 +3,7 @@
 #include "format/number_text.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -256,20 +257,29 @@ void RayPlots::drawSpots(QPainter& p, const QRectF& area) const
         drawFrame(p, plot, QString(), QString(), m_separator, i == 0, false);
         p.save();
         p.setClipRect(inner);
-        p.setRenderHint(QPainter::Antialiasing, false);
+        // The points as one image, two pixels square each: thousands of
+        // points stroked one by one would take milliseconds.
+        const QSize size(std::max(1, static_cast<int>(inner.width())), std::max(1, static_cast<int>(inner.height())));
+        QImage dots(size, QImage::Format_ARGB32_Premultiplied);
+        dots.fill(Qt::transparent);
         const ColourSpot& spot = m_spots->spots[static_cast<std::size_t>(i)];
         // C first, F last: the blue of the shorter waves on top.
         for (int line = 2; line >= 0; --line) {
-            const auto& pts = spot.points[static_cast<std::size_t>(line)];
-            QPolygonF poly;
-            poly.reserve(static_cast<int>(pts.size()));
-            for (const SpotPoint& pt : pts)
-                if (finite(pt.x) && finite(pt.y))
-                    poly << plot.at(pt.x, pt.y);
-            p.setPen(QPen(LineColours[line], 2, Qt::SolidLine, Qt::SquareCap));
-            p.drawPoints(poly);
+            const QRgb colour = qPremultiply(LineColours[line].rgba());
+            for (const SpotPoint& pt : spot.points[static_cast<std::size_t>(line)]) {
+                if (!finite(pt.x) || !finite(pt.y))
+                    continue;
+                const QPointF at = plot.at(pt.x, pt.y) - inner.topLeft();
+                const int x = static_cast<int>(at.x()), y = static_cast<int>(at.y());
+                if (x < 0 || y < 0 || x + 1 >= size.width() || y + 1 >= size.height())
+                    continue;
+                for (int dy = 0; dy < 2; ++dy) {
+                    auto* row = reinterpret_cast<QRgb*>(dots.scanLine(y + dy));
+                    row[x] = row[x + 1] = colour;
+                }
+            }
         }
-        p.setRenderHint(QPainter::Antialiasing, true);
+        p.drawImage(inner.topLeft(), dots);
         if (m_check->airyDiameter) {
             p.setPen(QPen(Qt::black, 1, Qt::DashLine));
             p.setBrush(Qt::NoBrush);

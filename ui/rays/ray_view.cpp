@@ -91,12 +91,12 @@ RayView::RayView(char separator, QWidget* parent)
     // Right: the softness by aperture, then the pictures.
     m_apertureBox = box("apertureBox", "", QRect(580, 30, 557, 268));
     m_apertureGrid = grid("ApertureGrid", m_apertureBox, QRect(4, 16, 394, 244), {44, 56, 62, 72, 76, 74});
-    label("", QT_TRANSLATE_NOOP("RayView", "Своё N:"), QRect(404, 20, 150, 17), m_apertureBox);
+    label("", QT_TRANSLATE_NOOP("RayView", "Любое N:"), QRect(404, 20, 150, 17), m_apertureBox);
     m_fNumber = new QLineEdit(m_apertureBox);
     m_fNumber->setObjectName(QStringLiteral("apertureNumber"));
     m_fNumber->setFont(withWeight(font(), false));
     m_fNumber->setGeometry(404, 40, 80, 22);
-    m_fNumber->setAccessibleName(QCoreApplication::translate("RayView", "Своё N:"));
+    m_fNumber->setAccessibleName(QCoreApplication::translate("RayView", "Любое N:"));
     QLabel* note = label("apertureNote",
         QT_TRANSLATE_NOOP("RayView", "Радиусы: пятна рассеяния (ср. кв.) на оси и на краю поля в плоскости наилучшей фокусировки, кружка Эйри. Жирным: N самого мениска. Последняя строка: N из этого поля (от 1 до 64)."),
         QRect(404, 68, 150, 194), m_apertureBox);
@@ -199,7 +199,7 @@ void RayView::retranslate()
         else if (auto* r = qobject_cast<QRadioButton*>(c.widget))
             r->setText(text);
     }
-    m_fNumber->setAccessibleName(QCoreApplication::translate("RayView", "Своё N:"));
+    m_fNumber->setAccessibleName(QCoreApplication::translate("RayView", "Любое N:"));
     m_plots->update();
 }
 
