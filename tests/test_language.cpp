@@ -7,6 +7,7 @@
 #include "ui/app/main_window.h"
 #include "ui/window/monoclForm.h"
 #include "ui/window/startup.h"
+#include "ui/widgets/track_bar.h"
 
 #include "box_catcher.h"
 #include "window_snapshot.h"
@@ -265,4 +266,22 @@ TEST_F(English, CommandLineLanguageOverridesTheMenusChoice)
     rememberLanguage(Language::Russian);
     EXPECT_EQ(windowLanguage(), Language::Russian);
     EXPECT_EQ(languageNamed(QStringLiteral("de")), std::nullopt);
+}
+
+// The ray tab's two lenses, the refinement's line and a warning in English.
+TEST_F(English, RayTabSpeaksEnglish)
+{
+    find<SpinEdit>("ASpin")->setValue(20);
+    find<SpinEdit>("OtSpin")->setValue(30);
+    find<TrackBar>("KsfBar")->setValue(0);
+    showRayTab();
+    const auto* rays = find<StringGrid>("RayGrid");
+    EXPECT_EQ(rays->cell(1, 0), QStringLiteral("Third order"));
+    EXPECT_EQ(rays->cell(2, 0), QStringLiteral("Refined by rays"));
+    EXPECT_EQ(find<StringGrid>("LensGrid")->cell(0, 8), QStringLiteral("Meniscus rim width, mm"));
+    EXPECT_TRUE(find<QLabel>("rayRefinement")->text().startsWith(QStringLiteral("Refinement by rays converged in ")));
+    EXPECT_EQ(find<QLabel>("RayWarnings")->text(),
+              QStringLiteral("Third order: Sharp meniscus rim\nRefined by rays: Sharp meniscus rim"));
+    EXPECT_EQ(find<StringGrid>("ApertureGrid")->cell(3, 0), QStringLiteral("Axis, µm"));
+    EXPECT_EQ(boxes->messages, QStringList{});
 }

@@ -3,7 +3,9 @@
 #include "format/number_text.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QImage>
+#include <QStaticText>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -70,6 +72,35 @@ void setPixelFont(QPainter& p, int pixels, bool bold = false)
     p.setFont(font);
 }
 
+// Texts drawn again and again (the ticks' numbers, the units) are laid out
+// once and kept: laying a text out costs more than drawing it.
+void drawKept(QPainter& p, const QRectF& box, Qt::Alignment align, const QString& text)
+{
+    static QHash<QString, QStaticText> kept;
+    const QFont& font = p.font();
+    const QString key = text + QLatin1Char('\x1f') + QString::number(font.pixelSize()) + QLatin1Char(font.bold() ? 'b' : 'r');
+    auto it = kept.find(key);
+    if (it == kept.end()) {
+        if (kept.size() > 2000)
+            kept.clear();
+        QStaticText st(text);
+        st.setTextFormat(Qt::PlainText);
+        st.prepare(QTransform(), font);
+        it = kept.insert(key, st);
+    }
+    const QSizeF size = it->size();
+    double x = box.left(), y = box.top();
+    if (align & Qt::AlignRight)
+        x = box.right() - size.width();
+    else if (align & Qt::AlignHCenter)
+        x = box.center().x() - size.width() / 2;
+    if (align & Qt::AlignBottom)
+        y = box.bottom() - size.height();
+    else if (align & Qt::AlignVCenter)
+        y = box.center().y() - size.height() / 2;
+    p.drawStaticText(QPointF(x, y), *it);
+}
+
 // A title over the width of its area, in a smaller font where the
 // painter's font would not fit it.
 void drawTitle(QPainter& p, const QRectF& area, const QString& title)
@@ -80,7 +111,7 @@ void drawTitle(QPainter& p, const QRectF& area, const QString& title)
     if (width > area.width() && width > 0)
         setPixelFont(p, std::max(6, static_cast<int>(11 * area.width() / width)));
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), area.top(), area.width(), TitleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
+    drawKept(p, QRectF(area.left(), area.top(), area.width(), TitleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.restore();
 }
 
@@ -105,6 +136,8 @@ void drawFrame(QPainter& p, const Plot& plot, const QString& xUnit, const QStrin
                bool yNumbers = true, bool edgeNumbers = true)
 {
     p.save();
+    // Lines along the pixels need no antialiasing, which would cost more.
+    p.setRenderHint(QPainter::Antialiasing, false);
     setPixelFont(p, TickFont);
     const QRectF& r = plot.inner;
     const auto ticks = [](const Scale& s) {
@@ -130,7 +163,7 @@ void drawFrame(QPainter& p, const Plot& plot, const QString& xUnit, const QStrin
         const bool atEdge = x - w / 2 < r.left() || x + w / 2 > r.right();
         if (x - w / 2 < lastRight + 3 || (atEdge && !edgeNumbers))
             continue; // no numbers run into each other
-        p.drawText(QPointF(x - w / 2, r.bottom() + 3 + fm.ascent()), text);
+        drawKept(p, QRectF(x - w / 2, r.bottom() + 3, w, fm.height()), Qt::AlignLeft | Qt::AlignTop, text);
         lastRight = x + w / 2;
     }
     if (yNumbers) {
@@ -138,13 +171,13 @@ void drawFrame(QPainter& p, const Plot& plot, const QString& xUnit, const QStrin
             const QString text = tickText(t, plot.y.decimals, separator);
             const double y = plot.at(0, t).y();
             p.drawLine(QPointF(r.left() - 3, y), QPointF(r.left(), y));
-            p.drawText(QRectF(r.left() - 40, y - 7, 36, 14), Qt::AlignRight | Qt::AlignVCenter, text);
+            drawKept(p, QRectF(r.left() - 40, y - 7, 36, 14), Qt::AlignRight | Qt::AlignVCenter, text);
         }
     }
     if (!xUnit.isEmpty())
-        p.drawText(QRectF(r.left(), r.bottom() + 13, r.width(), 12), Qt::AlignRight | Qt::AlignTop, xUnit);
+        drawKept(p, QRectF(r.left(), r.bottom() + 13, r.width(), 12), Qt::AlignRight | Qt::AlignTop, xUnit);
     if (!yUnit.isEmpty())
-        p.drawText(QRectF(r.left() + 3, r.top() + 1, r.width() - 6, 12), Qt::AlignLeft | Qt::AlignTop, yUnit);
+        drawKept(p, QRectF(r.left() + 3, r.top() + 1, r.width() - 6, 12), Qt::AlignLeft | Qt::AlignTop, yUnit);
     p.restore();
 }
 
@@ -290,7 +323,7 @@ void RayPlots::drawSpots(QPainter& p, const QRectF& area) const
         p.save();
         setPixelFont(p, TickFont);
         p.setPen(Qt::black);
-        p.drawText(inner.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignTop,
+        drawKept(p, inner.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignTop,
                    QString(names[i]).replace(QLatin1Char(','), QLatin1Char(m_separator)));
         p.restore();
     }
@@ -364,9 +397,9 @@ void RayPlots::drawThroughFocus(QPainter& p, const QRectF& area) const
     setPixelFont(p, TickFont);
     const QRectF legend = plot.inner.adjusted(4, 2, -4, -4);
     p.setPen(Qt::black);
-    p.drawText(legend, Qt::AlignRight | Qt::AlignTop, QCoreApplication::translate("RayPlots", "ось"));
+    drawKept(p, legend, Qt::AlignRight | Qt::AlignTop, QCoreApplication::translate("RayPlots", "ось"));
     p.setPen(TangentialColour);
-    p.drawText(legend.adjusted(0, 12, 0, 0), Qt::AlignRight | Qt::AlignTop,
+    drawKept(p, legend.adjusted(0, 12, 0, 0), Qt::AlignRight | Qt::AlignTop,
                QCoreApplication::translate("RayPlots", "край поля"));
     p.restore();
 }
@@ -404,9 +437,9 @@ void RayPlots::drawFieldFoci(QPainter& p, const QRectF& area) const
     setPixelFont(p, TickFont);
     const QRectF legend = shown.inner.adjusted(4, 14, -4, -4);
     p.setPen(SagittalColour);
-    p.drawText(legend.adjusted(0, 0, 0, -12), Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("RayPlots", "S — сагиттальный"));
+    drawKept(p, legend.adjusted(0, 0, 0, -12), Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("RayPlots", "S — сагиттальный"));
     p.setPen(TangentialColour);
-    p.drawText(legend, Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("RayPlots", "T — меридиональный"));
+    drawKept(p, legend, Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("RayPlots", "T — меридиональный"));
     p.restore();
 }
 
