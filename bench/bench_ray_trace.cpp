@@ -1,4 +1,6 @@
+#include "core/aperture_series.h"
 #include "core/ray_refine.h"
+#include "core/ray_spots.h"
 #include "core/ray_trace.h"
 
 #include <benchmark/benchmark.h>
@@ -50,5 +52,31 @@ void BM_RefineByRays(benchmark::State& st)
         st.SkipWithError("the start design was not refined");
 }
 BENCHMARK(BM_RefineByRays)->Unit(benchmark::kMicrosecond);
+
+// The softness table of the start design: the nine f-numbers, its own and a
+// typed one, each on Gauss rings on the axis and at the edge.
+void BM_ApertureSeries(benchmark::State& st)
+{
+    const RayLens lens = startDesign();
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(lens);
+        auto rows = apertureSeries(lens, 5.25);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(BM_ApertureSeries)->Unit(benchmark::kMicrosecond);
+
+// The pictures' spots of the start design in three lines and three fields,
+// and the through-focus curve.
+void BM_SpotPictures(benchmark::State& st)
+{
+    const RayLens lens = startDesign();
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(lens);
+        SpotPictures pictures = spotPictures(lens);
+        benchmark::DoNotOptimize(pictures);
+    }
+}
+BENCHMARK(BM_SpotPictures)->Unit(benchmark::kMicrosecond);
 
 } // namespace

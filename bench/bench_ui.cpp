@@ -161,6 +161,27 @@ void BM_RecomputeChanged(benchmark::State& st)
 }
 BENCHMARK(BM_RecomputeChanged)->Unit(benchmark::kMicrosecond);
 
+// The same with the ray tab in view: each run also traces and refines the
+// new lens, traces both lenses, the softness table and the pictures' spots,
+// and repaints the tab.
+void BM_RecomputeChangedRayTab(benchmark::State& st)
+{
+    const long faults = watch->faults;
+    monocl::MonoclState state;
+    std::unique_ptr<Toptmono> window = shownWindow(state, 2);
+    auto* bar = window->findChild<QSlider*>(QStringLiteral("KsfBar"));
+    const long runs = window->recomputeRuns();
+    bool moved = false;
+    for (auto _ : st) {
+        moved = !moved;
+        changedRecomputeStep(bar, moved ? 61 : 60);
+    }
+    if (window->recomputeRuns() - runs != static_cast<long>(st.iterations()))
+        st.SkipWithError("a position change did not run one recompute");
+    reportFaults(st, faults);
+}
+BENCHMARK(BM_RecomputeChangedRayTab)->Unit(benchmark::kMillisecond);
+
 // startUp's whole course: the store, the window with FormCreate, the glass
 // range texts. The window's destruction is not timed.
 void BM_StartUp(benchmark::State& st)

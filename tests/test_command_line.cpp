@@ -130,7 +130,7 @@ TEST_F(CommandLine, OutputsFollowTheFileAndTheLocale)
               QStringLiteral("Радиус r2, мм"), QStringLiteral("Выводы"), QStringLiteral("Рекомендации"),
               QStringLiteral("Рабочий чертеж мениска, масштаб 1:1"),
               QStringLiteral("Результаты трассировки лучей"), QStringLiteral("Диаметр кружка Эйри, мкм"),
-              QStringLiteral("Пятна рассеяния в плоскости наилучшей фокусировки")})
+              QStringLiteral("Пятна в плоскости наилучшей фокусировки")})
             EXPECT_TRUE(pdf.contains(expected)) << locale << ": " << expected.toStdString();
         // Every value of both tables, as the CSV has it.
         for (const QString& line : csv) {

@@ -7,6 +7,7 @@
 #include "ui/app/main_window.h"
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"
+#include "ui/widgets/track_bar.h"
 
 #include "window_fixture.h"
 #include "window_snapshot.h"
@@ -269,4 +270,22 @@ TEST_F(English, ChosenLanguageReachesTheSettingsFile)
     EXPECT_TRUE(QTest::qWaitFor(
         [] { return QSettings().value(QStringLiteral("language")).toString() == QLatin1String("ru"); },
         5000));
+}
+
+// The ray tab's two lenses, the refinement's line and a warning in English.
+TEST_F(English, RayTabSpeaksEnglish)
+{
+    find<SpinEdit>("ASpin")->setValue(20);
+    find<SpinEdit>("OtSpin")->setValue(30);
+    find<TrackBar>("KsfBar")->setValue(0);
+    showRayTab();
+    const auto* rays = find<StringGrid>("RayGrid");
+    EXPECT_EQ(rays->cell(1, 0), QStringLiteral("Third order"));
+    EXPECT_EQ(rays->cell(2, 0), QStringLiteral("Refined by rays"));
+    EXPECT_EQ(find<StringGrid>("LensGrid")->cell(0, 8), QStringLiteral("Meniscus rim width, mm"));
+    EXPECT_TRUE(find<QLabel>("rayRefinement")->text().startsWith(QStringLiteral("Refinement by rays converged in ")));
+    EXPECT_EQ(find<QLabel>("RayWarnings")->text(),
+              QStringLiteral("Third order: Sharp meniscus rim\nRefined by rays: Sharp meniscus rim"));
+    EXPECT_EQ(find<StringGrid>("ApertureGrid")->cell(3, 0), QStringLiteral("Axis, µm"));
+    EXPECT_EQ(boxes->messages, QStringList{});
 }

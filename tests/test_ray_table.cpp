@@ -8,7 +8,8 @@ using namespace monocl;
 TEST(RayTable, Texts)
 {
     EXPECT_EQ(rayTableHeader(0), "Параметр");
-    EXPECT_EQ(rayTableHeader(1), "Значение");
+    EXPECT_EQ(rayTableHeader(1), "Третий порядок");
+    EXPECT_EQ(rayTableHeader(2), "Уточнено лучами");
     EXPECT_EQ(rayTableLabel(15), "Продольный хроматизм (F \xE2\x80\x93 C), мм");
 
     RayCheck c;

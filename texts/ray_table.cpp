@@ -49,7 +49,9 @@ std::string rayTableHeader(int col)
     if (col == 0)
         return MONOCL_TR("RayTable", "Параметр");
     if (col == 1)
-        return MONOCL_TR("RayTable", "Значение");
+        return MONOCL_TR("RayTable", "Третий порядок");
+    if (col == 2)
+        return MONOCL_TR("RayTable", "Уточнено лучами");
     return "";
 }
 
@@ -66,6 +68,19 @@ std::string rayTableValue(int row, const RayCheck& check, char separator)
         return "";
     const std::optional<double>& v = check.*(r->value);
     return v ? fixedText(*v, 8, r->decimals, separator) : RayTableDash;
+}
+
+std::vector<std::vector<std::string>> rayTableRows(const RayCheck* design, const RayCheck* refined,
+                                                   char separator)
+{
+    const RayCheck none;
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(RayTableRows);
+    rows.push_back({rayTableHeader(0), rayTableHeader(1), rayTableHeader(2)});
+    for (int row = 1; row < RayTableRows; ++row)
+        rows.push_back({rayTableLabel(row), rayTableValue(row, design ? *design : none, separator),
+                        rayTableValue(row, refined ? *refined : none, separator)});
+    return rows;
 }
 
 } // namespace monocl

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="ru_RU">
 <context>
+    <name>ApertureTable</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Df, мм</source>
+        <translation>Df, mm</translation>
+    </message>
+    <message>
+        <source>Kсф, %</source>
+        <translation>Ksph, %</translation>
+    </message>
+    <message>
+        <source>Ось, мкм</source>
+        <translation>Axis, µm</translation>
+    </message>
+    <message>
+        <source>Край, мкм</source>
+        <translation>Edge, µm</translation>
+    </message>
+    <message>
+        <source>Эйри, мкм</source>
+        <translation>Airy, µm</translation>
+    </message>
+    <message>
+        <source>Мягкость по диафрагме: мениск, уточненный лучами</source>
+        <translation>Softness by aperture: the meniscus refined by rays</translation>
+    </message>
+    <message>
+        <source>Мягкость по диафрагме: мениск третьего порядка</source>
+        <translation>Softness by aperture: the third-order meniscus</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Записать обе таблицы в CSV-файл ФАЙЛ.</source>
@@ -511,6 +546,97 @@ written), 2 — arithmetic error in the design or a design without a lens
     </message>
 </context>
 <context>
+    <name>LensTable</name>
+    <message>
+        <source>Радиус первой поверхности R1, мм</source>
+        <translation>Radius of the first surface R1, mm</translation>
+    </message>
+    <message>
+        <source>Радиус второй поверхности R2, мм</source>
+        <translation>Radius of the second surface R2, mm</translation>
+    </message>
+    <message>
+        <source>Толщина по центру dh, мм</source>
+        <translation>Centre thickness dh, mm</translation>
+    </message>
+    <message>
+        <source>Диафрагма от вершины передней поверхности X1, мм</source>
+        <translation>Stop from the front surface&apos;s vertex X1, mm</translation>
+    </message>
+    <message>
+        <source>Диафрагма от переднего края Xk, мм</source>
+        <translation>Stop from the front rim Xk, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр мениска Dm, мм</source>
+        <translation>Meniscus diameter Dm, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр диафрагмы Df, мм</source>
+        <translation>Stop diameter Df, mm</translation>
+    </message>
+    <message>
+        <source>Ширина края мениска, мм</source>
+        <translation>Meniscus rim width, mm</translation>
+    </message>
+    <message>
+        <source>Стрелка первой поверхности на Dm/2, мм</source>
+        <translation>Sag of the first surface at Dm/2, mm</translation>
+    </message>
+    <message>
+        <source>Стрелка второй поверхности на Dm/2, мм</source>
+        <translation>Sag of the second surface at Dm/2, mm</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>размеры линзы непригодны для трассировки</source>
+        <translation>the lens&apos;s dimensions cannot be traced</translation>
+    </message>
+    <message>
+        <source>нужный луч не проходит через мениск</source>
+        <translation>a ray it needs does not pass the meniscus</translation>
+    </message>
+    <message>
+        <source>метод Ньютона не сошелся</source>
+        <translation>Newton&apos;s method did not converge</translation>
+    </message>
+    <message>
+        <source>заданная ширина края не положительна</source>
+        <translation>the rim width asked for is not positive</translation>
+    </message>
+    <message>
+        <source>толщина по центру стала бы нулевой или отрицательной</source>
+        <translation>the centre thickness would become zero or negative</translation>
+    </message>
+    <message>
+        <source>поверхность достигла полусферы над Dm</source>
+        <translation>a surface reached a hemisphere over Dm</translation>
+    </message>
+    <message>
+        <source>диафрагма оказалась бы за краем передней поверхности</source>
+        <translation>the stop would stand behind the front surface&apos;s rim</translation>
+    </message>
+    <message>
+        <source>арифметическая ошибка при расчете</source>
+        <translation>an arithmetic fault in the computation</translation>
+    </message>
+    <message>
+        <source>Уточнение лучами: нет расчета третьего порядка</source>
+        <translation>Refinement by rays: no third-order design</translation>
+    </message>
+    <message>
+        <source>Уточнение лучами сошлось, шагов метода Ньютона: %1</source>
+        <translation>Refinement by rays converged in %1 Newton steps</translation>
+    </message>
+    <message>
+        <source>Уточнение лучами не сошлось (шагов: %1): %2</source>
+        <translation>Refinement by rays did not converge (%1 steps): %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Сохранить изменения в проекте?</source>
@@ -627,10 +753,6 @@ written), 2 — arithmetic error in the design or a design without a lens
         <translation>Ray check not possible: no design</translation>
     </message>
     <message>
-        <source>Пятна рассеяния в плоскости наилучшей фокусировки</source>
-        <translation>Spot diagrams in the best-focus plane</translation>
-    </message>
-    <message>
         <source>ось</source>
         <translation>axis</translation>
     </message>
@@ -643,18 +765,6 @@ written), 2 — arithmetic error in the design or a design without a lens
         <translation>field edge</translation>
     </message>
     <message>
-        <source> мкм</source>
-        <translation> µm</translation>
-    </message>
-    <message>
-        <source>Продольная сферическая аберрация, мм</source>
-        <translation>Longitudinal spherical aberration, mm</translation>
-    </message>
-    <message>
-        <source>Астигматизм: сагиттальный и меридиональный фокусы, мм</source>
-        <translation>Astigmatism: sagittal and tangential foci, mm</translation>
-    </message>
-    <message>
         <source>S — сагиттальный</source>
         <translation>S — sagittal</translation>
     </message>
@@ -665,6 +775,46 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>Ход лучей: диафрагма, мениск, изображение</source>
         <translation>Ray paths: stop, meniscus, image</translation>
+    </message>
+    <message>
+        <source>Уточненный лучами мениск не найден: рисовать нечего</source>
+        <translation>No meniscus refined by rays was found: nothing to draw</translation>
+    </message>
+    <message>
+        <source>Пятна в плоскости наилучшей фокусировки, мкм (пунктир: кружок Эйри)</source>
+        <translation>Spots in the best-focus plane, µm (dashed: the Airy disk)</translation>
+    </message>
+    <message>
+        <source>Продольная сферическая аберрация</source>
+        <translation>Longitudinal spherical aberration</translation>
+    </message>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>h/hmax</source>
+        <translation>h/hmax</translation>
+    </message>
+    <message>
+        <source>Радиус пятна (ср. кв.) при расфокусировке</source>
+        <translation>RMS spot radius through focus</translation>
+    </message>
+    <message>
+        <source>мм от наилучшего фокуса</source>
+        <translation>mm from the best focus</translation>
+    </message>
+    <message>
+        <source>мкм</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>Астигматизм: фокусы S и T</source>
+        <translation>Astigmatism: foci S and T</translation>
+    </message>
+    <message>
+        <source>ω, °</source>
+        <translation>ω, °</translation>
     </message>
 </context>
 <context>
@@ -738,8 +888,54 @@ written), 2 — arithmetic error in the design or a design without a lens
         <translation>Parameter</translation>
     </message>
     <message>
-        <source>Значение</source>
-        <translation>Value</translation>
+        <source>Третий порядок</source>
+        <translation>Third order</translation>
+    </message>
+    <message>
+        <source>Уточнено лучами</source>
+        <translation>Refined by rays</translation>
+    </message>
+</context>
+<context>
+    <name>RayView</name>
+    <message>
+        <source>Проверка расчета точной трассировкой лучей через мениск и диафрагму</source>
+        <translation>Checking the design by exact ray tracing through the meniscus and stop</translation>
+    </message>
+    <message>
+        <source>Результаты трассировки лучей</source>
+        <translation>Ray tracing results</translation>
+    </message>
+    <message>
+        <source>Мениск: третий порядок и уточненный лучами</source>
+        <translation>Meniscus: third order and refined by rays</translation>
+    </message>
+    <message>
+        <source>Любое N:</source>
+        <translation>Any N:</translation>
+    </message>
+    <message>
+        <source>Радиусы: пятна рассеяния (ср. кв.) на оси и на краю поля в плоскости наилучшей фокусировки, кружка Эйри. Жирным: N самого мениска. Последняя строка: N из этого поля (от 1 до 64).</source>
+        <translation>Radii: the RMS spots on the axis and at the field&apos;s edge in the best-focus plane, the Airy disk. In bold: the meniscus&apos;s own N. Last row: the N of this field (1 to 64).</translation>
+    </message>
+    <message>
+        <source>Рисунки:</source>
+        <translation>Pictures:</translation>
+    </message>
+</context>
+<context>
+    <name>RayWarnings</name>
+    <message>
+        <source>Диафрагма пересекает мениск</source>
+        <translation>The stop cuts into the meniscus</translation>
+    </message>
+    <message>
+        <source>Острый край мениска</source>
+        <translation>Sharp meniscus rim</translation>
+    </message>
+    <message>
+        <source>Поверхность близка к полусфере</source>
+        <translation>A surface close to a hemisphere</translation>
     </message>
 </context>
 <context>
@@ -1104,14 +1300,6 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     <message>
         <source>Рекомендации</source>
         <translation>Recommendations</translation>
-    </message>
-    <message>
-        <source>Проверка расчета точной трассировкой лучей через мениск и диафрагму</source>
-        <translation>Checking the design by exact ray tracing through the meniscus and stop</translation>
-    </message>
-    <message>
-        <source>Результаты трассировки лучей</source>
-        <translation>Ray tracing results</translation>
     </message>
     <message>
         <source>Примечания</source>

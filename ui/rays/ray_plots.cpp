@@ -1,13 +1,17 @@
 #include "ray_plots.h"
 
+#include "plot_frame.h"
+
 #include "format/number_text.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace monocl {
 
@@ -17,50 +21,10 @@ const QColor AxisColour(90, 90, 90);
 const QColor SagittalColour(0, 90, 200);
 const QColor TangentialColour(200, 40, 40);
 const QColor GlassColour(220, 220, 250);
+// The spots' lines F, d and C.
+const QColor LineColours[3] = {QColor(0, 70, 230, 170), QColor(0, 150, 0, 170), QColor(220, 30, 30, 170)};
 
-bool finite(double v) { return std::isfinite(v); }
-
-// The largest of |v| over values that are there; at least floor.
-template <class Range, class Get>
-double largest(const Range& values, Get get, double floor)
-{
-    double m = floor;
-    for (const auto& v : values)
-        if (const std::optional<double> x = get(v); x && finite(*x))
-            m = std::max(m, std::fabs(*x));
-    return m;
-}
-
-// A title over the width of its area, in a smaller font where the
-// painter's font would not fit it (on paper the font's width differs).
-void drawTitle(QPainter& p, const QRectF& area, const QString& title)
-{
-    const QRectF line(area.left(), area.top(), area.width(), 16);
-    const double width = p.fontMetrics().horizontalAdvance(title);
-    p.save();
-    if (width > line.width() && width > 0) {
-        QFont font = p.font();
-        const double shrink = line.width() / width;
-        if (font.pixelSize() > 0)
-            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
-        else
-            font.setPointSizeF(font.pointSizeF() * shrink);
-        p.setFont(font);
-    }
-    p.drawText(line, Qt::AlignLeft, title);
-    p.restore();
-}
-
-// A frame with its title above, returning the inner drawing area.
-QRectF framed(QPainter& p, const QRectF& area, const QString& title)
-{
-    p.setPen(Qt::black);
-    drawTitle(p, area, title);
-    const QRectF inner = area.adjusted(30, 20, -6, -18);
-    p.setPen(AxisColour);
-    p.drawRect(inner);
-    return inner;
-}
+using namespace plot;
 
 } // namespace
 
@@ -73,19 +37,23 @@ RayPlots::RayPlots(QWidget* parent)
     setPalette(palette);
 }
 
-void RayPlots::setCheck(std::optional<RayCheck> check, std::optional<RayLens> lens, char separator)
+void RayPlots::setLens(std::optional<RayCheck> check, std::optional<RayLens> lens,
+                       std::optional<SpotPictures> spots, char separator, Note note)
 {
     m_check = std::move(check);
     m_lens = lens;
+    m_spots = std::move(spots);
     m_separator = separator;
+    m_note = note;
     update();
 }
 
-QString RayPlots::number(double value, int decimals) const
+void RayPlots::setCheck(std::optional<RayCheck> check, std::optional<RayLens> lens, char separator)
 {
-    if (!finite(value))
-        return QStringLiteral(" - ");
-    return QString::fromStdString(fixedText(value, 8, decimals, m_separator));
+    std::optional<SpotPictures> spots;
+    if (lens)
+        spots = spotPictures(*lens);
+    setLens(std::move(check), lens, std::move(spots), separator);
 }
 
 void RayPlots::paintEvent(QPaintEvent*)
@@ -97,127 +65,212 @@ void RayPlots::paintEvent(QPaintEvent*)
     font.setBold(false);
     p.setFont(font);
     if (!m_check || !m_lens) {
-        p.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("RayPlots", "Проверка лучами невозможна: нет расчета"));
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                   m_note == Note::NotRefined ? QCoreApplication::translate("RayPlots", "Уточненный лучами мениск не найден: рисовать нечего")
+                                              : QCoreApplication::translate("RayPlots", "Проверка лучами невозможна: нет расчета"));
         return;
     }
-    const qreal w = width() / 2.0;
-    const qreal h = height() / 2.0;
-    drawSpots(p, QRectF(0, 0, w, h).adjusted(4, 4, -4, -4));
-    drawSection(p, QRectF(w, 0, w, h).adjusted(4, 4, -4, -4));
-    drawSpherical(p, QRectF(0, h, w, h).adjusted(4, 4, -4, -4));
-    drawFieldFoci(p, QRectF(w, h, w, h).adjusted(4, 4, -4, -4));
+    const qreal w = width(), h = height();
+    const auto cell = [](qreal x, qreal y, qreal cw, qreal ch) { return QRectF(x, y, cw, ch).adjusted(3, 3, -3, -3); };
+    if (w >= h) {
+        const qreal top = h * 0.5;
+        drawSpots(p, cell(0, 0, w * 0.62, top));
+        drawSection(p, cell(w * 0.62, 0, w * 0.38, top));
+        drawSpherical(p, cell(0, top, w / 3, h - top));
+        drawThroughFocus(p, cell(w / 3, top, w / 3, h - top));
+        drawFieldFoci(p, cell(2 * w / 3, top, w / 3, h - top));
+    } else {
+        const qreal top = h * 0.3, mid = (h - top) / 2;
+        drawSpots(p, cell(0, 0, w, top));
+        drawSection(p, cell(0, top, w / 2, mid));
+        drawSpherical(p, cell(w / 2, top, w / 2, mid));
+        drawThroughFocus(p, cell(0, top + mid, w / 2, mid));
+        drawFieldFoci(p, cell(w / 2, top + mid, w / 2, mid));
+    }
 }
 
 void RayPlots::drawSpots(QPainter& p, const QRectF& area) const
 {
-    p.setPen(Qt::black);
-    drawTitle(p, area, QCoreApplication::translate("RayPlots", "Пятна рассеяния в плоскости наилучшей фокусировки"));
-    // One scale for the three spots, so they compare at a glance.
+    drawTitle(p, area, QCoreApplication::translate("RayPlots", "Пятна в плоскости наилучшей фокусировки, мкм (пунктир: кружок Эйри)"));
+    if (!m_spots)
+        return;
+    // One scale for the three spots and lines, so they compare at a glance.
     double extent = m_check->airyDiameter.value_or(1.0) / 2.0;
-    for (const FieldSpot& spot : m_check->spots)
-        for (const SpotPoint& pt : spot.points)
-            extent = std::max({extent, std::fabs(pt.x), std::fabs(pt.y)});
-    const QStringList names{QCoreApplication::translate("RayPlots", "ось"), QCoreApplication::translate("RayPlots", "0,7 поля"), QCoreApplication::translate("RayPlots", "край поля")};
-    const qreal cell = std::min(area.width() / 3.0, area.height() - 40.0);
-    const qreal scale = (cell / 2.0 - 6.0) / extent;
+    for (const ColourSpot& spot : m_spots->spots)
+        for (const auto& line : spot.points)
+            for (const SpotPoint& pt : line)
+                if (finite(pt.x) && finite(pt.y))
+                    extent = std::max({extent, std::fabs(pt.x), std::fabs(pt.y)});
+    extent *= 1.08;
+    const QString names[3] = {QCoreApplication::translate("RayPlots", "ось"), QCoreApplication::translate("RayPlots", "0,7 поля"), QCoreApplication::translate("RayPlots", "край поля")};
+    const qreal left = 34;
+    const qreal legendWidth = 26;
+    const qreal side = std::min((area.width() - left - legendWidth) / 3.0 - 4, area.height() - TitleHeight - 4 - 18);
+    const Scale s = scaleOver(-extent, extent, 4);
     for (int i = 0; i < 3; ++i) {
-        const QPointF centre(area.left() + cell * (i + 0.5), area.top() + 22 + cell / 2.0);
-        p.setPen(AxisColour);
-        p.drawText(QRectF(centre.x() - cell / 2, area.top() + 24 + cell, cell, 14), Qt::AlignCenter,
-                   QString(names[i]).replace(QLatin1Char(','), QLatin1Char(m_separator)));
-        const FieldSpot& spot = m_check->spots[static_cast<std::size_t>(i)];
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 140));
-        for (const SpotPoint& pt : spot.points)
-            if (finite(pt.x) && finite(pt.y))
-                p.drawEllipse(QPointF(centre.x() + pt.x * scale, centre.y() - pt.y * scale), 0.8, 0.8);
-        p.setBrush(Qt::NoBrush);
-        if (m_check->airyDiameter) {
-            p.setPen(QPen(TangentialColour, 1));
-            const qreal r = *m_check->airyDiameter / 2.0 * scale;
-            p.drawEllipse(centre, r, r);
+        const QRectF inner(area.left() + left + i * (side + 4), area.top() + TitleHeight + 4, side, side);
+        const Plot plot{inner, s, s};
+        drawFrame(p, plot, QString(), QString(), m_separator, i == 0, false);
+        p.save();
+        p.setClipRect(inner);
+        // The points as one image, two pixels square each: thousands of
+        // points stroked one by one would take milliseconds.
+        const QSize size(std::max(1, static_cast<int>(inner.width())), std::max(1, static_cast<int>(inner.height())));
+        QImage dots(size, QImage::Format_ARGB32_Premultiplied);
+        dots.fill(Qt::transparent);
+        const ColourSpot& spot = m_spots->spots[static_cast<std::size_t>(i)];
+        // C first, F last: the blue of the shorter waves on top.
+        for (int line = 2; line >= 0; --line) {
+            const QRgb colour = qPremultiply(LineColours[line].rgba());
+            for (const SpotPoint& pt : spot.points[static_cast<std::size_t>(line)]) {
+                if (!finite(pt.x) || !finite(pt.y))
+                    continue;
+                const QPointF at = plot.at(pt.x, pt.y) - inner.topLeft();
+                const int x = static_cast<int>(at.x()), y = static_cast<int>(at.y());
+                if (x < 0 || y < 0 || x + 1 >= size.width() || y + 1 >= size.height())
+                    continue;
+                for (int dy = 0; dy < 2; ++dy) {
+                    auto* row = reinterpret_cast<QRgb*>(dots.scanLine(y + dy));
+                    row[x] = row[x + 1] = colour;
+                }
+            }
         }
+        p.drawImage(inner.topLeft(), dots);
+        if (m_check->airyDiameter) {
+            p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            const qreal r = *m_check->airyDiameter / 2.0 / (s.hi - s.lo) * side;
+            p.drawEllipse(plot.at(0, 0), r, r);
+        }
+        p.restore();
+        p.save();
+        setPixelFont(p, TickFont);
+        p.setPen(Qt::black);
+        drawKept(p, inner.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignTop,
+                   QString(names[i]).replace(QLatin1Char(','), QLatin1Char(m_separator)));
+        p.restore();
     }
-    // A scale bar of a round number of micrometres.
-    const double target = extent / 2.0;
-    const double step = std::pow(10.0, std::floor(std::log10(target)));
-    const double bar = target >= 5 * step ? 5 * step : target >= 2 * step ? 2 * step : step;
-    const qreal y = area.bottom() - 4;
-    p.setPen(QPen(Qt::black, 2));
-    p.drawLine(QPointF(area.left() + 4, y), QPointF(area.left() + 4 + bar * scale, y));
-    p.setPen(Qt::black);
-    p.drawText(QPointF(area.left() + 10 + bar * scale, y + 4), number(bar, 0) + QCoreApplication::translate("RayPlots", " мкм"));
+    // The lines' legend, right of the last spot.
+    p.save();
+    setPixelFont(p, TickFont, true);
+    const qreal x = area.left() + left + 3 * (side + 4);
+    const char* lines[3] = {"F", "d", "C"};
+    for (int i = 0; i < 3; ++i) {
+        p.setPen(LineColours[i]);
+        p.drawText(QPointF(x, area.top() + TitleHeight + 14 + 13 * i), QString::fromLatin1(lines[i]));
+    }
+    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(x + 6, area.top() + TitleHeight + 58), 5, 5);
+    p.restore();
 }
 
 void RayPlots::drawSpherical(QPainter& p, const QRectF& area) const
 {
-    const QRectF inner = framed(p, area, QCoreApplication::translate("RayPlots", "Продольная сферическая аберрация, мм"));
-    const double range = largest(m_check->spherical, [](const SphericalSample& s) { return s.shift; }, 1e-3);
-    const auto at = [&](double shift, double pupil) {
-        return QPointF(inner.center().x() + shift / range * inner.width() / 2.0,
-                       inner.bottom() - pupil * inner.height());
-    };
-    p.setPen(AxisColour);
-    p.drawLine(at(0, 0), at(0, 1));
-    p.drawText(QPointF(inner.left(), inner.bottom() + 14), number(-range, 3));
-    p.drawText(QPointF(inner.right() - 40, inner.bottom() + 14), number(range, 3));
-    p.drawText(QPointF(area.left(), inner.top() + 10), QStringLiteral("h"));
-    QPainterPath path;
-    bool started = false;
+    drawTitle(p, area, QCoreApplication::translate("RayPlots", "Продольная сферическая аберрация"));
+    double lo = 0, hi = 0;
+    for (const SphericalSample& s : m_check->spherical)
+        if (s.shift && finite(*s.shift))
+            lo = std::min(lo, *s.shift), hi = std::max(hi, *s.shift);
+    const auto [xl, xh] = rangeOf(lo, hi, true);
+    const Plot plot{innerOf(area), scaleOver(xl, xh, 4), {0, 1.0, 0.2, 1}};
+    drawFrame(p, plot, QCoreApplication::translate("RayPlots", "мм"), QCoreApplication::translate("RayPlots", "h/hmax"), m_separator);
+    std::vector<QPointF> pts;
+    std::vector<bool> there;
     for (const SphericalSample& s : m_check->spherical) {
-        if (!s.shift || !finite(*s.shift)) {
-            started = false;
-            continue;
-        }
-        started ? path.lineTo(at(*s.shift, s.pupil)) : path.moveTo(at(*s.shift, s.pupil));
-        started = true;
+        there.push_back(s.shift && finite(*s.shift));
+        pts.push_back(there.back() ? plot.at(*s.shift, s.pupil) : QPointF());
     }
+    p.setPen(QPen(AxisColour, 1));
+    p.drawLine(plot.at(0, 0), plot.at(0, 1));
     p.setPen(QPen(Qt::black, 1.5));
-    p.drawPath(path);
+    p.drawPath(curve(pts, there));
+}
+
+void RayPlots::drawThroughFocus(QPainter& p, const QRectF& area) const
+{
+    drawTitle(p, area, QCoreApplication::translate("RayPlots", "Радиус пятна (ср. кв.) при расфокусировке"));
+    if (!m_spots || m_spots->throughFocus.empty())
+        return;
+    const auto& samples = m_spots->throughFocus;
+    double top = 1e-3;
+    for (const FocusSample& s : samples)
+        for (const std::optional<double>& v : {s.axis, s.edge})
+            if (v && finite(*v))
+                top = std::max(top, *v);
+    const Plot plot{innerOf(area), scaleOver(samples.front().shift, samples.back().shift, 4),
+                    scaleOver(0, top * 1.05, 4)};
+    drawFrame(p, plot, QCoreApplication::translate("RayPlots", "мм от наилучшего фокуса"),
+              QCoreApplication::translate("RayPlots", "мкм"), m_separator);
+    // The axial best focus.
+    p.setPen(QPen(AxisColour, 1, Qt::DashLine));
+    p.drawLine(plot.at(0, plot.y.lo), plot.at(0, plot.y.hi));
+    for (const bool edge : {false, true}) {
+        std::vector<QPointF> pts;
+        std::vector<bool> there;
+        for (const FocusSample& s : samples) {
+            const std::optional<double>& v = edge ? s.edge : s.axis;
+            there.push_back(v && finite(*v));
+            pts.push_back(there.back() ? plot.at(s.shift, *v) : QPointF());
+        }
+        p.setPen(QPen(edge ? TangentialColour : Qt::black, 1.5));
+        p.drawPath(curve(pts, there));
+    }
+    p.save();
+    setPixelFont(p, TickFont);
+    const QRectF legend = plot.inner.adjusted(4, 2, -4, -4);
+    p.setPen(Qt::black);
+    drawKept(p, legend, Qt::AlignRight | Qt::AlignTop, QCoreApplication::translate("RayPlots", "ось"));
+    p.setPen(TangentialColour);
+    drawKept(p, legend.adjusted(0, 12, 0, 0), Qt::AlignRight | Qt::AlignTop,
+               QCoreApplication::translate("RayPlots", "край поля"));
+    p.restore();
 }
 
 void RayPlots::drawFieldFoci(QPainter& p, const QRectF& area) const
 {
-    const QRectF inner = framed(p, area, QCoreApplication::translate("RayPlots", "Астигматизм: сагиттальный и меридиональный фокусы, мм"));
+    drawTitle(p, area, QCoreApplication::translate("RayPlots", "Астигматизм: фокусы S и T"));
     const auto& samples = m_check->fieldFoci;
-    const double range = std::max(
-        largest(samples, [](const FieldFocusSample& s) { return s.sagittal; }, 1e-3),
-        largest(samples, [](const FieldFocusSample& s) { return s.tangential; }, 1e-3));
-    const double top = samples.empty() ? 1.0 : std::max(samples.back().fieldAngle, 1e-9);
-    const auto at = [&](double shift, double angle) {
-        return QPointF(inner.center().x() + shift / range * inner.width() / 2.0,
-                       inner.bottom() - angle / top * inner.height());
-    };
-    p.setPen(AxisColour);
-    p.drawLine(at(0, 0), at(0, top));
-    p.drawText(QPointF(inner.left(), inner.bottom() + 14), number(-range, 3));
-    p.drawText(QPointF(inner.right() - 40, inner.bottom() + 14), number(range, 3));
-    p.drawText(QPointF(area.left(), inner.top() + 10), QStringLiteral("ω"));
+    double lo = 0, hi = 0;
+    for (const FieldFocusSample& s : samples)
+        for (const std::optional<double>& v : {s.sagittal, s.tangential})
+            if (v && finite(*v))
+                lo = std::min(lo, *v), hi = std::max(hi, *v);
+    const double degrees = 180.0 / std::numbers::pi;
+    const double topAngle = samples.empty() ? 1.0 : std::max(samples.back().fieldAngle * degrees, 1e-6);
+    const auto [xl, xh] = rangeOf(lo, hi, true);
+    const Plot plot{innerOf(area), scaleOver(xl, xh, 4), scaleOver(0, topAngle, 4)};
+    Plot shown = plot;
+    shown.y.lo = 0, shown.y.hi = topAngle;
+    drawFrame(p, shown, QCoreApplication::translate("RayPlots", "мм"), QCoreApplication::translate("RayPlots", "ω, °"), m_separator);
+    p.setPen(QPen(AxisColour, 1));
+    p.drawLine(shown.at(0, 0), shown.at(0, topAngle));
     for (const bool sagittal : {true, false}) {
-        QPainterPath path;
-        bool started = false;
+        std::vector<QPointF> pts;
+        std::vector<bool> there;
         for (const FieldFocusSample& s : samples) {
-            const std::optional<double> v = sagittal ? s.sagittal : s.tangential;
-            if (!v || !finite(*v)) {
-                started = false;
-                continue;
-            }
-            started ? path.lineTo(at(*v, s.fieldAngle)) : path.moveTo(at(*v, s.fieldAngle));
-            started = true;
+            const std::optional<double>& v = sagittal ? s.sagittal : s.tangential;
+            there.push_back(v && finite(*v));
+            pts.push_back(there.back() ? shown.at(*v, s.fieldAngle * degrees) : QPointF());
         }
         p.setPen(QPen(sagittal ? SagittalColour : TangentialColour, 1.5));
-        p.drawPath(path);
-        // Low on the left, where the curves leave the frame empty.
-        p.drawText(QPointF(inner.left() + 4, inner.bottom() - (sagittal ? 20 : 6)),
-                   sagittal ? QCoreApplication::translate("RayPlots", "S — сагиттальный") : QCoreApplication::translate("RayPlots", "T — меридиональный"));
+        p.drawPath(curve(pts, there));
     }
+    p.save();
+    setPixelFont(p, TickFont);
+    const QRectF legend = shown.inner.adjusted(4, 14, -4, -4);
+    p.setPen(SagittalColour);
+    drawKept(p, legend.adjusted(0, 0, 0, -12), Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("RayPlots", "S — сагиттальный"));
+    p.setPen(TangentialColour);
+    drawKept(p, legend, Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("RayPlots", "T — меридиональный"));
+    p.restore();
 }
 
 void RayPlots::drawSection(QPainter& p, const QRectF& area) const
 {
-    const QRectF inner = framed(p, area, QCoreApplication::translate("RayPlots", "Ход лучей: диафрагма, мениск, изображение"));
-    // From the stop to the image plane, the height to the larger of the
-    // lens and the rays.
+    drawTitle(p, area, QCoreApplication::translate("RayPlots", "Ход лучей: диафрагма, мениск, изображение"));
+    // From in front of the stop to the image plane, the height to the
+    // larger of the lens and the rays, at one scale both ways.
     double zMin = m_lens->stopZ, zMax = m_check->paraxialImageZ.value_or(m_lens->thickness + 1);
     double yMax = m_lens->diameter / 2.0;
     for (const SectionRay& r : m_check->sectionRays)
@@ -228,14 +281,22 @@ void RayPlots::drawSection(QPainter& p, const QRectF& area) const
             }
     if (!(zMax > zMin) || !(yMax > 0))
         return;
+    const double lead = (zMax - zMin) * 0.15; // the rays before the stop
+    zMin -= lead;
+    yMax *= 1.1;
+    const QRectF inner = innerOf(area, 30);
     const double scale = std::min(inner.width() / (zMax - zMin), inner.height() / (2 * yMax));
-    const auto at = [&](double z, double y) {
-        return QPointF(inner.left() + (z - zMin) * scale, inner.center().y() - y * scale);
-    };
+    const double zMid = (zMin + zMax) / 2, zHalf = inner.width() / scale / 2;
+    const double yHalf = inner.height() / scale / 2;
+    const Plot plot{inner, scaleOver(zMid - zHalf, zMid + zHalf, 5), scaleOver(-yHalf, yHalf, 4)};
+    Plot exact = plot;
+    exact.x.lo = zMid - zHalf, exact.x.hi = zMid + zHalf, exact.y.lo = -yHalf, exact.y.hi = yHalf;
+    drawFrame(p, exact, QCoreApplication::translate("RayPlots", "мм"), QString(), m_separator);
+    const auto at = [&](double z, double y) { return exact.at(z, y); };
     p.save();
     p.setClipRect(inner);
     p.setPen(QPen(AxisColour, 1, Qt::DashLine));
-    p.drawLine(at(zMin, 0), at(zMax, 0));
+    p.drawLine(at(exact.x.lo, 0), at(exact.x.hi, 0));
     // The meniscus: each surface as its arc between the rims.
     const double half = m_lens->diameter / 2.0;
     const auto surface = [&](double vertex, double radius, QPainterPath& path, bool reverse) {
@@ -255,18 +316,28 @@ void RayPlots::drawSection(QPainter& p, const QRectF& area) const
     p.setBrush(GlassColour);
     p.drawPath(glass);
     p.setBrush(Qt::NoBrush);
-    // The stop's jaws.
+    // The stop: its plate on either side of the opening Df.
     p.setPen(QPen(Qt::black, 3));
     const double stopHalf = m_lens->stopDiameter / 2.0;
-    p.drawLine(at(m_lens->stopZ, stopHalf), at(m_lens->stopZ, yMax));
-    p.drawLine(at(m_lens->stopZ, -stopHalf), at(m_lens->stopZ, -yMax));
+    p.drawLine(at(m_lens->stopZ, stopHalf), at(m_lens->stopZ, yHalf));
+    p.drawLine(at(m_lens->stopZ, -stopHalf), at(m_lens->stopZ, -yHalf));
     for (const SectionRay& r : m_check->sectionRays) {
+        if (r.path.empty())
+            continue;
         QPainterPath path;
-        for (std::size_t i = 0; i < r.path.size(); ++i)
-            i == 0 ? path.moveTo(at(r.path[i].z, r.path[i].y)) : path.lineTo(at(r.path[i].z, r.path[i].y));
+        // From in front of the stop, along the ray's direction there.
+        const SectionPoint& s = r.path.front();
+        path.moveTo(at(s.z - lead, s.y - lead * std::tan(r.fieldAngle)));
+        for (const SectionPoint& pt : r.path)
+            path.lineTo(at(pt.z, pt.y));
         p.setPen(QPen(r.fieldAngle == 0.0 ? SagittalColour : TangentialColour, 0.8));
         p.drawPath(path);
     }
+    p.restore();
+    p.save();
+    setPixelFont(p, TickFont);
+    p.setPen(Qt::black);
+    p.drawText(at(m_lens->stopZ, stopHalf) + QPointF(3, -2), QStringLiteral("Df"));
     p.restore();
 }
 

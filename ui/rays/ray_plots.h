@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ray_spots.h"
 #include "core/ray_trace.h"
 
 #include <QWidget>
@@ -10,10 +11,14 @@ class QPainter;
 
 namespace monocl {
 
-// The ray check in pictures: the spots of the three fields at best focus
-// with the Airy disk and a scale bar, the longitudinal spherical aberration
-// against the pupil height, the sagittal and tangential foci against the
-// field angle, and a section of the lens with the stop and traced rays.
+// The ray check of one lens in pictures, each axis with numbered ticks and
+// a light grid: the spots of the three fields at the axial best focus in the
+// F, d and C lines with the Airy disk, the lens's section with the stop's
+// opening and rays from in front of the stop, the longitudinal spherical
+// aberration from the axis to the rim, the RMS spot radius through focus on
+// the axis and at the edge, and the sagittal and tangential foci against
+// the field angle. Wider than high, the panels stand in two rows; higher
+// than wide (on paper), in three.
 class RayPlots : public QWidget
 {
     Q_OBJECT
@@ -21,7 +26,13 @@ class RayPlots : public QWidget
 public:
     explicit RayPlots(QWidget* parent = nullptr);
 
+    // Instead of the pictures, when there is no lens.
+    enum class Note { None, NotRefined };
+
     // What to draw; none for a design that cannot be traced.
+    void setLens(std::optional<RayCheck> check, std::optional<RayLens> lens,
+                 std::optional<SpotPictures> spots, char separator, Note note = Note::None);
+    // The same, the spots made here.
     void setCheck(std::optional<RayCheck> check, std::optional<RayLens> lens, char separator);
 
 protected:
@@ -30,13 +41,15 @@ protected:
 private:
     void drawSpots(QPainter& p, const QRectF& area) const;
     void drawSpherical(QPainter& p, const QRectF& area) const;
+    void drawThroughFocus(QPainter& p, const QRectF& area) const;
     void drawFieldFoci(QPainter& p, const QRectF& area) const;
     void drawSection(QPainter& p, const QRectF& area) const;
-    QString number(double value, int decimals) const;
 
     std::optional<RayCheck> m_check;
     std::optional<RayLens> m_lens;
+    std::optional<SpotPictures> m_spots;
     char m_separator = ',';
+    Note m_note = Note::None;
 };
 
 } // namespace monocl

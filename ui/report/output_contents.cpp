@@ -114,7 +114,7 @@ OutputContents outputContents(const MonoclDocument& document)
         c.recommendations << qs(line);
 
     c.decimalSeparator = document.decimalSeparator();
-    c.rayTableTitle = QCoreApplication::translate("Toptmono", RayTableTitle);
+    c.rayTableTitle = QCoreApplication::translate("RayView", RayTableTitle);
     if (const auto& fault = document.designFault()) {
         c.designFault = faultLine(qs(*fault));
         dashValues(c.designTable, QString::fromLatin1(DesignFailedDash));

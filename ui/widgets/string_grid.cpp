@@ -166,7 +166,7 @@ int StringGrid::fixedWidth() const
 
 int StringGrid::fixedHeight() const
 {
-    return m_rowCount > 0 ? RowExtent : 0;
+    return m_rowCount > 0 ? rowExtent() : 0;
 }
 
 // The scroll bars count the scrollable columns and rows, so their value is
@@ -184,7 +184,7 @@ int StringGrid::topRow() const
 // How many scrollable rows fit whole below the fixed row.
 int StringGrid::rowsInView() const
 {
-    return qMax(0, viewport()->height() - fixedHeight()) / RowExtent;
+    return qMax(0, viewport()->height() - fixedHeight()) / rowExtent();
 }
 
 // How many columns fit whole right of the fixed column, counting from the
@@ -242,11 +242,11 @@ QVector<StringGrid::Span> StringGrid::visibleRows() const
     QVector<Span> spans;
     if (m_rowCount == 0)
         return spans;
-    spans.append({0, 0, RowHeight});
+    spans.append({0, 0, m_rowHeight});
     const int limit = viewport()->height();
-    int y = RowExtent;
-    for (int row = topRow(); row < m_rowCount && y < limit; ++row, y += RowExtent)
-        spans.append({row, y, RowHeight});
+    int y = rowExtent();
+    for (int row = topRow(); row < m_rowCount && y < limit; ++row, y += rowExtent())
+        spans.append({row, y, m_rowHeight});
     return spans;
 }
 
@@ -278,7 +278,7 @@ QRect StringGrid::cellRect(int col, int row) const
         const int top = topRow();
         if (row < top)
             return QRect();
-        y = RowExtent * (row - top + 1);
+        y = rowExtent() * (row - top + 1);
         if (y >= viewport()->height())
             return QRect();
     }
@@ -299,7 +299,7 @@ QRect StringGrid::cellRect(int col, int row) const
         if (x >= limit)
             return QRect();
     }
-    return QRect(x, y, width, RowHeight);
+    return QRect(x, y, width, m_rowHeight);
 }
 
 void StringGrid::countsChanged()

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPalette>
 #include <QPoint>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 
@@ -45,6 +46,14 @@ public:
     void setGreyed(bool greyed);
     bool isGreyed() const { return m_greyed; }
 
+    // The height of every row without its grid line; 24 unless set.
+    void setRowHeight(int height);
+    int rowHeight() const { return m_rowHeight; }
+
+    // Draws a row's texts in bold.
+    void setRowBold(int row, bool bold);
+    bool isRowBold(int row) const { return m_boldRows.contains(row); }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -59,9 +68,9 @@ protected:
 
 private:
     static constexpr int DefaultColWidth = 64;
-    static constexpr int RowHeight = 24;
+    static constexpr int DefaultRowHeight = 24;
     static constexpr int GridLine = 1;
-    static constexpr int RowExtent = RowHeight + GridLine;
+    int rowExtent() const { return m_rowHeight + GridLine; }
     static constexpr int TextPadding = 2;
     static constexpr QPoint NoCell{-1, -1};
 
@@ -118,6 +127,8 @@ private:
     QPoint m_anchor{1, 1};
     bool m_selecting = false;
     bool m_greyed = false;
+    int m_rowHeight = DefaultRowHeight;
+    QSet<int> m_boldRows;
 };
 
 // Every cell of the grid, row by row.

@@ -32,6 +32,27 @@ void StringGrid::setGreyed(bool greyed)
     viewport()->update();
 }
 
+void StringGrid::setRowHeight(int height)
+{
+    height = qMax(1, height);
+    if (height == m_rowHeight)
+        return;
+    m_rowHeight = height;
+    updateScrollBars();
+    viewport()->update();
+}
+
+void StringGrid::setRowBold(int row, bool bold)
+{
+    if (bold == m_boldRows.contains(row))
+        return;
+    if (bold)
+        m_boldRows.insert(row);
+    else
+        m_boldRows.remove(row);
+    viewport()->update();
+}
+
 QPalette::ColorGroup StringGrid::colorGroup() const
 {
     if (!isEnabled() || m_greyed)
@@ -72,8 +93,17 @@ void StringGrid::paintCell(QPainter& painter, int col, int row, const QRect& rec
     if (!text.isEmpty()) {
         // drawText() clips to the rectangle, so a long text ends at the edge.
         painter.setPen(colors.color(group, foreground));
+        const bool bold = !m_boldRows.isEmpty() && m_boldRows.contains(row);
+        if (bold) {
+            QFont font = painter.font();
+            font.setBold(true);
+            painter.save();
+            painter.setFont(font);
+        }
         painter.drawText(rect.adjusted(TextPadding, 0, 0, 0),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        if (bold)
+            painter.restore();
     }
 }
 

@@ -3,7 +3,6 @@
 #include "ui/widgets/canvas_image.h"
 #include "ui/widgets/memo.h"
 #include "ui/widgets/picture.h"
-#include "ui/rays/ray_plots.h"
 #include "ui/widgets/spin_edit.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/kept_background.h"
@@ -136,8 +135,6 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
     }
     case ControlKind::Memo:
         return new Memo(parent);
-    case ControlKind::RayPlots:
-        return new RayPlots(parent);
     case ControlKind::Canvas:
         return new CanvasImage(parent);
     case ControlKind::Picture:

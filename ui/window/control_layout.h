@@ -22,7 +22,6 @@ enum class ControlKind {
     Memo,
     Button,
     ComboBox,
-    RayPlots,         // the ray check's pictures
     Canvas,           // the sketch's drawing surface
     Picture,          // the caption is the picture's resource, shown at its size
     StretchedPicture, // the same, stretched to the control

@@ -25,7 +25,7 @@ namespace monocl {
 class CanvasImage;
 class FieldProblem;
 class GlassViews;
-class RayPlots;
+class RayView;
 class Memo;
 class SpinEdit;
 class StringGrid;
@@ -205,7 +205,7 @@ private:
     // design's glass, and those the measured lens may be made of.
     void showGlassViews();
 
-    // The ray check of the design, while its tab is shown (ray_view.cpp).
+    // The ray check of the design, while its tab is shown (window_rays.cpp).
     void showRayCheck();
 
     MonoclState& m_state;
@@ -233,8 +233,7 @@ private:
     std::optional<std::pair<SketchLens, int>> m_lastSketch;
 
     QWidget* m_rayTab = nullptr;
-    StringGrid* RayGrid = nullptr;
-    RayPlots* m_rayPlots = nullptr;
+    RayView* m_rayView = nullptr;
 
     GlassViews* m_glassViews = nullptr;
 
@@ -250,7 +249,6 @@ private:
     std::exception_ptr m_untoldFault;
     std::array<FieldProblem*, RealFields.size()> m_fieldProblems{};
     QLabel* m_designFaultLine = nullptr;
-    QLabel* m_rayFaultLine = nullptr;
     QLabel* m_forecastWarning = nullptr;
 
     // The controls, named as the handlers and the recompute address them;

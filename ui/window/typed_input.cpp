@@ -8,6 +8,7 @@
 #include "ui/widgets/field_problem.h"
 #include "ui/widgets/canvas_image.h"
 #include "ui/widgets/string_grid.h"
+#include "ui/rays/ray_view.h"
 
 #include "format/number_text.h"
 #include "texts/forecast_table.h"
@@ -135,9 +136,6 @@ void Toptmono::createFaultLines()
     // On the design results' frame, right of its title.
     auto* results = findChild<QGroupBox*>(QStringLiteral("GroupBox15"));
     m_designFaultLine = faultLineIn(results, QRect(190, 0, results->width() - 200, 16), "designFaultLine");
-    // Under the ray check's table.
-    m_rayFaultLine = faultLineIn(m_rayTab, QRect(6, 498, 526, 48), "rayFaultLine");
-    m_rayFaultLine->setAutoFillBackground(false);
     // Over the free foot of the measuring scheme.
     m_forecastWarning = faultLineIn(TabSheet5, QRect(12, 336, 600, 52), "forecastWarning");
     m_forecastWarning->setAutoFillBackground(false);
@@ -151,7 +149,7 @@ void Toptmono::showFaultState()
     // The ray check of a faulted design is all dashes: nothing earlier stays.
     const std::optional<QString> designFault = this->designFault();
     showStaleContent(*m_designFaultLine, {MonGrid, esk}, designFault, true);
-    showStaleContent(*m_rayFaultLine, {}, designFault, false);
+    showStaleContent(m_rayView->faultLine(), {}, designFault, false);
     if (!designFault && !m_document.forecastFault())
         m_untoldFault = nullptr;
 }

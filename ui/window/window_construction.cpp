@@ -6,7 +6,7 @@
 #include "ui/widgets/canvas_image.h"
 #include "ui/widgets/decimal_separator.h"
 #include "ui/widgets/memo.h"
-#include "ui/rays/ray_plots.h"
+#include "ui/rays/ray_view.h"
 
 #include "core/ray_trace.h"
 #include "ui/widgets/spin_edit.h"
@@ -79,6 +79,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
     setAutoFillBackground(true);
 
     createTabs();
+    m_rayView = new RayView(m_separator, m_rayTab);
     bindControls();
     vvd->setFontColor(Qt::red);
     fillAboutPage();
@@ -174,7 +175,7 @@ void Toptmono::retranslate()
     m_document.rewriteTableLabels(m_document.designFault().has_value(),
                                   m_document.forecastFault().has_value());
     showOutputs();
-    m_rayPlots->update();
+    m_rayView->retranslate();
 }
 
 void Toptmono::bindControls()
@@ -186,8 +187,6 @@ void Toptmono::bindControls()
     BIND(VminSP), BIND(VmaxSP), BIND(NSpin), BIND(sfp1), BIND(sfp2), BIND(sfp3), BIND(Sfp4);
     BIND(PrognozGrid), BIND(vvd), BIND(recom);
     BIND(Image1), BIND(Memo1);
-    BIND(RayGrid);
-    bindControl(this, m_rayPlots, "rayPlots");
     QPushButton* glassButton = nullptr;
     QLabel* nearestGlass = nullptr;
     QComboBox* glassList = nullptr;

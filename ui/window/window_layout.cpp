@@ -135,13 +135,6 @@ const ControlSpec ForecastTab[] = {
     {Memo, "recom", "GroupBox4", 8, 26, 455, 129, ""},
 };
 
-const ControlSpec RayTab[] = {
-    {Title, "rayTitle", nullptr, 150, 2, fit(), fit(),
-     QT_TRANSLATE_NOOP("Toptmono", "Проверка расчета точной трассировкой лучей через мениск и диафрагму")},
-    {GroupBox, "rayTableBox", nullptr, 2, 30, 532, 462, RayTableTitle},
-    {Grid, "RayGrid", "rayTableBox", 4, 16, 524, 438, "", {2}},
-    {RayPlots, "rayPlots", nullptr, 540, 30, 595, 690, ""},
-};
 
 const ControlSpec NotesTab[] = {
     {GroupBox, "GroupBox12", nullptr, 4, 4, 1129, 711, QT_TRANSLATE_NOOP("Toptmono", "Примечания")},
@@ -170,7 +163,8 @@ const ControlSpec AboutTab[] = {
 
 std::span<const ControlSpec> designTabLayout() { return DesignTab; }
 std::span<const ControlSpec> forecastTabLayout() { return ForecastTab; }
-std::span<const ControlSpec> rayTabLayout() { return RayTab; }
+// The ray tab is laid out by its view (ui/rays/ray_view.cpp).
+std::span<const ControlSpec> rayTabLayout() { return {}; }
 std::span<const ControlSpec> notesTabLayout() { return NotesTab; }
 std::span<const ControlSpec> schemeTabLayout() { return SchemeTab; }
 std::span<const ControlSpec> aboutTabLayout() { return AboutTab; }
