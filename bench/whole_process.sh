@@ -11,6 +11,8 @@
 #   --csv        `monocl --csv OUT` against a QCoreApplication writing a CSV
 #                of the same lines and bytes
 #   --version    `monocl --version`, the floor of any run of the program
+#   --report     `monocl --report OUT.pdf` against a QGuiApplication writing a
+#                one-page PDF of a heading and a table (both offscreen)
 set -euo pipefail
 
 runs=${1:-15}
@@ -18,7 +20,7 @@ build=${2:-build}
 bench=$build/bench
 monocl=$build/monocl
 for f in "$monocl" "$bench/monocl_bare_main_window" "$bench/monocl_bare_csv_writer" \
-         "$bench/libmonocl_first_frame_exit.so"; do
+         "$bench/monocl_bare_pdf_writer" "$bench/libmonocl_first_frame_exit.so"; do
     [[ -e $f ]] || { echo "missing $f: build the project with BUILD_TESTING=ON" >&2; exit 1; }
 done
 
@@ -94,3 +96,5 @@ bytes=$(wc -c <"$work/monocl.csv")
 echo "--csv: $lines lines, $bytes bytes"
 compare "--csv" "$monocl --csv $work/out.csv" "$bench/monocl_bare_csv_writer $work/bare.csv $lines $bytes"
 compare "--csv/--version" "$monocl --csv $work/out.csv" "$monocl --version"
+compare "--report" "env QT_QPA_PLATFORM=offscreen $monocl --report $work/out.pdf" \
+    "env QT_QPA_PLATFORM=offscreen $bench/monocl_bare_pdf_writer $work/bare.pdf"

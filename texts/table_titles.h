@@ -11,5 +11,7 @@ inline constexpr const char* DesignTableTitle = MONOCL_NOOP("Toptmono", "Рас�
 inline constexpr const char* ForecastTableTitle =
     MONOCL_NOOP("Toptmono", "Прогнозируемые параметры монокля");
 inline constexpr const char* RayTableTitle = MONOCL_NOOP("RayView", "Результаты трассировки лучей");
+inline constexpr const char* LensTableTitle =
+    MONOCL_NOOP("RayView", "Мениск: третий порядок и уточненный лучами");
 
 } // namespace monocl

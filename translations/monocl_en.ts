@@ -1064,6 +1064,10 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>Расчет прерван ошибкой: %1</source>
         <translation>Design aborted by an error: %1</translation>
     </message>
+    <message>
+        <source>Рисунки проверки лучами: %1</source>
+        <translation>Ray check pictures: %1</translation>
+    </message>
 </context>
 <context>
     <name>Toptmono</name>

@@ -246,10 +246,7 @@ Headless headlessNeeds(int argc, const char* const* argv)
         if (arg == "--")
             break;
         arg = arg.substr(0, arg.find('='));
-        // The report pictures the ray check with the window's own plots.
-        if (arg == "--report" || arg == "-report")
-            return Headless::Widgets;
-        if (arg == "--svg" || arg == "-svg")
+        if (arg == "--report" || arg == "-report" || arg == "--svg" || arg == "-svg")
             needs = Headless::Paint;
     }
     return needs;

@@ -32,7 +32,6 @@ bool asksForNoWindow(int argc, const char* const* argv);
 enum class Headless {
     Nothing, // no platform at all: the files it writes are texts
     Paint,   // a GUI application on the offscreen platform, to paint with
-    Widgets, // widgets on the offscreen platform
 };
 Headless headlessNeeds(int argc, const char* const* argv);
 

@@ -21,24 +21,16 @@ int showWindow(const QString& designFile)
     return QApplication::exec();
 }
 
-// Files written without a window need as little of Qt as they paint.
+// Files written without a window need as little of Qt as they paint: texts
+// none of its platform, a report or a drawing a GUI application offscreen.
 int writeWithoutWindow(int argc, char* argv[])
 {
-    switch (monocl::headlessNeeds(argc, argv)) {
-    case monocl::Headless::Nothing: {
+    if (monocl::headlessNeeds(argc, argv) == monocl::Headless::Nothing) {
         QCoreApplication app(argc, argv);
         monocl::nameProgram();
         return monocl::runCommandLine({});
     }
-    case monocl::Headless::Paint: {
-        QGuiApplication app(argc, argv);
-        monocl::nameProgram();
-        return monocl::runCommandLine({});
-    }
-    case monocl::Headless::Widgets:
-        break;
-    }
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     monocl::nameProgram();
     return monocl::runCommandLine({});
 }

@@ -1,24 +1,14 @@
 #pragma once
 
-#include "core/ray_spots.h"
-#include "core/ray_trace.h"
+#include "ray_pictures.h"
 
 #include <QWidget>
 
 #include <optional>
 
-class QPainter;
-
 namespace monocl {
 
-// The ray check of one lens in pictures, each axis with numbered ticks and
-// a light grid: the spots of the three fields at the axial best focus in the
-// F, d and C lines with the Airy disk, the lens's section with the stop's
-// opening and rays from in front of the stop, the longitudinal spherical
-// aberration from the axis to the rim, the RMS spot radius through focus on
-// the axis and at the edge, and the sagittal and tangential foci against
-// the field angle. Wider than high, the panels stand in two rows; higher
-// than wide (on paper), in three.
+// The ray check's pictures on the ray tab (see RayPictures), on white.
 class RayPlots : public QWidget
 {
     Q_OBJECT
@@ -26,8 +16,7 @@ class RayPlots : public QWidget
 public:
     explicit RayPlots(QWidget* parent = nullptr);
 
-    // Instead of the pictures, when there is no lens.
-    enum class Note { None, NotRefined };
+    using Note = RayPictures::Note;
 
     // What to draw; none for a design that cannot be traced.
     void setLens(std::optional<RayCheck> check, std::optional<RayLens> lens,
@@ -39,17 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void drawSpots(QPainter& p, const QRectF& area) const;
-    void drawSpherical(QPainter& p, const QRectF& area) const;
-    void drawThroughFocus(QPainter& p, const QRectF& area) const;
-    void drawFieldFoci(QPainter& p, const QRectF& area) const;
-    void drawSection(QPainter& p, const QRectF& area) const;
-
-    std::optional<RayCheck> m_check;
-    std::optional<RayLens> m_lens;
-    std::optional<SpotPictures> m_spots;
-    char m_separator = ',';
-    Note m_note = Note::None;
+    RayPictures m_pictures;
 };
 
 } // namespace monocl

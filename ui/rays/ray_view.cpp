@@ -74,7 +74,7 @@ RayView::RayView(char separator, QWidget* parent)
     QGroupBox* rays = box("rayTableBox", RayTableTitle,
                           QRect(2, 30, 574, 364));
     m_rayGrid = grid("RayGrid", rays, QRect(4, 16, 566, 344), {LabelWidth, ValueWidth, ValueWidth});
-    QGroupBox* lenses = box("lensTableBox", QT_TRANSLATE_NOOP("RayView", "Мениск: третий порядок и уточненный лучами"),
+    QGroupBox* lenses = box("lensTableBox", LensTableTitle,
                             QRect(2, 398, 574, 248));
     m_lensGrid = grid("LensGrid", lenses, QRect(4, 16, 566, 224), {LabelWidth, ValueWidth, ValueWidth});
     m_refinement = label("rayRefinement", "", QRect(6, 650, 566, 17), this);

@@ -1,10 +1,14 @@
 #include "output_contents.h"
 
+#include "core/aperture_series.h"
 #include "document/monocl_document.h"
 #include "format/number_text.h"
 #include "texts/design_table.h"
 #include "texts/fault_text.h"
+#include "texts/aperture_table.h"
+#include "texts/lens_table.h"
 #include "texts/ray_table.h"
+#include "texts/ray_warnings.h"
 #include "texts/table_titles.h"
 
 #include <QCoreApplication>
@@ -53,6 +57,40 @@ constexpr int DesignFilterGroup = 0;
 constexpr int FilmGroup = 1;
 constexpr int CorrectionGroup = 2;
 constexpr int ForecastFilterGroup = 3;
+
+QStringList qLines(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const std::string& line : lines)
+        list << qs(line);
+    return list;
+}
+
+// Both lenses traced, their tables, the refinement, the warnings and the
+// softness by aperture of the refined lens (the design's when none).
+void writeRayCheck(OutputContents& c, const MonoclDocument& document)
+{
+    if (c.rayLens) {
+        c.rayCheck = checkByRays(*c.rayLens);
+        const std::optional<RefinedLens>& refined = document.refinedLens();
+        if (refined && refined->found) {
+            c.refinedLens = refined->lens;
+            c.refinedCheck = checkByRays(refined->lens);
+        }
+        c.refinement = qs(refinementLine(refined));
+    }
+    const RayLens* design = c.rayLens ? &*c.rayLens : nullptr;
+    const RayLens* refinedLens = c.refinedLens ? &*c.refinedLens : nullptr;
+    const char sep = c.decimalSeparator;
+    c.rayTable = tableRows(rayTableRows(c.rayCheck ? &*c.rayCheck : nullptr,
+                                        c.refinedCheck ? &*c.refinedCheck : nullptr, sep));
+    c.lensTableTitle = QCoreApplication::translate("RayView", LensTableTitle);
+    c.lensTable = tableRows(lensTableRows(design, refinedLens, sep));
+    c.rayWarnings = qLines(rayWarnings(design, refinedLens));
+    c.apertureTableTitle = qs(apertureTableTitle(refinedLens != nullptr));
+    if (const RayLens* lens = refinedLens ? refinedLens : design)
+        c.apertureTable = tableRows(apertureTableRows(apertureSeries(*lens, std::nullopt), sep));
+}
 
 } // namespace
 
@@ -127,16 +165,7 @@ OutputContents outputContents(const MonoclDocument& document)
         c.conclusions.clear();
         c.recommendations.clear();
     }
-    if (c.rayLens)
-        c.rayCheck = checkByRays(*c.rayLens);
-    const RayCheck none;
-    c.rayTable << QStringList{QString::fromStdString(rayTableHeader(0)),
-                              QString::fromStdString(rayTableHeader(1))};
-    for (int row = 1; row < RayTableRows; ++row)
-        c.rayTable << QStringList{
-            QString::fromStdString(rayTableLabel(row)),
-            QString::fromStdString(rayTableValue(row, c.rayCheck ? *c.rayCheck : none,
-                                                 c.decimalSeparator))};
+    writeRayCheck(c, document);
     return c;
 }
 

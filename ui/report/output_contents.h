@@ -31,12 +31,21 @@ struct OutputContents
     QList<QStringList> forecastTable;
     QStringList conclusions;
     QStringList recommendations;
-    // The ray check of the design, as its tab shows it (traced here, since
-    // the tab traces only while it is shown); no check for a failed design.
+    // The ray check of both lenses, as its tab shows it (traced here, since
+    // the tab traces only while it is shown): the design's lens and the one
+    // refined by rays, none for a failed design or a refinement not found.
     QString rayTableTitle;
-    QList<QStringList> rayTable;
+    QList<QStringList> rayTable; // the header row, then both lenses' columns
+    QString lensTableTitle;
+    QList<QStringList> lensTable;
+    QString refinement;           // whether the refinement converged, or why not
+    QStringList rayWarnings;      // what makes either lens hard to build
+    QString apertureTableTitle;
+    QList<QStringList> apertureTable; // the softness by aperture
     std::optional<RayLens> rayLens;
     std::optional<RayCheck> rayCheck;
+    std::optional<RayLens> refinedLens;
+    std::optional<RayCheck> refinedCheck;
     char decimalSeparator = ',';
     // When the last recompute's design or forecast steps ended in a fault,
     // the line that says so; that section's values are dashes, its memos

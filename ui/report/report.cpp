@@ -1,8 +1,10 @@
 #include "report.h"
 
 #include "document/monocl_document.h"
+#include "texts/aperture_table.h"
+#include "texts/ray_table.h"
 #include "ui/files/output_files.h"
-#include "ui/rays/ray_plots.h"
+#include "ui/rays/ray_pictures.h"
 #include "output_contents.h"
 #include "workshop_drawing.h"
 
@@ -231,8 +233,10 @@ void lines(ReportWriter& w, const QString& title, const QStringList& text)
     w.space(1.5);
 }
 
-// The ray check's table and its pictures, drawn by the widget of its tab
-// scaled to the page's width.
+// The ray check of both lenses: its table, the lenses' data, the
+// refinement and the warnings, the softness by aperture, and the pictures
+// of the lens the workshop makes (the refined one when it was found), at the
+// size the tab gives them, as large as a page allows.
 void rayCheck(ReportWriter& w, const OutputContents& c)
 {
     w.newPage();
@@ -240,21 +244,40 @@ void rayCheck(ReportWriter& w, const OutputContents& c)
     if (!c.designFault.isEmpty())
         w.paragraph(c.designFault, reportFont(BodyPoints), 1.5);
     const double full = w.width();
-    w.table(c.rayTable, {full * 0.8, full * 0.2});
+    w.table(c.rayTable, {full * 0.6, full * 0.2, full * 0.2});
     if (!c.rayCheck)
         return;
-    // The size the tab gives them, drawn as large as a page allows.
-    const QSize size(595, 690);
-    RayPlots plots;
-    plots.resize(size);
-    plots.setCheck(c.rayCheck, c.rayLens, c.decimalSeparator);
-    const double mmPerPixel = std::min(full / size.width(), w.pageRoom() / size.height());
+    w.heading(c.lensTableTitle, SectionPoints, 12);
+    w.table(c.lensTable, {full * 0.6, full * 0.2, full * 0.2});
+    const QFont body = reportFont(BodyPoints);
+    w.paragraph(c.refinement, body);
+    for (const QString& warning : c.rayWarnings)
+        w.paragraph(warning, body);
+    w.space(1.5);
+    if (!c.apertureTable.isEmpty()) {
+        w.heading(c.apertureTableTitle, SectionPoints, 12);
+        const double cell = full / ApertureTableColumns;
+        w.table(c.apertureTable, QList<double>(ApertureTableColumns, cell));
+    }
+
+    RayPictures pictures;
+    const bool refined = c.refinedLens.has_value();
+    pictures.setCheck(refined ? c.refinedCheck : c.rayCheck, refined ? c.refinedLens : c.rayLens,
+                      c.decimalSeparator);
+    const QString title = QCoreApplication::translate("Report", "Рисунки проверки лучами: %1")
+                              .arg(QString::fromStdString(rayTableHeader(refined ? 2 : 1)));
+    // Drawn whole on one page, under their heading.
+    const double headingRoom = 15;
+    const QSizeF size(595, 690);
+    const double mmPerPixel = std::min(full / size.width(), (w.pageRoom() - headingRoom) / size.height());
+    w.keep(size.height() * mmPerPixel + headingRoom);
+    w.heading(title, SectionPoints, 12);
     w.block(size.height() * mmPerPixel, [&](double x, double y) {
         QPainter& p = *w.painter();
         p.save();
         p.translate(x * w.k(), y * w.k());
         p.scale(mmPerPixel * w.k(), mmPerPixel * w.k());
-        plots.render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+        pictures.paint(p, QRectF(QPointF(), size), reportFont(BodyPoints));
         p.restore();
     });
 }
