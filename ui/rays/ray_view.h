@@ -83,14 +83,18 @@ private:
     std::array<std::optional<SpotPictures>, 2> m_spots;
 
     std::vector<Caption> m_captions;
-    QGroupBox* m_apertureBox = nullptr;
+    // The tables.
     StringGrid* m_rayGrid = nullptr;
     StringGrid* m_lensGrid = nullptr;
-    StringGrid* m_apertureGrid = nullptr;
+    // The lines under them: the refinement, the lenses' flaws, a fault.
     QLabel* m_refinement = nullptr;
     QLabel* m_warnings = nullptr;
     QLabel* m_faultLine = nullptr;
+    // The softness by aperture, with the field for any N.
+    QGroupBox* m_apertureBox = nullptr;
+    StringGrid* m_apertureGrid = nullptr;
     QLineEdit* m_fNumber = nullptr;
+    // The pictures and the switch between the lenses.
     QRadioButton* m_showDesign = nullptr;
     QRadioButton* m_showRefined = nullptr;
     RayPlots* m_plots = nullptr;
