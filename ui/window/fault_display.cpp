@@ -36,6 +36,24 @@ void setGreyed(QWidget* widget, bool greyed)
 
 } // namespace
 
+QLabel* createFaultLine(QWidget* parent, const QRect& place, const char* name)
+{
+    auto* line = new QLabel(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    QFont font = parent->font();
+    font.setBold(true);
+    line->setFont(font);
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    line->setPalette(colours);
+    line->setAutoFillBackground(true);
+    line->setWordWrap(true);
+    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    line->setGeometry(place);
+    line->hide();
+    return line;
+}
+
 void showStaleContent(QLabel& line, std::initializer_list<QWidget*> stale,
                       const std::optional<QString>& fault, bool earlierShown)
 {

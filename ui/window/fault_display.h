@@ -6,6 +6,7 @@
 #include <optional>
 
 class QLabel;
+class QRect;
 class QWidget;
 
 namespace monocl {
@@ -15,5 +16,9 @@ namespace monocl {
 // normal when it is gone. The widgets' own content is not touched.
 void showStaleContent(QLabel& line, std::initializer_list<QWidget*> stale,
                       const std::optional<QString>& fault, bool earlierShown);
+
+// A hidden line in bold dark red at place on parent, word-wrapped, on its
+// own background: where a fault is told.
+QLabel* createFaultLine(QWidget* parent, const QRect& place, const char* name);
 
 } // namespace monocl

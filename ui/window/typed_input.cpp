@@ -11,10 +11,8 @@
 #include "ui/rays/ray_view.h"
 
 #include "format/number_text.h"
-#include "texts/forecast_table.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -108,41 +106,6 @@ void Toptmono::realFieldCommitted(RealFieldId id)
 }
 
 // ---- A fault's mark on the tabs ------------------------------------------------
-
-namespace {
-
-QLabel* faultLineIn(QWidget* parent, const QRect& place, const char* name)
-{
-    auto* line = new QLabel(parent);
-    line->setObjectName(QString::fromLatin1(name));
-    QFont font = parent->font();
-    font.setBold(true);
-    line->setFont(font);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::WindowText, QColor(176, 0, 0));
-    line->setPalette(colours);
-    line->setAutoFillBackground(true);
-    line->setWordWrap(true);
-    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    line->setGeometry(place);
-    line->hide();
-    return line;
-}
-
-} // namespace
-
-void Toptmono::createFaultLines()
-{
-    // On the design results' frame, right of its title.
-    auto* results = findChild<QGroupBox*>(QStringLiteral("GroupBox15"));
-    m_designFaultLine = faultLineIn(results, QRect(190, 0, results->width() - 200, 16), "designFaultLine");
-    // Over the free foot of the measuring scheme.
-    m_forecastWarning = faultLineIn(TabSheet5, QRect(12, 336, 600, 52), "forecastWarning");
-    m_forecastWarning->setAutoFillBackground(false);
-    QFont regular = m_forecastWarning->font();
-    regular.setBold(false);
-    m_forecastWarning->setFont(regular);
-}
 
 void Toptmono::showFaultState()
 {

@@ -12,10 +12,12 @@
 #include "ui/widgets/spin_edit.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/track_bar.h"
+#include "fault_display.h"
 #include "window_layout.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -176,6 +178,19 @@ void Toptmono::retranslate()
                                   m_document.forecastFault().has_value());
     showOutputs();
     m_rayView->retranslate();
+}
+
+void Toptmono::createFaultLines()
+{
+    // On the design results' frame, right of its title.
+    auto* results = findChild<QGroupBox*>(QStringLiteral("GroupBox15"));
+    m_designFaultLine = createFaultLine(results, QRect(190, 0, results->width() - 200, 16), "designFaultLine");
+    // Over the free foot of the measuring scheme.
+    m_forecastWarning = createFaultLine(TabSheet5, QRect(12, 336, 600, 52), "forecastWarning");
+    m_forecastWarning->setAutoFillBackground(false);
+    QFont regular = m_forecastWarning->font();
+    regular.setBold(false);
+    m_forecastWarning->setFont(regular);
 }
 
 void Toptmono::bindControls()
