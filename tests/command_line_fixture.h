@@ -51,15 +51,15 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid() && home.isValid()); }
 
     // Runs a program in the test's folder, in the locale given, without a
-    // display and, unless asked, without a chosen Qt platform.
+    // display and, unless one is named, without a chosen Qt platform.
     Outcome run(const QString& program, const QStringList& args, const char* locale = "ru_RU.UTF-8",
-            bool choosePlatform = false) const
+                const char* platform = nullptr) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QString::fromLatin1(name));
-        if (choosePlatform)
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (platform)
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
         // The program's settings are this test's, never the user's.

@@ -352,9 +352,32 @@ TEST_F(CommandLine, ChosenPlatformIsKept)
 {
     // With QT_QPA_PLATFORM set the program takes it as it is.
     const Outcome r = run(QStringLiteral(MONOCL_PROGRAM), {QStringLiteral("--svg"), QStringLiteral("d.svg")},
-                      "C", true);
+                      "C", "offscreen");
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(readFile(QStringLiteral("d.svg")).startsWith("<?xml"));
+}
+
+// The texts are written without any Qt platform: with one named that does
+// not exist, which a GUI application could not start on, they still are.
+// What paints needs one.
+TEST_F(CommandLine, TextOutputsNeedNoPlatform)
+{
+    const struct {
+        const char* option;
+        const char* file;
+        bool written;
+    } rows[] = {
+        {"--csv", "t.csv", true},
+        {"--save", "t.monocl", true},
+        {"--lens", "t.json", true},
+        {"--svg", "t.svg", false},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = run(QStringLiteral(MONOCL_PROGRAM),
+                              {QString::fromLatin1(row.option), QString::fromLatin1(row.file)}, "C", "nowhere");
+        EXPECT_EQ(r.exitCode == 0, row.written) << row.option << ": " << r.err.toStdString();
+        EXPECT_EQ(QFileInfo::exists(path(QString::fromLatin1(row.file))), row.written) << row.option;
+    }
 }
 
 // ---- Outputs that cannot be written ------------------------------------------
