@@ -4,8 +4,11 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
+
+constexpr int ChooserWarmUpDelayMs = 400;
 
 // The program's window, with the design file given on the command line.
 int showWindow(const QString& designFile)
@@ -14,6 +17,9 @@ int showWindow(const QString& designFile)
     monocl::MainWindow window(monocl::startUp(state), state);
     window.fitToScreen();
     window.show();
+    // Once the first frames are out, the chooser's first opening is made
+    // ready, so that it opens within a frame as every later one does.
+    QTimer::singleShot(ChooserWarmUpDelayMs, window.form(), &monocl::Toptmono::prepareGlassChooser);
     // A file that cannot be opened is told in a box over the window, which
     // keeps the start values.
     if (!designFile.isEmpty())

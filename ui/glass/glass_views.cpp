@@ -87,6 +87,12 @@ void GlassViews::forgetShown()
     m_rangeShownFor.reset();
 }
 
+void GlassViews::prepareChooser() const
+{
+    const auto [nd, vd] = m_designGlass;
+    GlassChooser chooser(glassCatalogue(), nd, vd, m_separator, m_dialogParent);
+}
+
 void GlassViews::openChooser()
 {
     const auto [nd, vd] = m_designGlass;

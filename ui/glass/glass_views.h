@@ -61,6 +61,11 @@ public:
     // language has changed.
     void forgetShown();
 
+    // Does now what the chooser's first opening would do once in a run
+    // (measuring its columns over the catalogue), so that it opens at once;
+    // for an idle moment after start-up.
+    void prepareChooser() const;
+
 signals:
     // A glass chosen in the chooser, maker and name as in the catalogue.
     void glassPicked(const QString& maker, const QString& name);

@@ -42,6 +42,11 @@ void Toptmono::rememberGlass(const std::optional<GlassChoice>& glass)
     m_glassViews->rememberGlass(glass, m_state.Nd, m_state.Abbe);
 }
 
+void Toptmono::prepareGlassChooser()
+{
+    m_glassViews->prepareChooser();
+}
+
 void Toptmono::showGlassViews()
 {
     m_glassViews->showDesignGlass(m_state.Nd, m_state.Abbe);

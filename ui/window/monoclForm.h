@@ -119,6 +119,8 @@ public slots:
     // Brings the notes tab or the about tab to the front.
     void showNotes();
     void showAbout();
+    // Measures the glass chooser's columns ahead of its first opening.
+    void prepareGlassChooser();
 
     void FormCreate(QObject* Sender);
     void PageControl1Change(QObject* Sender);
