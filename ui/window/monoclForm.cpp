@@ -29,8 +29,9 @@ void Toptmono::setFieldText(QLineEdit* field, const QString& text)
 {
     const auto i = static_cast<std::size_t>(std::find(m_realEdits.begin(), m_realEdits.end(), field)
                                             - m_realEdits.begin());
-    Q_ASSERT(i < m_realEdits.size());
-    m_document.setFieldText(static_cast<RealFieldId>(i), text.toStdString());
+    // Only the real-number fields hold a value of the document's.
+    if (i < m_realEdits.size())
+        m_document.setFieldText(static_cast<RealFieldId>(i), text.toStdString());
 }
 
 void Toptmono::NDeditChange(QObject* /*Sender*/) { takeFieldText(RealFieldId::NDedit); }

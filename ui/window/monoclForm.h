@@ -75,9 +75,10 @@ public:
     std::optional<QString> forecastFault() const;
     // ---------------------------------------------------------------------------
 
-    // Sets an edit field's text from the program. A differing text runs the
-    // field's change handler at once, nested, as typing does; an equal text
-    // runs nothing. A fault of the nested run ends the caller too.
+    // Sets a real-number field's text from the program (other fields are left
+    // alone). A differing text runs the field's change handler at once, nested,
+    // as typing does; an equal text runs nothing. A fault of the nested run
+    // ends the caller too.
     void setFieldText(QLineEdit* field, const QString& text);
 
     // Runs body as one user action: whatever faults inside it, nested
