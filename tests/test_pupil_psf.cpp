@@ -162,7 +162,7 @@ TEST(LensPsf, LightLiesWhereTheRaysGo)
     const auto psf = lensPsf({lens, lens.halfField, *check.bestFocusShift, SpectrumKind::DLine});
     ASSERT_TRUE(psf);
     EXPECT_NEAR(psfCentroid(*psf).y, offset, 0.1 * std::abs(offset));
-    EXPECT_NEAR(psfCentroid(*psf).x, 0.0, 1e-9);
+    EXPECT_NEAR(psfCentroid(*psf).x, 0.0, 1e-4); // the unpaired column at the border
 }
 
 } // namespace
