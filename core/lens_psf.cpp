@@ -237,8 +237,12 @@ std::optional<PsfGrid> psfGridFor(const PsfSetup& setup)
         int size = std::max(static_cast<int>(std::ceil(field / sample)) + Margin,
                             static_cast<int>(std::ceil(PupilSamples * longest * fNumber.value() / sample)));
         if (size > PsfMaxSize) {
+            // Wider samples, but the pupil at the shortest line, PupilReach
+            // times the stop, must stay inside the grid: beyond that the
+            // spot's far light folds back into the field.
             size = PsfMaxSize;
-            sample = std::max(sample, field / (PsfMaxSize - Margin));
+            const double widest = shortest * fNumber.value() / (PupilReach * 1.05);
+            sample = std::min(std::max(sample, field / (PsfMaxSize - Margin)), std::max(sample, widest));
         }
         // The centre sample needs an even size.
         int even = fft::goodSize(size);
