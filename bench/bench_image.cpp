@@ -1,0 +1,64 @@
+#include "core/lens_psf.h"
+#include "core/mtf.h"
+#include "core/photo_simulation.h"
+#include "core/ray_trace.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+using namespace monocl;
+
+namespace {
+
+// The start design at its own stop.
+RayLens startLens()
+{
+    RayLens l;
+    l.R1 = -20.40, l.R2 = -12.35, l.thickness = 3.803, l.diameter = 14.53, l.nd = 1.5182;
+    l.abbe = 63.84, l.stopZ = -5.72, l.stopDiameter = 6.64, l.halfField = 22.5 * 3.141592653589793 / 180.0;
+    l.requestedSpherical = 0.40;
+    return l;
+}
+
+double bestFocus(const RayLens& l) { return checkByRays(l).bestFocusShift.value_or(0.0); }
+
+void polychromaticPsf(benchmark::State& state)
+{
+    const RayLens lens = startLens();
+    const PsfSetup setup{lens, lens.halfField, bestFocus(lens), SpectrumKind::Panchromatic};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lensPsf(setup));
+}
+BENCHMARK(polychromaticPsf)->Unit(benchmark::kMillisecond);
+
+// The PSFs on the axis, at 0,7 and at the edge, and their sagittal and
+// tangential MTF from 0 to 100 lp/mm.
+void mtfSet(benchmark::State& state)
+{
+    const RayLens lens = startLens();
+    const double focus = bestFocus(lens);
+    for (auto _ : state) {
+        for (const double share : {0.0, 0.7, 1.0}) {
+            const auto psf = lensPsf({lens, share * lens.halfField, focus, SpectrumKind::Panchromatic});
+            benchmark::DoNotOptimize(mtfOf(*psf, 100.0, 51));
+        }
+    }
+}
+BENCHMARK(mtfSet)->Unit(benchmark::kMillisecond);
+
+// A 1224 x 816 picture through the start design on two threads, its PSFs
+// included.
+void preview(benchmark::State& state)
+{
+    const RayLens lens = startLens();
+    LinearImage scene(1224, 816);
+    for (std::size_t i = 0; i < scene.pixels.size(); ++i)
+        scene.pixels[i] = static_cast<float>((i * 2654435761u) % 1000) / 1000.0f;
+    const double focus = bestFocus(lens);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(simulatePhotograph(scene, lens, 7.8, focus, SpectrumKind::Panchromatic, 2));
+}
+BENCHMARK(preview)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,55 @@
+#include "core/photo_simulation.h"
+
+#include <cmath>
+
+namespace monocl {
+
+std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, SpectrumKind spectrum,
+                                   const WorkControl& control)
+{
+    FieldPsfs out;
+    const double count = std::size(PhotoFieldShares);
+    for (const double share : PhotoFieldShares) {
+        const double angle = std::atan(share * std::tan(lens.halfField));
+        // Each PSF's own progress is a part of the whole.
+        WorkControl part{control.cancel, nullptr};
+        const auto psf = lensPsf({lens, angle, focusShift, spectrum}, part);
+        if (!psf || control.cancelled())
+            return std::nullopt;
+        out.shares.push_back(share);
+        out.psfs.push_back(*psf);
+        control.report(static_cast<double>(out.psfs.size()) / count);
+    }
+    return out;
+}
+
+std::optional<double> framePitch(const RayLens& lens, int width, int height)
+{
+    const auto focal = withFNumber(lens, 1.0);
+    if (!focal || width <= 0 || height <= 0)
+        return std::nullopt;
+    // withFNumber at N = 1 gives a stop as wide as F'.
+    const double diagonal = 2.0 * focal->stopDiameter * std::tan(lens.halfField);
+    const double pitch = diagonal / std::hypot(width, height);
+    return pitch > 0 && std::isfinite(pitch) ? std::optional<double>(pitch) : std::nullopt;
+}
+
+std::optional<LinearImage> simulatePhotograph(const LinearImage& scene, const RayLens& lens,
+                                              double fNumber, double focusShift,
+                                              SpectrumKind spectrum, int threads,
+                                              const WorkControl& control)
+{
+    const auto stopped = withFNumber(lens, fNumber);
+    const auto pitch = framePitch(lens, scene.width, scene.height);
+    if (!stopped || !pitch)
+        return std::nullopt;
+    // The PSFs take about a fifth of the time, the blur the rest.
+    const auto psfPart = [&](double s) { control.report(0.2 * s); };
+    const auto psfs = fieldPsfs(*stopped, focusShift, spectrum, {control.cancel, psfPart});
+    if (!psfs)
+        return std::nullopt;
+    const auto blurPart = [&](double s) { control.report(0.2 + 0.8 * s); };
+    return blurImage(scene, *psfs, *pitch, threads, {control.cancel, blurPart});
+}
+
+} // namespace monocl
