@@ -508,7 +508,26 @@ TEST_F(DesignFiles, CsvHoldsBothTablesAsShown)
         expected << QStringList{QString()};
         expected << QStringList{QStringLiteral("Прогнозируемые параметры монокля")};
         expected << gridRows(*find<StringGrid>("PrognozGrid"));
-        EXPECT_EQ(rows, expected) << "failed design: " << failed;
+        expected << QStringList{QString()} << QStringList{QStringLiteral("Данные линзы")};
+        ASSERT_GT(rows.size(), expected.size());
+        EXPECT_EQ(rows.mid(0, expected.size()), expected) << "failed design: " << failed;
+        // The lens data: the lens at full precision, or only why there is none.
+        const QList<QStringList> lensData = rows.mid(expected.size());
+        const auto drawn = window->document().drawnLens();
+        EXPECT_EQ(drawn.has_value(), !failed);
+        if (failed) {
+            ASSERT_EQ(lensData.size(), 1);
+            EXPECT_TRUE(lensData[0].value(0).contains(QStringLiteral("не найден"))) << lensData[0].join('|').toStdString();
+        } else {
+            ASSERT_EQ(lensData.size(), 18);
+            const auto shown = [&](double v, int decimals) {
+                return QString::number(v, 'f', decimals).replace(QLatin1Char('.'), QChar::fromLatin1(sep));
+            };
+            EXPECT_EQ(lensData[0], (QStringList{QStringLiteral("Линза"), QStringLiteral("уточнено по лучам (шагов: %1)").arg(drawn->steps)}));
+            EXPECT_EQ(lensData[1], (QStringList{QStringLiteral("Радиус R1, мм"), shown(drawn->lens.R1, 2)}));
+            EXPECT_EQ(lensData[3], (QStringList{QStringLiteral("Толщина по оси dh, мм"), shown(drawn->lens.thickness, 2)}));
+            EXPECT_EQ(lensData[6], (QStringList{QStringLiteral("Расстояние диафрагмы X1, мм"), shown(drawn->lens.stopZ, 2)}));
+        }
         EXPECT_TRUE(bytes.endsWith("\r\n"));
         // Labels with a comma are quoted where the comma separates.
         EXPECT_EQ(bytes.contains("\"Радиус r1, мм\""), sep == '.');
@@ -600,7 +619,7 @@ double circumradius(const QPointF& a, const QPointF& b, const QPointF& c)
 
 } // namespace
 
-TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
+TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDrawnLens)
 {
     // The start design and a flatter, thicker one.
     for (const bool changed : {false, true}) {
@@ -608,15 +627,17 @@ TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
             spin("OtSpin")->setText(QStringLiteral("2"));
             click("RB2");
         }
-        const DesignSection& design = window->lastDesign();
-        ASSERT_TRUE(design.computed && !design.failed);
+        const auto drawn = window->document().drawnLens();
+        ASSERT_TRUE(drawn);
+        const RayLens& lens = drawn->lens;
         const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(window->document())));
         ASSERT_GT(svg.widthMm, 0);
         const double unitsPerMm = svg.viewBox.width() / svg.widthMm;
         EXPECT_NEAR(unitsPerMm, svg.viewBox.height() / svg.heightMm, 1e-9);
         EXPECT_NEAR(unitsPerMm, 10, 1e-9);
 
-        // The outline is the path of curves: the front arc, then the rear.
+        // The outline is the path of curves: the front arc, then the rear,
+        // each ending where its bevel begins.
         QList<QList<QPointF>> runs;
         for (const QString& d : svg.paths)
             if (d.contains(QLatin1Char('C')))
@@ -625,22 +646,15 @@ TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
         const auto radiusMm = [&](const QList<QPointF>& run) {
             return circumradius(run.front(), run[run.size() / 2], run.back()) / unitsPerMm;
         };
-        EXPECT_NEAR(radiusMm(runs[0]), std::abs(design.R1) * 1000, 0.01) << changed;
-        EXPECT_NEAR(radiusMm(runs[1]), std::abs(design.R2) * 1000, 0.01) << changed;
-        // The rims are Dm apart, the vertices the centre thickness.
-        EXPECT_NEAR(std::abs(runs[0].back().y() - runs[0].front().y()) / unitsPerMm,
-                    design.Dm * 1000, 0.01);
+        EXPECT_NEAR(radiusMm(runs[0]), std::abs(lens.R1), 0.01) << changed;
+        EXPECT_NEAR(radiusMm(runs[1]), std::abs(lens.R2), 0.01) << changed;
+        const double bevel = window->document().drawingSettings().bevel;
+        EXPECT_NEAR(std::abs(runs[0].back().y() - runs[0].front().y()) / unitsPerMm, lens.diameter - 2 * bevel, 0.01);
         const double frontVertex = runs[0][runs[0].size() / 2].x();
         const double rearVertex = runs[1][runs[1].size() / 2].x();
-        EXPECT_NEAR((rearVertex - frontVertex) / unitsPerMm, design.CenterThickness * 1000, 0.01);
-
-        // The dimensions are the table's texts.
-        const StringGrid* g = find<StringGrid>("MonGrid");
-        for (const int row : {2, 3, 4, 6, 9, 10})
-            EXPECT_TRUE(svg.text.contains(g->cell(1, row))) << row << " " << g->cell(1, row).toStdString();
-        EXPECT_TRUE(svg.text.contains(QStringLiteral("R1 = ") + g->cell(1, 3)));
-        EXPECT_TRUE(svg.text.contains(QStringLiteral("Ø") + g->cell(1, 9)));
+        EXPECT_NEAR((rearVertex - frontVertex) / unitsPerMm, lens.thickness, 0.01);
         EXPECT_TRUE(svg.text.contains(QStringLiteral("Масштаб 1:1")));
+        EXPECT_TRUE(svg.text.contains(QStringLiteral("уточнено по лучам")));
     }
 }
 
@@ -662,14 +676,16 @@ TEST_F(DesignFiles, ReportDrawsLargeLensesReduced)
     QPdfWriter pdf(&buffer);
     pdf.setPageLayout(reportPageLayout());
     pdf.setResolution(600);
-    EXPECT_EQ(reportDrawingReduction(workshopDrawing(window->document()), pdf), 1);
+    // The start lens, 14,5 mm across, at 5:1 is 72 mm on the sheet.
+    EXPECT_EQ(reportDrawingScale(workshopDrawing(window->document()), pdf), (DrawingScale{5, 1}));
     spin("FSpin")->setText(QStringLiteral("1000"));
-    const int reduction = reportDrawingReduction(workshopDrawing(window->document()), pdf);
-    EXPECT_EQ(reduction, 2);
+    const WorkshopDrawing large = workshopDrawing(window->document());
+    const DrawingScale scale = reportDrawingScale(large, pdf);
+    EXPECT_EQ(scale, (DrawingScale{1, 2})) << large.diameter;
     // At 1:2 it fits the printable area, at 1:1 it would not.
     const double k = pdf.logicalDpiY() / 25.4;
-    EXPECT_LE(workshopDrawingSize(workshopDrawing(window->document()), 2, &pdf).width(), pdf.width() / k);
-    EXPECT_GT(workshopDrawingSize(workshopDrawing(window->document()), 1, &pdf).width(), pdf.width() / k);
+    EXPECT_LE(workshopDrawingSize(large, scale, &pdf).width(), pdf.width() / k);
+    EXPECT_GT(workshopDrawingSize(large, DrawingScale{1, 1}, &pdf).width(), pdf.width() / k);
 }
 
 TEST_F(DesignFiles, PrintOpensThePreviewOfTheReport)

@@ -3,6 +3,10 @@
 #include "document/monocl_document.h"
 #include "format/number_text.h"
 #include "texts/design_table.h"
+#include "texts/element_texts.h"
+#include "texts/lens_texts.h"
+#include "ui/glass/glass_table.h"
+#include "workshop_drawing.h"
 #include "texts/fault_text.h"
 #include "texts/ray_table.h"
 #include "texts/table_titles.h"
@@ -53,6 +57,37 @@ constexpr int DesignFilterGroup = 0;
 constexpr int FilmGroup = 1;
 constexpr int CorrectionGroup = 2;
 constexpr int ForecastFilterGroup = 3;
+
+// The catalogue glass the document names, or the one within reach of its
+// nd and Vd, as the drawing's material block names it.
+std::string glassText(const MonoclDocument& document, const RayLens& lens)
+{
+    std::optional<Glass> named;
+    if (const auto name = document.chosenGlass())
+        for (const Glass& g : glassCatalogue())
+            if (g.maker == name->maker && g.name == name->name)
+                named = g;
+    return materialName(named, lens.nd, lens.abbe, glassCatalogue()).value_or(std::string());
+}
+
+void fillLensData(OutputContents& c, const MonoclDocument& document)
+{
+    c.lensDataTitle = QCoreApplication::translate("LensData", LensDataTitle);
+    const auto drawn = document.drawnLens();
+    if (!drawn) {
+        const WorkshopDrawing drawing = workshopDrawing(document);
+        c.lensDataFault = drawing.note;
+        return;
+    }
+    LensDataValues v;
+    v.lens = drawn->lens;
+    v.refined = drawn->refined;
+    v.steps = drawn->steps;
+    v.ringDiameter = ringDiameterFor(document.drawingSettings(), drawn->lens.diameter);
+    v.clearApertures = document.clearApertures();
+    v.glass = glassText(document, drawn->lens);
+    c.lensData = tableRows(lensDataRows(v, document.decimalSeparator()));
+}
 
 } // namespace
 
@@ -129,6 +164,7 @@ OutputContents outputContents(const MonoclDocument& document)
     }
     if (c.rayLens)
         c.rayCheck = checkByRays(*c.rayLens);
+    fillLensData(c, document);
     const RayCheck none;
     c.rayTable << QStringList{QString::fromStdString(rayTableHeader(0)),
                               QString::fromStdString(rayTableHeader(1))};

@@ -259,9 +259,9 @@ void rayCheck(ReportWriter& w, const OutputContents& c)
     });
 }
 
-QString drawingTitle(int reduction)
+QString drawingTitle(const DrawingScale& scale)
 {
-    return QCoreApplication::translate("Report", "Рабочий чертеж мениска, масштаб 1:%1").arg(reduction);
+    return QCoreApplication::translate("Report", "Рабочий чертеж мениска, масштаб %1").arg(scale.text());
 }
 
 void layOut(ReportWriter& w, QPagedPaintDevice& device, const OutputContents& c,
@@ -292,12 +292,12 @@ void layOut(ReportWriter& w, QPagedPaintDevice& device, const OutputContents& c,
     lines(w, QCoreApplication::translate("Report", "Выводы"), c.conclusions);
     lines(w, QCoreApplication::translate("Report", "Рекомендации"), c.recommendations);
 
-    const int reduction = reportDrawingReduction(drawing, device);
-    const QSizeF size = workshopDrawingSize(drawing, reduction, &device);
-    w.heading(drawing.hasLens ? drawingTitle(reduction) : QCoreApplication::translate("Report", "Рабочий чертеж мениска"),
+    const DrawingScale scale = reportDrawingScale(drawing, device);
+    const QSizeF size = workshopDrawingSize(drawing, scale, &device);
+    w.heading(drawing.hasLens ? drawingTitle(scale) : QCoreApplication::translate("Report", "Рабочий чертеж мениска"),
               SectionPoints, size.height() + 2);
     w.block(size.height() + 2, [&](double x, double y) {
-        paintWorkshopDrawing(*w.painter(), drawing, reduction, QPointF(x + 1, y + 1), w.k());
+        paintWorkshopDrawing(*w.painter(), drawing, scale, QPointF(x + 1, y + 1), w.k());
     });
 
     rayCheck(w, c);
@@ -311,19 +311,24 @@ QPageLayout reportPageLayout()
                        QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
-int reportDrawingReduction(const WorkshopDrawing& drawing, QPagedPaintDevice& device)
+DrawingScale reportDrawingScale(const WorkshopDrawing& drawing, QPagedPaintDevice& device)
 {
     const double k = device.logicalDpiY() / 25.4;
     const QFontMetricsF metrics(reportFont(SectionPoints, true), &device);
     // The page below the drawing's heading, and a millimetre around.
     const QSizeF area(device.width() / k - 2,
                       device.height() / k - FooterHeight - metrics.height() / k - 6);
-    for (const int reduction : DrawingReductions) {
-        const QSizeF size = workshopDrawingSize(drawing, reduction, &device);
+    const DrawingScale wanted = elementScale(drawing.diameter);
+    bool reached = false;
+    for (const DrawingScale& scale : DrawingScales) {
+        reached = reached || scale == wanted;
+        if (!reached)
+            continue;
+        const QSizeF size = workshopDrawingSize(drawing, scale, &device);
         if (size.width() <= area.width() && size.height() <= area.height())
-            return reduction;
+            return scale;
     }
-    return DrawingReductions[std::size(DrawingReductions) - 1];
+    return DrawingScales[std::size(DrawingScales) - 1];
 }
 
 void paintReport(QPainter& painter, QPagedPaintDevice& device, const OutputContents& contents,
@@ -339,7 +344,7 @@ void paintReport(QPainter& painter, QPagedPaintDevice& device, const OutputConte
 QByteArray reportPdf(const MonoclDocument& document, const ReportInfo& info)
 {
     const OutputContents contents = outputContents(document);
-    const WorkshopDrawing drawing = workshopDrawing(document);
+    const WorkshopDrawing drawing = workshopDrawing(document, DrawingInfo{info.designFile, info.date});
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -363,9 +368,9 @@ bool writeReportPdf(const MonoclDocument& document, const QString& path, const R
 void printReport(const MonoclDocument& document, QWidget* parent, const QString& designFile)
 {
     const OutputContents contents = outputContents(document);
-    const WorkshopDrawing drawing = workshopDrawing(document);
     ReportInfo info;
     info.designFile = designFile;
+    const WorkshopDrawing drawing = workshopDrawing(document, DrawingInfo{info.designFile, info.date});
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(reportPageLayout());
     printer.setDocName(QCoreApplication::translate("Report", "Расчет монокля"));
