@@ -712,3 +712,86 @@ TEST_F(DesignFiles, PrintOpensThePreviewOfTheReport)
     EXPECT_TRUE(seen);
     EXPECT_EQ(pages, 4) << "as the PDF";
 }
+
+// Every number of the drawing is the drawn lens's own, to the digits shown:
+// radii to 0,01 mm (0,001 under 10 mm), lengths to 0,01 mm, whatever the
+// design table rounds them to.
+TEST_F(DesignFiles, DrawingLabelsAreTheLensValuesToTheDigitsShown)
+{
+    const struct {
+        const char* focal;
+        const char* field;
+        bool anastigmat;
+        const char* edgeRatio;
+    } rows[] = {{"52", "45", false, "5"}, {"100", "40", false, "6"}, {"120", "60", true, "5"},
+                {"300", "20", false, "10"}, {"20", "30", true, "4"}};
+    const QString decimal = QChar::fromLatin1(sep);
+    const auto shown = [&](double v, int decimals) {
+        return QString::number(std::abs(v), 'f', decimals).replace(QLatin1Char('.'), decimal);
+    };
+    const auto sag = [](double R, double h) { return R - std::copysign(std::sqrt(R * R - h * h), R); };
+    for (const auto& row : rows) {
+        spin("FSpin")->setText(QString::fromLatin1(row.focal));
+        spin("ASpin")->setText(QString::fromLatin1(row.field));
+        spin("OtSpin")->setText(QString::fromLatin1(row.edgeRatio));
+        click(row.anastigmat ? "RB2" : "RB1");
+        const auto drawn = window->document().drawnLens();
+        ASSERT_TRUE(drawn) << row.focal;
+        const RayLens& l = drawn->lens;
+        const WorkshopDrawing d = workshopDrawing(window->document());
+        ASSERT_TRUE(d.hasLens) << row.focal;
+        const auto radius = [&](double R) { return shown(R, std::abs(R) < 10 ? 3 : 2); };
+        EXPECT_TRUE(d.r1Text.startsWith(QStringLiteral("R1 ") + radius(l.R1) + QLatin1Char(' '))) << d.r1Text.toStdString();
+        EXPECT_TRUE(d.r2Text.startsWith(QStringLiteral("R2 ") + radius(l.R2) + QLatin1Char(' '))) << d.r2Text.toStdString();
+        EXPECT_TRUE(d.r1Text.endsWith(l.R1 > 0 ? QStringLiteral(" CX") : QStringLiteral(" CC"))) << d.r1Text.toStdString();
+        EXPECT_TRUE(d.r2Text.endsWith(l.R2 < 0 ? QStringLiteral(" CX") : QStringLiteral(" CC"))) << d.r2Text.toStdString();
+        EXPECT_TRUE(d.thicknessText.startsWith(shown(l.thickness, 2) + QStringLiteral(" ±"))) << d.thicknessText.toStdString();
+        EXPECT_TRUE(d.diameterText.startsWith(QStringLiteral("Ø") + shown(l.diameter, 2) + QStringLiteral(" ±")));
+        EXPECT_EQ(d.stopDiameterText, QStringLiteral("Ø") + shown(l.stopDiameter, 2));
+        EXPECT_TRUE(d.stopDistanceText.startsWith(QStringLiteral("X1 = -") + shown(l.stopZ, 2))) << d.stopDistanceText.toStdString();
+        const double h = l.diameter / 2;
+        EXPECT_EQ(d.edgeText, QStringLiteral("(") + shown(l.thickness + sag(l.R2, h) - sag(l.R1, h), 2) + QStringLiteral(")"));
+        // The sags at Dm and at the ring of 0,8 Dm, to the micrometre.
+        EXPECT_EQ(d.surfaces[0].sagRim, shown(sag(l.R1, h), 3));
+        EXPECT_EQ(d.surfaces[1].sagRim, shown(sag(l.R2, h), 3));
+        EXPECT_EQ(d.surfaces[0].sagRing, shown(sag(l.R1, 0.4 * l.diameter), 3));
+        EXPECT_EQ(d.surfaces[1].sagRing, shown(sag(l.R2, 0.4 * l.diameter), 3));
+        EXPECT_EQ(d.lensSource, QStringLiteral("уточнено по лучам"));
+    }
+}
+
+// The drawing's settings travel in the design file; a file without them
+// loads with the defaults, one with a value no drawing takes is refused.
+TEST_F(DesignFiles, DrawingSettingsAreKeptInTheFile)
+{
+    DrawingSettings s;
+    s.lens = DrawingLens::ThirdOrder;
+    s.bevel = 0.45;
+    s.ringDiameter = 10.5;
+    s.budget = {0.5, 0.3, 12.5};
+    s.wedgeMinutes = 1.5;
+    s.imperfectionCount = 4;
+    ASSERT_FALSE(window->document().setDrawingSettings(s));
+    const QByteArray bytes = designFileBytes(captureDesign(window->document()));
+    const DesignReadResult back = parseDesign(bytes, QStringLiteral("x.monocl"));
+    ASSERT_TRUE(back) << back.error.toStdString();
+    EXPECT_EQ(back.data->drawing, s);
+
+    QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    root.remove(QStringLiteral("drawing"));
+    const DesignReadResult older = parseDesign(QJsonDocument(root).toJson(), QStringLiteral("old.monocl"));
+    ASSERT_TRUE(older) << older.error.toStdString();
+    EXPECT_EQ(older.data->drawing, DrawingSettings{});
+
+    for (const auto& [key, value] : {std::pair{"bevel", QJsonValue(-1)}, std::pair{"focalBudget", QJsonValue(0)},
+                                     std::pair{"lens", QJsonValue(QStringLiteral("best"))},
+                                     std::pair{"ringDiameter", QJsonValue(QStringLiteral("8"))}}) {
+        QJsonObject bad = QJsonDocument::fromJson(bytes).object();
+        QJsonObject drawing = bad[QStringLiteral("drawing")].toObject();
+        drawing[QLatin1String(key)] = value;
+        bad[QStringLiteral("drawing")] = drawing;
+        const DesignReadResult refused = parseDesign(QJsonDocument(bad).toJson(), QStringLiteral("bad.monocl"));
+        EXPECT_FALSE(refused) << key;
+        EXPECT_TRUE(refused.error.contains(QStringLiteral("bad.monocl"))) << refused.error.toStdString();
+    }
+}
