@@ -5,6 +5,7 @@
 #include "texts/design_table.h"
 #include "texts/element_texts.h"
 #include "texts/lens_texts.h"
+#include "texts/tolerance_table.h"
 #include "ui/glass/glass_table.h"
 #include "workshop_drawing.h"
 #include "texts/fault_text.h"
@@ -73,6 +74,7 @@ std::string glassText(const MonoclDocument& document, const RayLens& lens)
 void fillLensData(OutputContents& c, const MonoclDocument& document)
 {
     c.lensDataTitle = QCoreApplication::translate("LensData", LensDataTitle);
+    c.toleranceTitle = QCoreApplication::translate("Report", "Допуски по оптике");
     const auto drawn = document.drawnLens();
     if (!drawn) {
         const WorkshopDrawing drawing = workshopDrawing(document);
@@ -87,6 +89,12 @@ void fillLensData(OutputContents& c, const MonoclDocument& document)
     v.clearApertures = document.clearApertures();
     v.glass = glassText(document, drawn->lens);
     c.lensData = tableRows(lensDataRows(v, document.decimalSeparator()));
+    if (const auto& tolerances = document.tolerances()) {
+        c.toleranceTable = tableRows(toleranceRows(*tolerances, document.decimalSeparator()));
+        for (const std::string& line :
+             toleranceSummary(*tolerances, document.drawingSettings().budget, document.decimalSeparator()))
+            c.toleranceSummary << qs(line);
+    }
 }
 
 } // namespace

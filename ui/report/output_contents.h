@@ -49,6 +49,11 @@ struct OutputContents
     QString lensDataTitle;
     QList<QStringList> lensData;
     QString lensDataFault;
+    // The tolerances of that lens from its optics, and the lines under them;
+    // no rows where there is no lens or it cannot be analysed.
+    QString toleranceTitle;
+    QList<QStringList> toleranceTable;
+    QStringList toleranceSummary;
 };
 
 // "Расчет прерван ошибкой: " and the error box's message.
