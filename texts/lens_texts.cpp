@@ -59,7 +59,7 @@ std::string lensSourceText(bool refined)
 std::vector<std::vector<std::string>> lensDataRows(const LensDataValues& v, char sep)
 {
     const RayLens& l = v.lens;
-    const auto tr = [](const char* text) { return translated("LensData", text); };
+    const auto label = [](const char* text) { return translated("LensData", text); };
     const bool ringFits = v.ringDiameter <= l.diameter;
     const auto ringSag = [&](double R) {
         return ringFits ? orDash(sagitta(R, v.ringDiameter), sep) : std::string(Dash);
@@ -71,26 +71,26 @@ std::vector<std::vector<std::string>> lensDataRows(const LensDataValues& v, char
     const auto rim = rimWidth(l);
     std::string source = lensSourceText(v.refined);
     if (v.refined)
-        source += withValues(tr(MONOCL_NOOP("LensData", " (шагов: %1)")), {std::to_string(v.steps)});
+        source += withValues(label(MONOCL_NOOP("LensData", " (шагов: %1)")), {std::to_string(v.steps)});
     return {
-        {tr(MONOCL_NOOP("LensData", "Линза")), source},
-        {tr(MONOCL_NOOP("LensData", "Радиус R1, мм")), signedRadiusText(l.R1, sep)},
-        {tr(MONOCL_NOOP("LensData", "Радиус R2, мм")), signedRadiusText(l.R2, sep)},
-        {tr(MONOCL_NOOP("LensData", "Толщина по оси dh, мм")), lengthText(l.thickness, sep)},
-        {tr(MONOCL_NOOP("LensData", "Диаметр Dm, мм")), lengthText(l.diameter, sep)},
-        {tr(MONOCL_NOOP("LensData", "Толщина края, мм")), rim ? lengthText(*rim, sep) : std::string(Dash)},
-        {tr(MONOCL_NOOP("LensData", "Расстояние диафрагмы X1, мм")), signedLengthText(l.stopZ, sep)},
-        {tr(MONOCL_NOOP("LensData", "Диаметр диафрагмы Df, мм")), lengthText(l.stopDiameter, sep)},
-        {tr(MONOCL_NOOP("LensData", "Световой диаметр поверхности 1, мм")), aperture(0)},
-        {tr(MONOCL_NOOP("LensData", "Световой диаметр поверхности 2, мм")), aperture(1)},
-        {tr(MONOCL_NOOP("LensData", "Стрелка поверхности 1 на Dm, мм")), orDash(sagitta(l.R1, l.diameter), sep)},
-        {tr(MONOCL_NOOP("LensData", "Стрелка поверхности 2 на Dm, мм")), orDash(sagitta(l.R2, l.diameter), sep)},
-        {tr(MONOCL_NOOP("LensData", "Диаметр кольца сферометра, мм")), lengthText(v.ringDiameter, sep)},
-        {tr(MONOCL_NOOP("LensData", "Стрелка поверхности 1 на кольце, мм")), ringSag(l.R1)},
-        {tr(MONOCL_NOOP("LensData", "Стрелка поверхности 2 на кольце, мм")), ringSag(l.R2)},
-        {tr(MONOCL_NOOP("LensData", "Стекло")), v.glass.empty() ? std::string(Dash) : v.glass},
-        {tr(MONOCL_NOOP("LensData", "Показатель преломления nd")), fixedText(l.nd, Digits, 4, sep)},
-        {tr(MONOCL_NOOP("LensData", "Число Аббе νd")), fixedText(l.abbe, Digits, 2, sep)},
+        {label(MONOCL_NOOP("LensData", "Линза")), source},
+        {label(MONOCL_NOOP("LensData", "Радиус R1, мм")), signedRadiusText(l.R1, sep)},
+        {label(MONOCL_NOOP("LensData", "Радиус R2, мм")), signedRadiusText(l.R2, sep)},
+        {label(MONOCL_NOOP("LensData", "Толщина по оси dh, мм")), lengthText(l.thickness, sep)},
+        {label(MONOCL_NOOP("LensData", "Диаметр Dm, мм")), lengthText(l.diameter, sep)},
+        {label(MONOCL_NOOP("LensData", "Толщина края, мм")), rim ? lengthText(*rim, sep) : std::string(Dash)},
+        {label(MONOCL_NOOP("LensData", "Расстояние диафрагмы X1, мм")), signedLengthText(l.stopZ, sep)},
+        {label(MONOCL_NOOP("LensData", "Диаметр диафрагмы Df, мм")), lengthText(l.stopDiameter, sep)},
+        {label(MONOCL_NOOP("LensData", "Световой диаметр поверхности 1, мм")), aperture(0)},
+        {label(MONOCL_NOOP("LensData", "Световой диаметр поверхности 2, мм")), aperture(1)},
+        {label(MONOCL_NOOP("LensData", "Стрелка поверхности 1 на Dm, мм")), orDash(sagitta(l.R1, l.diameter), sep)},
+        {label(MONOCL_NOOP("LensData", "Стрелка поверхности 2 на Dm, мм")), orDash(sagitta(l.R2, l.diameter), sep)},
+        {label(MONOCL_NOOP("LensData", "Диаметр кольца сферометра, мм")), lengthText(v.ringDiameter, sep)},
+        {label(MONOCL_NOOP("LensData", "Стрелка поверхности 1 на кольце, мм")), ringSag(l.R1)},
+        {label(MONOCL_NOOP("LensData", "Стрелка поверхности 2 на кольце, мм")), ringSag(l.R2)},
+        {label(MONOCL_NOOP("LensData", "Стекло")), v.glass.empty() ? std::string(Dash) : v.glass},
+        {label(MONOCL_NOOP("LensData", "Показатель преломления nd")), fixedText(l.nd, Digits, 4, sep)},
+        {label(MONOCL_NOOP("LensData", "Число Аббе νd")), fixedText(l.abbe, Digits, 2, sep)},
     };
 }
 

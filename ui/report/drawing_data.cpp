@@ -25,7 +25,7 @@ QString qs(const std::string& text)
     return QString::fromStdString(text);
 }
 
-QString tr(const char* text)
+QString drawingText(const char* text)
 {
     return QCoreApplication::translate("WorkshopDrawing", text);
 }
@@ -50,13 +50,13 @@ QString plusMinus(double tolerance, char sep)
 QString noteOf(const MonoclDocument& document)
 {
     if (const auto& fault = document.designFault())
-        return tr("%1 Чертеж не построен.").arg(faultLine(qs(*fault)));
+        return drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "%1 Чертеж не построен.")).arg(faultLine(qs(*fault)));
     const DesignSection& design = document.lastDesign();
     if (!design.computed)
-        return tr("Расчет прерван ошибкой: чертеж не построен.");
+        return drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Расчет прерван ошибкой: чертеж не построен."));
     if (design.failed)
-        return tr("Мениск для этих требований не найден: чертеж не построен.");
-    return tr("Уточненная лучами линза не найдена: чертеж не построен.");
+        return drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Мениск для этих требований не найден: чертеж не построен."));
+    return drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Уточненная лучами линза не найдена: чертеж не построен."));
 }
 
 void fillColumns(WorkshopDrawing& d, const MonoclDocument& document, const RayLens& lens, bool settingsRight)
@@ -85,7 +85,7 @@ void fillColumns(WorkshopDrawing& d, const MonoclDocument& document, const RayLe
         c.imperfections = qs(imperfectionCode(s.imperfectionCount, s.imperfectionSize, sep));
         c.coating = QStringLiteral("—");
     }
-    d.notes << tr("Стрелки поверхностей: на диаметре Ø%1 и на кольце сферометра Ø%2.")
+    d.notes << drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Стрелки поверхностей: на диаметре Ø%1 и на кольце сферометра Ø%2."))
                    .arg(qs(lengthText(lens.diameter, sep)),
                         settingsRight ? qs(lengthText(ring, sep)) : QStringLiteral("—"));
 }
@@ -95,7 +95,7 @@ void fillMaterial(WorkshopDrawing& d, const MonoclDocument& document, const RayL
     const char sep = document.decimalSeparator();
     const DrawingSettings& s = document.drawingSettings();
     const auto name = materialName(namedGlass(document), lens.nd, lens.abbe, glassCatalogue());
-    d.materialName = name ? qs(*name) : tr("стекло nd %1, νd %2")
+    d.materialName = name ? qs(*name) : drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "стекло nd %1, νd %2"))
                                             .arg(qs(fixedText(lens.nd, 12, 4, sep)), qs(fixedText(lens.abbe, 12, 2, sep)));
     d.material = {name ? qs(*name) : QStringLiteral("—"),
                   QStringLiteral("nd = %1").arg(qs(fixedText(lens.nd, 12, 4, sep))),
@@ -114,18 +114,18 @@ WorkshopDrawing workshopDrawing(const MonoclDocument& document, const DrawingInf
     const DesignSection& design = document.lastDesign();
     const bool designed = !document.designFault() && design.computed && !design.failed && document.rayLens();
     if (designed && !(rimWidth(*document.rayLens()).value_or(0.0) > 0)) {
-        d.problem = tr("Поверхности мениска не сходятся по его диаметру");
-        d.note = tr("Поверхности мениска не сходятся по его диаметру: чертеж не построен.");
+        d.problem = drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру"));
+        d.note = drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру: чертеж не построен."));
         return d;
     }
     const auto drawn = document.drawnLens();
     const auto rim = drawn ? rimWidth(drawn->lens) : std::nullopt;
     if (!drawn || !rim || !(*rim > 0)) {
         if (!document.designFault() && design.computed && design.failed)
-            d.problem = tr("Мениск для этих требований не найден");
+            d.problem = drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Мениск для этих требований не найден"));
         d.refinedMissing = designed;
         if (designed && document.refinedLens())
-            d.problem = tr("Уточненная лучами линза не найдена: %1")
+            d.problem = drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Уточненная лучами линза не найдена: %1"))
                             .arg(QLatin1String(refineFailureName(document.refinedLens()->reason)));
         d.note = noteOf(document);
         return d;
@@ -163,9 +163,9 @@ WorkshopDrawing workshopDrawing(const MonoclDocument& document, const DrawingInf
     if (settingsProblem)
         d.notes << qs(*settingsProblem) + QLatin1Char('.');
     else if (s.bevel > 0)
-        d.notes << tr("Фаски защитные %1×45°.").arg(qs(fixedText(s.bevel, 8, 2, sep)));
+        d.notes << drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Фаски защитные %1×45°.")).arg(qs(fixedText(s.bevel, 8, 2, sep)));
     if (!tolerances)
-        d.notes << tr("Допуски не рассчитаны: линза не трассируется.");
+        d.notes << drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Допуски не рассчитаны: линза не трассируется."));
     return d;
 }
 

@@ -15,7 +15,7 @@ constexpr double TitlePoints = 10.0;
 constexpr double Pad = 1.2;
 constexpr double FrameWidth = 0.35;
 
-QString tr(const char* text)
+QString drawingText(const char* text)
 {
     return QCoreApplication::translate("WorkshopDrawing", text);
 }
@@ -59,14 +59,14 @@ void paintElementTable(DrawingSheet& sheet, const WorkshopDrawing& d, const QPoi
 {
     const SurfaceColumn& a = d.surfaces[0];
     const SurfaceColumn& b = d.surfaces[1];
-    const QStringList labels = {QString(), tr("Радиус, мм"), tr("Световой диаметр"), tr("Стрелка на Dm"),
-                                tr("Стрелка на кольце"), tr("3/ форма"), tr("4/ центрирование"),
-                                tr("5/ дефекты поверхности"), tr("Покрытие")};
-    const QStringList left = {tr("Поверхность 1"), a.radius, a.clearAperture, a.sagRim, a.sagRing,
+    const QStringList labels = {QString(), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Радиус, мм")), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Световой диаметр")), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Стрелка на Dm")),
+                                drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Стрелка на кольце")), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "3/ форма")), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "4/ центрирование")),
+                                drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "5/ дефекты поверхности")), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Покрытие"))};
+    const QStringList left = {drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Поверхность 1")), a.radius, a.clearAperture, a.sagRim, a.sagRing,
                               a.form, a.centring, a.imperfections, a.coating};
-    const QStringList right = {tr("Поверхность 2"), b.radius, b.clearAperture, b.sagRim, b.sagRing,
+    const QStringList right = {drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Поверхность 2")), b.radius, b.clearAperture, b.sagRim, b.sagRing,
                                b.form, b.centring, b.imperfections, b.coating};
-    const QStringList material = QStringList{tr("Материал")} + d.material;
+    const QStringList material = QStringList{drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Материал"))} + d.material;
     const QList<double> widths = {columnWidth(sheet, labels, 30, TablePoints),
                                   columnWidth(sheet, left, 36, TablePoints),
                                   columnWidth(sheet, material, 40, TablePoints),
@@ -85,11 +85,11 @@ void paintElementTable(DrawingSheet& sheet, const WorkshopDrawing& d, const QPoi
 
 void paintTitleBlock(DrawingSheet& sheet, const WorkshopDrawing& d, DrawingScale scale, const QPointF& topLeft)
 {
-    const QString file = d.info.designFile.isEmpty() ? tr("не сохранен") : QFileInfo(d.info.designFile).fileName();
-    const QStringList first = {tr("Линза мениск монокля"), tr("Материал: %1").arg(d.materialName),
-                               tr("Файл: %1").arg(file), tr("Линза: %1").arg(d.lensSource)};
-    const QStringList second = {tr("Масштаб %1").arg(scale.text()), tr("Размеры в мм"),
-                                tr("Дата: %1").arg(d.info.date.toString(QStringLiteral("dd.MM.yyyy"))),
+    const QString file = d.info.designFile.isEmpty() ? drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "не сохранен")) : QFileInfo(d.info.designFile).fileName();
+    const QStringList first = {drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Линза мениск монокля")), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Материал: %1")).arg(d.materialName),
+                               drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Файл: %1")).arg(file), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Линза: %1")).arg(d.lensSource)};
+    const QStringList second = {drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Масштаб %1")).arg(scale.text()), drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Размеры в мм")),
+                                drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Дата: %1")).arg(d.info.date.toString(QStringLiteral("dd.MM.yyyy"))),
                                 QStringLiteral("monocl %1").arg(QStringLiteral(MONOCL_VERSION))};
     const QList<double> widths = {columnWidth(sheet, first, 90, TitlePoints) ,
                                   columnWidth(sheet, second, 50, TitlePoints)};
