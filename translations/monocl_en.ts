@@ -1488,18 +1488,6 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
         <translation>Workshop drawing of the meniscus</translation>
     </message>
     <message>
-        <source>R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,</source>
-        <translation>R1, R2 are signed: the centre of curvature is on the axis at distance R from the vertex,</translation>
-    </message>
-    <message>
-        <source>при R &lt; 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины</source>
-        <translation>on the stop side if R &lt; 0. X1 is the stop distance from the vertex of the</translation>
-    </message>
-    <message>
-        <source>передней поверхности, минус — перед мениском. В скобках — справочный размер.</source>
-        <translation>front surface, negative if in front of the meniscus. Reference sizes in brackets.</translation>
-    </message>
-    <message>
         <source>Расчет прерван ошибкой: чертеж не построен.</source>
         <translation>Design aborted by an error: no drawing.</translation>
     </message>
@@ -1630,6 +1618,18 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     <message>
         <source>Размеры в миллиметрах. Масштаб %1.</source>
         <translation>Dimensions in millimetres. Scale %1.</translation>
+    </message>
+    <message>
+        <source>Поверхности по ISO 10110: CX — выпуклая, CC — вогнутая, если смотреть снаружи линзы.</source>
+        <translation>Surfaces after ISO 10110: CX convex, CC concave, as seen from outside the lens.</translation>
+    </message>
+    <message>
+        <source>X1 — расстояние диафрагмы от вершины передней поверхности, минус — перед мениском.</source>
+        <translation>X1 is the stop's distance from the front vertex, negative in front of the meniscus.</translation>
+    </message>
+    <message>
+        <source>В скобках — справочный размер.</source>
+        <translation>A dimension in brackets is for reference.</translation>
     </message>
 </context>
 </TS>

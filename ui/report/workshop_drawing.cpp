@@ -124,9 +124,9 @@ QStringList legendLines(DrawingScale scale)
 {
     return {
         QCoreApplication::translate("WorkshopDrawing", "Размеры в миллиметрах. Масштаб %1.").arg(scale.text()),
-        QCoreApplication::translate("WorkshopDrawing", "R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,"),
-        QCoreApplication::translate("WorkshopDrawing", "при R < 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины"),
-        QCoreApplication::translate("WorkshopDrawing", "передней поверхности, минус — перед мениском. В скобках — справочный размер."),
+        QCoreApplication::translate("WorkshopDrawing", "Поверхности по ISO 10110: CX — выпуклая, CC — вогнутая, если смотреть снаружи линзы."),
+        QCoreApplication::translate("WorkshopDrawing", "X1 — расстояние диафрагмы от вершины передней поверхности, минус — перед мениском."),
+        QCoreApplication::translate("WorkshopDrawing", "В скобках — справочный размер."),
     };
 }
 
