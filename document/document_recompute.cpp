@@ -22,6 +22,7 @@ void MonoclDocument::recompute()
         std::exception_ptr fault;
         m_rayLens.reset();
         m_refinedLens.reset();
+        m_tolerances.reset();
         m_designFault.reset();
         m_forecastFault.reset();
         try {

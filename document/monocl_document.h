@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing_settings.h"
 #include "input_controls.h"
 
 #include "core/design_pass.h"
@@ -7,7 +8,9 @@
 #include "core/monocl_state.h"
 #include "core/ray_refine.h"
 #include "core/ray_trace.h"
+#include "core/tolerances.h"
 
+#include <array>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -153,6 +156,21 @@ public:
     // recompute that faulted kept them in the old one.
     void rewriteTableLabels(bool design, bool forecast);
 
+    // ---- The workshop drawing ------------------------------------------------------
+    const DrawingSettings& drawingSettings() const { return m_drawing; }
+    // Takes the settings when they can be drawn from the lens drawn now;
+    // otherwise keeps those it has and gives the reason. Without the check
+    // against the lens (a file's settings), only the lens-free checks.
+    std::optional<std::string> setDrawingSettings(const DrawingSettings& settings, bool againstLens = true);
+    // The lens the settings choose: the refined one when found (or asked
+    // for), the design's otherwise (or when asked for). None where the
+    // design gave no lens, or the refined lens asked for was not found.
+    std::optional<DrawnLens> drawnLens() const;
+    // The clear apertures of the drawn lens's two surfaces; the tolerances
+    // of it under the settings' budget. Worked out when first asked for.
+    std::optional<std::array<double, 2>> clearApertures() const;
+    const std::optional<ToleranceAnalysis>& tolerances() const;
+
     // ---- The glass the design names --------------------------------------------
     // Kept with the nd and Vd the store holds now; named while it holds them.
     void rememberGlass(const std::optional<GlassName>& glass);
@@ -188,6 +206,9 @@ private:
     std::optional<RayLens> m_rayLens;
     RefineTarget m_refineTarget;
     mutable std::optional<RefinedLens> m_refinedLens;
+
+    DrawingSettings m_drawing;
+    mutable std::optional<std::optional<ToleranceAnalysis>> m_tolerances;
 
     std::optional<GlassName> m_chosenGlass;
     std::pair<double, double> m_chosenGlassValues;

@@ -110,8 +110,15 @@ TEST_F(CommandLine, OutputsFollowTheFileAndTheLocale)
                                                          QStringLiteral("r.pdf")});
         ASSERT_EQ(info.exitCode, 0) << "pdfinfo (poppler-utils) is needed: " << info.err.toStdString();
         const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out).captured(1).toInt();
-        // Inputs and tables, the drawing, the ray check's table, its pictures.
-        EXPECT_EQ(pages, 4);
+        // Inputs and tables, the lens data, the tolerances and the ray
+        // check's table, its pictures, and the drawing on a page of its own.
+        EXPECT_EQ(pages, 5);
+        const Outcome last = run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(pages),
+                                                           QStringLiteral("-l"), QString::number(pages),
+                                                           QStringLiteral("r.pdf"), QStringLiteral("-")});
+        EXPECT_TRUE(last.out.startsWith(QStringLiteral("Рабочий чертеж мениска, масштаб"))) << last.out.toStdString();
+        EXPECT_TRUE(last.out.contains(QStringLiteral("Линза мениск монокля"))) << "the title block";
+        EXPECT_FALSE(last.out.contains(QStringLiteral("Результаты трассировки лучей")));
         EXPECT_EQ(info.out.count(QRegularExpression(QStringLiteral("Page +\\d+ size: +595(\\.\\d+)? x 842(\\.\\d+)? pts \\(A4\\)"))), pages)
             << info.out.toStdString();
         const Outcome text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("r.pdf"), QStringLiteral("-")});
@@ -128,7 +135,8 @@ TEST_F(CommandLine, OutputsFollowTheFileAndTheLocale)
               QStringLiteral("Относительная хроматическая аберрация 0") + decimal + QStringLiteral("50"),
               QStringLiteral("Расчетные параметры"), QStringLiteral("Прогнозируемые параметры монокля"),
               QStringLiteral("Радиус r2, мм"), QStringLiteral("Выводы"), QStringLiteral("Рекомендации"),
-              QStringLiteral("Рабочий чертеж мениска, масштаб 1:1"),
+              QStringLiteral("Рабочий чертеж мениска, масштаб 5:1"), QStringLiteral("Данные линзы"),
+              QStringLiteral("Допуски по оптике"), QStringLiteral("Монте-Карло, 2000 линз"),
               QStringLiteral("Результаты трассировки лучей"), QStringLiteral("Диаметр кружка Эйри, мкм"),
               QStringLiteral("Пятна в плоскости наилучшей фокусировки")})
             EXPECT_TRUE(pdf.contains(expected)) << locale << ": " << expected.toStdString();

@@ -284,3 +284,49 @@ TEST_F(CommandLine, LensOptionIsDescribedAndNamedOnce)
         EXPECT_EQ(files(), QStringList{}) << c.args.join(' ').toStdString();
     }
 }
+
+// The exchange files carry the lens the drawing is made from; a design that
+// gives none writes only why, and ends with 2.
+TEST_F(CommandLine, ExchangeFilesCarryTheDrawnLensOrOnlyTheFailure)
+{
+    const auto curvatures = [](const QByteArray& zmx) {
+        QList<double> c;
+        for (const QByteArray& line : zmx.split('\n'))
+            if (line.trimmed().startsWith("CURV "))
+                c << line.trimmed().mid(5).toDouble();
+        return c;
+    };
+    const auto lensR1 = [&](const char* which) {
+        const QJsonObject root = QJsonDocument::fromJson(readFile(QStringLiteral("l.json"))).object();
+        return root[QLatin1String(which)].toObject()[QStringLiteral("R1")].toDouble();
+    };
+    for (const char* choice : {"refined", "third-order"}) {
+        const Outcome r = monocl({QStringLiteral("--zmx"), QStringLiteral("l.zmx"), QStringLiteral("--prescription"),
+                                  QStringLiteral("l.txt"), QStringLiteral("--lens"), QStringLiteral("l.json"),
+                                  QStringLiteral("--drawing-lens"), QLatin1String(choice)}, "C");
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QList<double> c = curvatures(readFile(QStringLiteral("l.zmx")));
+        ASSERT_EQ(c.size(), 5) << choice;
+        const double R1 = lensR1(*choice == 'r' ? "refined" : "thirdOrder");
+        EXPECT_NEAR(1 / c[2], R1, 1e-12 * std::abs(R1)) << choice;
+        EXPECT_TRUE(readFile(QStringLiteral("l.txt")).contains("STO")) << choice;
+    }
+    writeFile(QStringLiteral("d.monocl"), design(startWith([](monocl::DesignData& d) {
+                  d.sphericalBar = 100;
+                  d.abbe = 100;
+              })));
+    const Outcome failed = monocl({QStringLiteral("--zmx"), QStringLiteral("f.zmx"), QStringLiteral("--prescription"),
+                                   QStringLiteral("f.txt"), QStringLiteral("d.monocl")}, "C");
+    EXPECT_EQ(failed.exitCode, 2) << failed.err.toStdString();
+    for (const auto& [name, comment] : {std::pair{"f.zmx", "! "}, std::pair{"f.txt", "# "}}) {
+        const QByteArray bytes = readFile(QLatin1String(name));
+        EXPECT_TRUE(bytes.startsWith(comment)) << bytes.toStdString();
+        EXPECT_EQ(bytes.count('\n'), 1) << bytes.toStdString();
+        EXPECT_TRUE(bytes.contains("не найден")) << bytes.toStdString();
+    }
+    const Outcome bad = monocl({QStringLiteral("--zmx"), QStringLiteral("b.zmx"), QStringLiteral("--drawing-lens"),
+                                QStringLiteral("best")}, "C");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("--drawing-lens"))) << bad.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("b.zmx"))));
+}

@@ -508,7 +508,26 @@ TEST_F(DesignFiles, CsvHoldsBothTablesAsShown)
         expected << QStringList{QString()};
         expected << QStringList{QStringLiteral("Прогнозируемые параметры монокля")};
         expected << gridRows(*find<StringGrid>("PrognozGrid"));
-        EXPECT_EQ(rows, expected) << "failed design: " << failed;
+        expected << QStringList{QString()} << QStringList{QStringLiteral("Данные линзы")};
+        ASSERT_GT(rows.size(), expected.size());
+        EXPECT_EQ(rows.mid(0, expected.size()), expected) << "failed design: " << failed;
+        // The lens data: the lens at full precision, or only why there is none.
+        const QList<QStringList> lensData = rows.mid(expected.size());
+        const auto drawn = window->document().drawnLens();
+        EXPECT_EQ(drawn.has_value(), !failed);
+        if (failed) {
+            ASSERT_EQ(lensData.size(), 1);
+            EXPECT_TRUE(lensData[0].value(0).contains(QStringLiteral("не найден"))) << lensData[0].join('|').toStdString();
+        } else {
+            ASSERT_EQ(lensData.size(), 18);
+            const auto shown = [&](double v, int decimals) {
+                return QString::number(v, 'f', decimals).replace(QLatin1Char('.'), QChar::fromLatin1(sep));
+            };
+            EXPECT_EQ(lensData[0], (QStringList{QStringLiteral("Линза"), QStringLiteral("уточнено по лучам (шагов: %1)").arg(drawn->steps)}));
+            EXPECT_EQ(lensData[1], (QStringList{QStringLiteral("Радиус R1, мм"), shown(drawn->lens.R1, 2)}));
+            EXPECT_EQ(lensData[3], (QStringList{QStringLiteral("Толщина по оси dh, мм"), shown(drawn->lens.thickness, 2)}));
+            EXPECT_EQ(lensData[6], (QStringList{QStringLiteral("Расстояние диафрагмы X1, мм"), shown(drawn->lens.stopZ, 2)}));
+        }
         EXPECT_TRUE(bytes.endsWith("\r\n"));
         // Labels with a comma are quoted where the comma separates.
         EXPECT_EQ(bytes.contains("\"Радиус r1, мм\""), sep == '.');
@@ -600,7 +619,7 @@ double circumradius(const QPointF& a, const QPointF& b, const QPointF& c)
 
 } // namespace
 
-TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
+TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDrawnLens)
 {
     // The start design and a flatter, thicker one.
     for (const bool changed : {false, true}) {
@@ -608,15 +627,17 @@ TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
             spin("OtSpin")->setText(QStringLiteral("2"));
             click("RB2");
         }
-        const DesignSection& design = window->lastDesign();
-        ASSERT_TRUE(design.computed && !design.failed);
+        const auto drawn = window->document().drawnLens();
+        ASSERT_TRUE(drawn);
+        const RayLens& lens = drawn->lens;
         const SvgFigure svg = parseSvg(workshopSvg(workshopDrawing(window->document())));
         ASSERT_GT(svg.widthMm, 0);
         const double unitsPerMm = svg.viewBox.width() / svg.widthMm;
         EXPECT_NEAR(unitsPerMm, svg.viewBox.height() / svg.heightMm, 1e-9);
         EXPECT_NEAR(unitsPerMm, 10, 1e-9);
 
-        // The outline is the path of curves: the front arc, then the rear.
+        // The outline is the path of curves: the front arc, then the rear,
+        // each ending where its bevel begins.
         QList<QList<QPointF>> runs;
         for (const QString& d : svg.paths)
             if (d.contains(QLatin1Char('C')))
@@ -625,22 +646,15 @@ TEST_F(DesignFiles, SvgIsTrueToScaleWithTheDesignedRadii)
         const auto radiusMm = [&](const QList<QPointF>& run) {
             return circumradius(run.front(), run[run.size() / 2], run.back()) / unitsPerMm;
         };
-        EXPECT_NEAR(radiusMm(runs[0]), std::abs(design.R1) * 1000, 0.01) << changed;
-        EXPECT_NEAR(radiusMm(runs[1]), std::abs(design.R2) * 1000, 0.01) << changed;
-        // The rims are Dm apart, the vertices the centre thickness.
-        EXPECT_NEAR(std::abs(runs[0].back().y() - runs[0].front().y()) / unitsPerMm,
-                    design.Dm * 1000, 0.01);
+        EXPECT_NEAR(radiusMm(runs[0]), std::abs(lens.R1), 0.01) << changed;
+        EXPECT_NEAR(radiusMm(runs[1]), std::abs(lens.R2), 0.01) << changed;
+        const double bevel = window->document().drawingSettings().bevel;
+        EXPECT_NEAR(std::abs(runs[0].back().y() - runs[0].front().y()) / unitsPerMm, lens.diameter - 2 * bevel, 0.01);
         const double frontVertex = runs[0][runs[0].size() / 2].x();
         const double rearVertex = runs[1][runs[1].size() / 2].x();
-        EXPECT_NEAR((rearVertex - frontVertex) / unitsPerMm, design.CenterThickness * 1000, 0.01);
-
-        // The dimensions are the table's texts.
-        const StringGrid* g = find<StringGrid>("MonGrid");
-        for (const int row : {2, 3, 4, 6, 9, 10})
-            EXPECT_TRUE(svg.text.contains(g->cell(1, row))) << row << " " << g->cell(1, row).toStdString();
-        EXPECT_TRUE(svg.text.contains(QStringLiteral("R1 = ") + g->cell(1, 3)));
-        EXPECT_TRUE(svg.text.contains(QStringLiteral("Ø") + g->cell(1, 9)));
+        EXPECT_NEAR((rearVertex - frontVertex) / unitsPerMm, lens.thickness, 0.01);
         EXPECT_TRUE(svg.text.contains(QStringLiteral("Масштаб 1:1")));
+        EXPECT_TRUE(svg.text.contains(QStringLiteral("уточнено по лучам")));
     }
 }
 
@@ -662,14 +676,19 @@ TEST_F(DesignFiles, ReportDrawsLargeLensesReduced)
     QPdfWriter pdf(&buffer);
     pdf.setPageLayout(reportPageLayout());
     pdf.setResolution(600);
-    EXPECT_EQ(reportDrawingReduction(workshopDrawing(window->document()), pdf), 1);
+    // The start lens, 14,5 mm across, at 5:1 is 72 mm on the sheet.
+    EXPECT_EQ(reportDrawingScale(workshopDrawing(window->document()), pdf), (DrawingScale{5, 1}));
     spin("FSpin")->setText(QStringLiteral("1000"));
-    const int reduction = reportDrawingReduction(workshopDrawing(window->document()), pdf);
-    EXPECT_EQ(reduction, 2);
-    // At 1:2 it fits the printable area, at 1:1 it would not.
+    const WorkshopDrawing large = workshopDrawing(window->document());
+    const DrawingScale scale = reportDrawingScale(large, pdf);
+    // Nearest to 60..120 mm on the sheet: 1:5 draws it 56 mm large, 1:2 140.
+    EXPECT_GT(large.diameter / 5, 50);
+    EXPECT_LT(large.diameter / 5, 60);
+    EXPECT_EQ(scale, (DrawingScale{1, 5})) << large.diameter;
+    // At 1:5 it fits the printable area, at 1:1 it would not.
     const double k = pdf.logicalDpiY() / 25.4;
-    EXPECT_LE(workshopDrawingSize(workshopDrawing(window->document()), 2, &pdf).width(), pdf.width() / k);
-    EXPECT_GT(workshopDrawingSize(workshopDrawing(window->document()), 1, &pdf).width(), pdf.width() / k);
+    EXPECT_LE(workshopDrawingSize(large, scale, &pdf).width(), pdf.width() / k);
+    EXPECT_GT(workshopDrawingSize(large, DrawingScale{1, 1}, &pdf).width(), pdf.width() / k);
 }
 
 TEST_F(DesignFiles, PrintOpensThePreviewOfTheReport)
@@ -694,5 +713,88 @@ TEST_F(DesignFiles, PrintOpensThePreviewOfTheReport)
     timer.start();
     document->print(window.get());
     EXPECT_TRUE(seen);
-    EXPECT_EQ(pages, 4) << "as the PDF";
+    EXPECT_EQ(pages, 5) << "as the PDF";
+}
+
+// Every number of the drawing is the drawn lens's own, to the digits shown:
+// radii to 0,01 mm (0,001 under 10 mm), lengths to 0,01 mm, whatever the
+// design table rounds them to.
+TEST_F(DesignFiles, DrawingLabelsAreTheLensValuesToTheDigitsShown)
+{
+    const struct {
+        const char* focal;
+        const char* field;
+        bool anastigmat;
+        const char* edgeRatio;
+    } rows[] = {{"52", "45", false, "5"}, {"100", "40", false, "6"}, {"120", "60", true, "5"},
+                {"300", "20", false, "10"}, {"20", "30", true, "4"}};
+    const QString decimal = QChar::fromLatin1(sep);
+    const auto shown = [&](double v, int decimals) {
+        return QString::number(std::abs(v), 'f', decimals).replace(QLatin1Char('.'), decimal);
+    };
+    const auto sag = [](double R, double h) { return R - std::copysign(std::sqrt(R * R - h * h), R); };
+    for (const auto& row : rows) {
+        spin("FSpin")->setText(QString::fromLatin1(row.focal));
+        spin("ASpin")->setText(QString::fromLatin1(row.field));
+        spin("OtSpin")->setText(QString::fromLatin1(row.edgeRatio));
+        click(row.anastigmat ? "RB2" : "RB1");
+        const auto drawn = window->document().drawnLens();
+        ASSERT_TRUE(drawn) << row.focal;
+        const RayLens& l = drawn->lens;
+        const WorkshopDrawing d = workshopDrawing(window->document());
+        ASSERT_TRUE(d.hasLens) << row.focal;
+        const auto radius = [&](double R) { return shown(R, std::abs(R) < 10 ? 3 : 2); };
+        EXPECT_TRUE(d.r1Text.startsWith(QStringLiteral("R1 ") + radius(l.R1) + QLatin1Char(' '))) << d.r1Text.toStdString();
+        EXPECT_TRUE(d.r2Text.startsWith(QStringLiteral("R2 ") + radius(l.R2) + QLatin1Char(' '))) << d.r2Text.toStdString();
+        EXPECT_TRUE(d.r1Text.endsWith(l.R1 > 0 ? QStringLiteral(" CX") : QStringLiteral(" CC"))) << d.r1Text.toStdString();
+        EXPECT_TRUE(d.r2Text.endsWith(l.R2 < 0 ? QStringLiteral(" CX") : QStringLiteral(" CC"))) << d.r2Text.toStdString();
+        EXPECT_TRUE(d.thicknessText.startsWith(shown(l.thickness, 2) + QStringLiteral(" ±"))) << d.thicknessText.toStdString();
+        EXPECT_TRUE(d.diameterText.startsWith(QStringLiteral("Ø") + shown(l.diameter, 2) + QStringLiteral(" ±")));
+        EXPECT_EQ(d.stopDiameterText, QStringLiteral("Ø") + shown(l.stopDiameter, 2));
+        EXPECT_TRUE(d.stopDistanceText.startsWith(QStringLiteral("X1 = -") + shown(l.stopZ, 2))) << d.stopDistanceText.toStdString();
+        const double h = l.diameter / 2;
+        EXPECT_EQ(d.edgeText, QStringLiteral("(") + shown(l.thickness + sag(l.R2, h) - sag(l.R1, h), 2) + QStringLiteral(")"));
+        // The sags at Dm and at the ring of 0,8 Dm, to the micrometre.
+        EXPECT_EQ(d.surfaces[0].sagRim, shown(sag(l.R1, h), 3));
+        EXPECT_EQ(d.surfaces[1].sagRim, shown(sag(l.R2, h), 3));
+        EXPECT_EQ(d.surfaces[0].sagRing, shown(sag(l.R1, 0.4 * l.diameter), 3));
+        EXPECT_EQ(d.surfaces[1].sagRing, shown(sag(l.R2, 0.4 * l.diameter), 3));
+        EXPECT_EQ(d.lensSource, QStringLiteral("уточнено по лучам"));
+    }
+}
+
+// The drawing's settings travel in the design file; a file without them
+// loads with the defaults, one with a value no drawing takes is refused.
+TEST_F(DesignFiles, DrawingSettingsAreKeptInTheFile)
+{
+    DrawingSettings s;
+    s.lens = DrawingLens::ThirdOrder;
+    s.bevel = 0.45;
+    s.ringDiameter = 10.5;
+    s.budget = {0.5, 0.3, 12.5};
+    s.wedgeMinutes = 1.5;
+    s.imperfectionCount = 4;
+    ASSERT_FALSE(window->document().setDrawingSettings(s));
+    const QByteArray bytes = designFileBytes(captureDesign(window->document()));
+    const DesignReadResult back = parseDesign(bytes, QStringLiteral("x.monocl"));
+    ASSERT_TRUE(back) << back.error.toStdString();
+    EXPECT_EQ(back.data->drawing, s);
+
+    QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    root.remove(QStringLiteral("drawing"));
+    const DesignReadResult older = parseDesign(QJsonDocument(root).toJson(), QStringLiteral("old.monocl"));
+    ASSERT_TRUE(older) << older.error.toStdString();
+    EXPECT_EQ(older.data->drawing, DrawingSettings{});
+
+    for (const auto& [key, value] : {std::pair{"bevel", QJsonValue(-1)}, std::pair{"focalBudget", QJsonValue(0)},
+                                     std::pair{"lens", QJsonValue(QStringLiteral("best"))},
+                                     std::pair{"ringDiameter", QJsonValue(QStringLiteral("8"))}}) {
+        QJsonObject bad = QJsonDocument::fromJson(bytes).object();
+        QJsonObject drawing = bad[QStringLiteral("drawing")].toObject();
+        drawing[QLatin1String(key)] = value;
+        bad[QStringLiteral("drawing")] = drawing;
+        const DesignReadResult refused = parseDesign(QJsonDocument(bad).toJson(), QStringLiteral("bad.monocl"));
+        EXPECT_FALSE(refused) << key;
+        EXPECT_TRUE(refused.error.contains(QStringLiteral("bad.monocl"))) << refused.error.toStdString();
+    }
 }

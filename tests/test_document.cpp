@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -129,4 +130,66 @@ TEST_F(Document, GlassIsNamedWhileItsValuesStay)
     EXPECT_EQ(document->chosenGlass()->name, "K8");
     document->typeFieldText(RealFieldId::ABEdit, "60");
     EXPECT_FALSE(document->chosenGlass());
+}
+
+// The drawing's settings a lens cannot take are refused with the reason, and
+// the settings kept are drawn from.
+TEST_F(Document, DrawingSettingsTheLensCannotTakeAreRefused)
+{
+    const auto drawn = document->drawnLens();
+    ASSERT_TRUE(drawn);
+    EXPECT_TRUE(drawn->refined);
+    const double Dm = drawn->lens.diameter;
+    const double rim = drawn->lens.thickness
+        + (drawn->lens.R2 - std::copysign(std::sqrt(drawn->lens.R2 * drawn->lens.R2 - Dm * Dm / 4), drawn->lens.R2))
+        - (drawn->lens.R1 - std::copysign(std::sqrt(drawn->lens.R1 * drawn->lens.R1 - Dm * Dm / 4), drawn->lens.R1));
+    const struct {
+        const char* name;
+        std::function<void(DrawingSettings&)> change;
+        const char* says; // empty where it is taken
+    } rows[] = {
+        {"ring wider than Dm", [&](DrawingSettings& s) { s.ringDiameter = Dm + 0.01; }, "больше диаметра линзы"},
+        {"ring at Dm", [&](DrawingSettings& s) { s.ringDiameter = Dm; }, ""},
+        {"ring of no width", [&](DrawingSettings& s) { s.ringDiameter = 0; }, "больше нуля"},
+        {"bevels eating the rim", [&](DrawingSettings& s) { s.bevel = rim / 2 + 0.01; }, "шире края"},
+        {"bevels within the rim", [&](DrawingSettings& s) { s.bevel = rim / 2 - 0.01; }, ""},
+        {"negative bevel", [&](DrawingSettings& s) { s.bevel = -0.1; }, "отрицательной"},
+        {"no focal budget", [&](DrawingSettings& s) { s.budget.focalPercent = 0; }, "больше нуля"},
+        {"negative back focus budget", [&](DrawingSettings& s) { s.budget.backFocus = -0.5; }, "больше нуля"},
+        {"no spherical budget", [&](DrawingSettings& s) { s.budget.sphericalPercent = 0; }, "больше нуля"},
+        {"no fringe", [&](DrawingSettings& s) { s.sagittaFringes = 0; }, "ISO 10110"},
+    };
+    for (const auto& row : rows) {
+        const DrawingSettings before = document->drawingSettings();
+        DrawingSettings wanted = before;
+        row.change(wanted);
+        const auto problem = document->setDrawingSettings(wanted);
+        if (*row.says == '\0') {
+            EXPECT_FALSE(problem) << row.name << ": " << problem.value_or("");
+            EXPECT_EQ(document->drawingSettings(), wanted) << row.name;
+            document->setDrawingSettings(DrawingSettings{});
+        } else {
+            ASSERT_TRUE(problem) << row.name;
+            EXPECT_NE(problem->find(row.says), std::string::npos) << row.name << ": " << *problem;
+            EXPECT_EQ(document->drawingSettings(), before) << row.name;
+        }
+    }
+}
+
+// The lens drawn follows the choice; a refined lens asked for and not found
+// gives none rather than the design's.
+TEST_F(Document, DrawnLensFollowsTheChoice)
+{
+    DrawingSettings s;
+    s.lens = DrawingLens::ThirdOrder;
+    ASSERT_FALSE(document->setDrawingSettings(s));
+    ASSERT_TRUE(document->drawnLens());
+    EXPECT_FALSE(document->drawnLens()->refined);
+    EXPECT_EQ(document->drawnLens()->lens.R1, document->rayLens()->R1);
+    s.lens = DrawingLens::Refined;
+    ASSERT_FALSE(document->setDrawingSettings(s));
+    EXPECT_TRUE(document->drawnLens()->refined);
+    EXPECT_EQ(document->drawnLens()->lens.R1, document->refinedLens()->lens.R1);
+    ASSERT_TRUE(document->tolerances());
+    EXPECT_GT(document->tolerances()->share, 0.5);
 }

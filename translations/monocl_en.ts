@@ -142,6 +142,22 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>не назван ни один файл для вывода</source>
         <translation>no output file is named</translation>
     </message>
+    <message>
+        <source>Записать линзу чертежа в файл Zemax (.zmx) ФАЙЛ.</source>
+        <translation>Write the drawing&apos;s lens to the Zemax file (.zmx) FILE.</translation>
+    </message>
+    <message>
+        <source>Записать рецепт линзы чертежа (таблицу поверхностей) в текстовый файл ФАЙЛ.</source>
+        <translation>Write the prescription of the drawing&apos;s lens (a table of its surfaces) to the text file FILE.</translation>
+    </message>
+    <message>
+        <source>Линза чертежа и файлов обмена: refined (уточненная лучами) или third-order (третьего порядка); без параметра — уточненная, когда найдена.</source>
+        <translation>The lens of the drawing and the exchange files: refined (refined by rays) or third-order; without it, the refined one when found.</translation>
+    </message>
+    <message>
+        <source>у параметра --drawing-lens допустимы refined и third-order</source>
+        <translation>--drawing-lens takes refined or third-order</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>
@@ -227,6 +243,22 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>Отчет PDF (*.pdf)</source>
         <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Линза в Zemax</source>
+        <translation>Lens to Zemax</translation>
+    </message>
+    <message>
+        <source>Файл линзы Zemax (*.zmx)</source>
+        <translation>Zemax lens file (*.zmx)</translation>
+    </message>
+    <message>
+        <source>Рецепт линзы</source>
+        <translation>Lens prescription</translation>
+    </message>
+    <message>
+        <source>Рецепт линзы (*.txt)</source>
+        <translation>Lens prescription (*.txt)</translation>
     </message>
 </context>
 <context>
@@ -330,6 +362,10 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>поле «%1» встречается дважды</source>
         <translation>field &quot;%1&quot; is given twice</translation>
+    </message>
+    <message>
+        <source>в разделе &quot;drawing&quot;: %1</source>
+        <translation>in the section &quot;drawing&quot;: %1</translation>
     </message>
 </context>
 <context>
@@ -440,6 +476,115 @@ written), 2 — arithmetic error in the design or a design without a lens
     </message>
 </context>
 <context>
+    <name>DrawingSettings</name>
+    <message>
+        <source>Фаска × 45°, мм</source>
+        <translation>Bevel × 45°, mm</translation>
+    </message>
+    <message>
+        <source>Кольцо сферометра, мм (пусто: 0,8 Dm)</source>
+        <translation>Spherometer ring, mm (empty: 0.8 Dm)</translation>
+    </message>
+    <message>
+        <source>Допуск F&apos;, ±%</source>
+        <translation>Tolerance of F&apos;, ±%</translation>
+    </message>
+    <message>
+        <source>Допуск sf, ±мм</source>
+        <translation>Tolerance of sf, ±mm</translation>
+    </message>
+    <message>
+        <source>Допуск Kсф, ±%</source>
+        <translation>Tolerance of Ksph, ±%</translation>
+    </message>
+    <message>
+        <source>0/ двулучепреломление, нм/см</source>
+        <translation>0/ stress birefringence, nm/cm</translation>
+    </message>
+    <message>
+        <source>1/ пузыри: число</source>
+        <translation>1/ bubbles: number</translation>
+    </message>
+    <message>
+        <source>1/ пузыри: размер, мм</source>
+        <translation>1/ bubbles: size, mm</translation>
+    </message>
+    <message>
+        <source>2/ класс неоднородности</source>
+        <translation>2/ inhomogeneity class</translation>
+    </message>
+    <message>
+        <source>2/ класс свилей</source>
+        <translation>2/ striae class</translation>
+    </message>
+    <message>
+        <source>3/ ошибка стрелки, колец</source>
+        <translation>3/ sagitta error, fringes</translation>
+    </message>
+    <message>
+        <source>3/ местная ошибка, колец</source>
+        <translation>3/ irregularity, fringes</translation>
+    </message>
+    <message>
+        <source>4/ клин, угл. мин</source>
+        <translation>4/ wedge, arc minutes</translation>
+    </message>
+    <message>
+        <source>5/ дефекты: число</source>
+        <translation>5/ imperfections: number</translation>
+    </message>
+    <message>
+        <source>5/ дефекты: размер, мм</source>
+        <translation>5/ imperfections: size, mm</translation>
+    </message>
+    <message>
+        <source>Параметры чертежа</source>
+        <translation>Drawing settings</translation>
+    </message>
+    <message>
+        <source>«%1» — не число, которое это поле принимает</source>
+        <translation>“%1” is not a number this field takes</translation>
+    </message>
+    <message>
+        <source>Допуск на F&apos;, sf и Kсф должен быть больше нуля</source>
+        <translation>The tolerances of F&apos;, sf and Ksph must be above zero</translation>
+    </message>
+    <message>
+        <source>Фаска не может быть отрицательной</source>
+        <translation>A bevel cannot be negative</translation>
+    </message>
+    <message>
+        <source>Диаметр кольца сферометра должен быть больше нуля</source>
+        <translation>The spherometer ring&apos;s diameter must be above zero</translation>
+    </message>
+    <message>
+        <source>Код ISO 10110 вне допустимых значений</source>
+        <translation>An ISO 10110 code is out of its range</translation>
+    </message>
+    <message>
+        <source>Кольцо сферометра (%1 мм) больше диаметра линзы (%2 мм)</source>
+        <translation>The spherometer ring (%1 mm) is larger than the lens&apos;s diameter (%2 mm)</translation>
+    </message>
+    <message>
+        <source>Фаска (%1 мм) шире края линзы (%2 мм)</source>
+        <translation>The bevels (%1 mm) are wider than the lens&apos;s rim (%2 mm)</translation>
+    </message>
+</context>
+<context>
+    <name>ElementDrawing</name>
+    <message>
+        <source>≈ %1, ближайшее в каталоге</source>
+        <translation>≈ %1, nearest in the catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFile</name>
+    <message>
+        <source>У линзы нет параксиального фокуса: файл обмена не записан.</source>
+        <translation>The lens has no paraxial focus: no exchange file is written.</translation>
+    </message>
+</context>
+<context>
     <name>ForecastTable</name>
     <message>
         <source>Параметр</source>
@@ -543,6 +688,97 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>Марка</source>
         <translation>Glass</translation>
+    </message>
+</context>
+<context>
+    <name>LensData</name>
+    <message>
+        <source>уточнено по лучам</source>
+        <translation>refined by rays</translation>
+    </message>
+    <message>
+        <source>расчет третьего порядка</source>
+        <translation>third-order design</translation>
+    </message>
+    <message>
+        <source> (шагов: %1)</source>
+        <translation> (steps: %1)</translation>
+    </message>
+    <message>
+        <source>Линза</source>
+        <translation>Lens</translation>
+    </message>
+    <message>
+        <source>Радиус R1, мм</source>
+        <translation>Radius R1, mm</translation>
+    </message>
+    <message>
+        <source>Радиус R2, мм</source>
+        <translation>Radius R2, mm</translation>
+    </message>
+    <message>
+        <source>Толщина по оси dh, мм</source>
+        <translation>Centre thickness dh, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр Dm, мм</source>
+        <translation>Diameter Dm, mm</translation>
+    </message>
+    <message>
+        <source>Толщина края, мм</source>
+        <translation>Edge thickness, mm</translation>
+    </message>
+    <message>
+        <source>Расстояние диафрагмы X1, мм</source>
+        <translation>Stop distance X1, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр диафрагмы Df, мм</source>
+        <translation>Stop diameter Df, mm</translation>
+    </message>
+    <message>
+        <source>Световой диаметр поверхности 1, мм</source>
+        <translation>Clear aperture of surface 1, mm</translation>
+    </message>
+    <message>
+        <source>Световой диаметр поверхности 2, мм</source>
+        <translation>Clear aperture of surface 2, mm</translation>
+    </message>
+    <message>
+        <source>Стрелка поверхности 1 на Dm, мм</source>
+        <translation>Sag of surface 1 at Dm, mm</translation>
+    </message>
+    <message>
+        <source>Стрелка поверхности 2 на Dm, мм</source>
+        <translation>Sag of surface 2 at Dm, mm</translation>
+    </message>
+    <message>
+        <source>Диаметр кольца сферометра, мм</source>
+        <translation>Spherometer ring diameter, mm</translation>
+    </message>
+    <message>
+        <source>Стрелка поверхности 1 на кольце, мм</source>
+        <translation>Sag of surface 1 at the ring, mm</translation>
+    </message>
+    <message>
+        <source>Стрелка поверхности 2 на кольце, мм</source>
+        <translation>Sag of surface 2 at the ring, mm</translation>
+    </message>
+    <message>
+        <source>Стекло</source>
+        <translation>Glass</translation>
+    </message>
+    <message>
+        <source>Показатель преломления nd</source>
+        <translation>Refractive index nd</translation>
+    </message>
+    <message>
+        <source>Число Аббе νd</source>
+        <translation>Abbe number νd</translation>
+    </message>
+    <message>
+        <source>Данные линзы</source>
+        <translation>Lens data</translation>
     </message>
 </context>
 <context>
@@ -725,6 +961,42 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>по Enter и при уходе из поля</source>
         <translation>on Enter and on leaving the field</translation>
+    </message>
+    <message>
+        <source>Экспорт</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Zemax (.zmx)…</source>
+        <translation>Zemax (.zmx)…</translation>
+    </message>
+    <message>
+        <source>Рецепт линзы (.txt)…</source>
+        <translation>Lens prescription (.txt)…</translation>
+    </message>
+    <message>
+        <source>Чертеж</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Линза чертежа</source>
+        <translation>Lens of the drawing</translation>
+    </message>
+    <message>
+        <source>уточненная лучами, когда найдена</source>
+        <translation>refined by rays, when found</translation>
+    </message>
+    <message>
+        <source>уточненная лучами</source>
+        <translation>refined by rays</translation>
+    </message>
+    <message>
+        <source>третьего порядка</source>
+        <translation>third order</translation>
+    </message>
+    <message>
+        <source>Параметры чертежа…</source>
+        <translation>Drawing settings…</translation>
     </message>
 </context>
 <context>
@@ -949,10 +1221,6 @@ written), 2 — arithmetic error in the design or a design without a lens
         <translation>monocl — page %1 of %2</translation>
     </message>
     <message>
-        <source>Рабочий чертеж мениска, масштаб 1:%1</source>
-        <translation>Workshop drawing of the meniscus, scale 1:%1</translation>
-    </message>
-    <message>
         <source>Дата: %1</source>
         <translation>Date: %1</translation>
     </message>
@@ -1067,6 +1335,69 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>Рисунки проверки лучами: %1</source>
         <translation>Ray check pictures: %1</translation>
+    </message>
+    <message>
+        <source>Допуски по оптике</source>
+        <translation>Tolerances from the optics</translation>
+    </message>
+    <message>
+        <source>Рабочий чертеж мениска, масштаб %1</source>
+        <translation>Workshop drawing of the meniscus, scale %1</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceTable</name>
+    <message>
+        <source>Размер</source>
+        <translation>Dimension</translation>
+    </message>
+    <message>
+        <source>Номинал, мм</source>
+        <translation>Nominal, mm</translation>
+    </message>
+    <message>
+        <source>Допуск ±</source>
+        <translation>Tolerance ±</translation>
+    </message>
+    <message>
+        <source>dF&apos;/dx</source>
+        <translation>dF&apos;/dx</translation>
+    </message>
+    <message>
+        <source>dsf/dx</source>
+        <translation>dsf/dx</translation>
+    </message>
+    <message>
+        <source>dKсф/dx, %/мм</source>
+        <translation>dKsph/dx, %/mm</translation>
+    </message>
+    <message>
+        <source>Доля бюджета, %</source>
+        <translation>Share of the budget, %</translation>
+    </message>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>%1 колец (%2)</source>
+        <translation>%1 fringes (%2)</translation>
+    </message>
+    <message>
+        <source>Бюджет: F&apos; ±%1 % (±%2 мм), sf ±%3 мм, Kсф ±%4 % (±%5 %). Допуски поделены поровну по сумме квадратов и округлены вниз до шага мастерской.</source>
+        <translation>Budget: F&apos; ±%1 % (±%2 mm), sf ±%3 mm, Ksph ±%4 % (±%5 %). The tolerances share it evenly by root sum square, rounded down to the workshop&apos;s step.</translation>
+    </message>
+    <message>
+        <source>Монте-Карло, %1 линз в пределах допусков: в бюджете %2 % (цель — не менее %3 %).</source>
+        <translation>Monte Carlo, %1 lenses within the tolerances: %2 % within the budget (the goal is at least %3 %).</translation>
+    </message>
+    <message>
+        <source>Для этого ужесточены допуски, отмеченные *, всего на %1 шаг(ов) у наибольших вкладов.</source>
+        <translation>For this the tolerances marked * were tightened, by %1 step(s) in all, at the largest contributors.</translation>
+    </message>
+    <message>
+        <source>Цель не достигнута и на самых узких допусках: бюджет для этой линзы слишком тесен.</source>
+        <translation>The goal is not met even at the finest tolerances: the budget is too tight for this lens.</translation>
     </message>
 </context>
 <context>
@@ -1349,22 +1680,6 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
         <translation>Workshop drawing of the meniscus</translation>
     </message>
     <message>
-        <source>Размеры в миллиметрах. Масштаб 1:%1.</source>
-        <translation>Dimensions in millimetres. Scale 1:%1.</translation>
-    </message>
-    <message>
-        <source>R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,</source>
-        <translation>R1, R2 are signed: the centre of curvature is on the axis at distance R from the vertex,</translation>
-    </message>
-    <message>
-        <source>при R &lt; 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины</source>
-        <translation>on the stop side if R &lt; 0. X1 is the stop distance from the vertex of the</translation>
-    </message>
-    <message>
-        <source>передней поверхности, минус — перед мениском. В скобках — справочный размер.</source>
-        <translation>front surface, negative if in front of the meniscus. Reference sizes in brackets.</translation>
-    </message>
-    <message>
         <source>Расчет прерван ошибкой: чертеж не построен.</source>
         <translation>Design aborted by an error: no drawing.</translation>
     </message>
@@ -1391,6 +1706,122 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     <message>
         <source>%1 Чертеж не построен.</source>
         <translation>%1 No drawing.</translation>
+    </message>
+    <message>
+        <source>Уточненная лучами линза не найдена: чертеж не построен.</source>
+        <translation>No lens refined by rays was found: no drawing.</translation>
+    </message>
+    <message>
+        <source>Стрелки поверхностей: на диаметре Ø%1 и на кольце сферометра Ø%2.</source>
+        <translation>Surface sags: at the diameter Ø%1 and at the spherometer ring Ø%2.</translation>
+    </message>
+    <message>
+        <source>стекло nd %1, νd %2</source>
+        <translation>glass nd %1, νd %2</translation>
+    </message>
+    <message>
+        <source>Уточненная лучами линза не найдена: %1</source>
+        <translation>No lens refined by rays was found: %1</translation>
+    </message>
+    <message>
+        <source>Фаски защитные %1×45°.</source>
+        <translation>Protective bevels %1×45°.</translation>
+    </message>
+    <message>
+        <source>Допуски не рассчитаны: линза не трассируется.</source>
+        <translation>No tolerances: the lens cannot be traced.</translation>
+    </message>
+    <message>
+        <source>Радиус, мм</source>
+        <translation>Radius, mm</translation>
+    </message>
+    <message>
+        <source>Световой диаметр</source>
+        <translation>Clear aperture</translation>
+    </message>
+    <message>
+        <source>Стрелка на Dm</source>
+        <translation>Sag at Dm</translation>
+    </message>
+    <message>
+        <source>Стрелка на кольце</source>
+        <translation>Sag at the ring</translation>
+    </message>
+    <message>
+        <source>3/ форма</source>
+        <translation>3/ form</translation>
+    </message>
+    <message>
+        <source>4/ центрирование</source>
+        <translation>4/ centring</translation>
+    </message>
+    <message>
+        <source>5/ дефекты поверхности</source>
+        <translation>5/ surface imperfections</translation>
+    </message>
+    <message>
+        <source>Покрытие</source>
+        <translation>Coating</translation>
+    </message>
+    <message>
+        <source>Поверхность 1</source>
+        <translation>Surface 1</translation>
+    </message>
+    <message>
+        <source>Поверхность 2</source>
+        <translation>Surface 2</translation>
+    </message>
+    <message>
+        <source>Материал</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>не сохранен</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <source>Линза мениск монокля</source>
+        <translation>Monocle meniscus lens</translation>
+    </message>
+    <message>
+        <source>Материал: %1</source>
+        <translation>Material: %1</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Линза: %1</source>
+        <translation>Lens: %1</translation>
+    </message>
+    <message>
+        <source>Масштаб %1</source>
+        <translation>Scale %1</translation>
+    </message>
+    <message>
+        <source>Размеры в мм</source>
+        <translation>Dimensions in mm</translation>
+    </message>
+    <message>
+        <source>Дата: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Размеры в миллиметрах. Масштаб %1.</source>
+        <translation>Dimensions in millimetres. Scale %1.</translation>
+    </message>
+    <message>
+        <source>Поверхности по ISO 10110: CX — выпуклая, CC — вогнутая, если смотреть снаружи линзы.</source>
+        <translation>Surfaces after ISO 10110: CX convex, CC concave, as seen from outside the lens.</translation>
+    </message>
+    <message>
+        <source>X1 — расстояние диафрагмы от вершины передней поверхности, минус — перед мениском.</source>
+        <translation>X1 is the stop's distance from the front vertex, negative in front of the meniscus.</translation>
+    </message>
+    <message>
+        <source>В скобках — справочный размер.</source>
+        <translation>A dimension in brackets is for reference.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "command_line.h"
 
 #include "ui/files/design_file.h"
+#include "ui/files/drawing_settings_file.h"
+#include "ui/report/exchange_output.h"
 #include "ui/glass/glass_table.h"
 #include "language.h"
 #include "ui/files/lens_file.h"
@@ -41,6 +43,8 @@ constexpr OutputOption OutputOptions[] = {
     {"svg", QT_TRANSLATE_NOOP("CommandLine", "Записать рабочий чертеж мениска в SVG-файл ФАЙЛ.")},
     {"save", QT_TRANSLATE_NOOP("CommandLine", "Сохранить исходные данные в файл проекта ФАЙЛ (.monocl).")},
     {"lens", QT_TRANSLATE_NOOP("CommandLine", "Записать обе линзы (третьего порядка и уточненную лучами) в JSON-файл ФАЙЛ.")},
+    {"zmx", QT_TRANSLATE_NOOP("CommandLine", "Записать линзу чертежа в файл Zemax (.zmx) ФАЙЛ.")},
+    {"prescription", QT_TRANSLATE_NOOP("CommandLine", "Записать рецепт линзы чертежа (таблицу поверхностей) в текстовый файл ФАЙЛ.")},
 };
 
 // Options the Qt platform takes itself, for a window on a display.
@@ -111,6 +115,10 @@ Options describeOptions(QCommandLineParser& parser)
         QStringLiteral("list-glasses"),
         QCoreApplication::translate("CommandLine", "Вывести встроенный каталог стекол в CSV (maker, name, nd, vd)."));
     parser.addOption(listGlasses);
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("drawing-lens"),
+        QCoreApplication::translate("CommandLine", "Линза чертежа и файлов обмена: refined (уточненная лучами) или third-order (третьего порядка); без параметра — уточненная, когда найдена."),
+        QStringLiteral("refined|third-order")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("lang"),
         QCoreApplication::translate("CommandLine", "Язык окна и файлов: ru или en (вместо выбранного в меню)."),
@@ -301,6 +309,13 @@ int runCommandLine(const ShowWindow& showWindow)
     }
 
     // Everything is read and checked before anything is computed or written.
+    std::optional<DrawingLens> drawingLens;
+    if (parser.isSet(QStringLiteral("drawing-lens"))) {
+        const QString value = parser.value(QStringLiteral("drawing-lens"));
+        drawingLens = drawingLensNamed(value);
+        if (!drawingLens || *drawingLens == DrawingLens::Automatic)
+            return usageError(QCoreApplication::translate("CommandLine", "у параметра --drawing-lens допустимы refined и third-order"));
+    }
     std::optional<DesignData> data;
     if (!designFile.isEmpty()) {
         DesignReadResult read = readDesign(designFile);
@@ -319,9 +334,14 @@ int runCommandLine(const ShowWindow& showWindow)
     };
     if (data)
         applyDesign(*document, *data);
+    if (parser.isSet(QStringLiteral("drawing-lens"))) {
+        DrawingSettings settings = document->drawingSettings();
+        settings.lens = *drawingLens;
+        document->setDrawingSettings(settings, false);
+    }
 
     // A design that gives no lens is a failure as much as a fault is.
-    const WorkshopDrawing drawing = workshopDrawing(*document);
+    const WorkshopDrawing drawing = workshopDrawing(*document, DrawingInfo{designFile, QDate::currentDate()});
     if (!drawing.problem.isEmpty())
         faults << drawing.problem;
 
@@ -341,11 +361,15 @@ int runCommandLine(const ShowWindow& showWindow)
     }
     if (parser.isSet(outputs[4])) {
         // No lens where the drawing finds none: the design failed or faulted.
-        const bool hasLens = drawing.hasLens && document->rayLens();
+        const bool hasLens = (drawing.hasLens || drawing.refinedMissing) && document->rayLens();
         files.add(path(4), lensFileBytes(captureDesign(*document),
                                          hasLens ? document->rayLens() : std::nullopt,
                                          hasLens ? document->refinedLens() : std::nullopt));
     }
+    if (parser.isSet(outputs[5]))
+        files.add(path(5), zemaxBytes(*document));
+    if (parser.isSet(outputs[6]))
+        files.add(path(6), prescriptionBytes(*document));
     QString error;
     if (!files.write(&error)) {
         tell(error);

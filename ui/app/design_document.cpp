@@ -1,6 +1,7 @@
 #include "design_document.h"
 
 #include "ui/window/monoclForm.h"
+#include "ui/report/exchange_output.h"
 #include "ui/report/report.h"
 #include "ui/report/table_export.h"
 #include "ui/report/workshop_drawing.h"
@@ -169,6 +170,24 @@ bool DesignDocument::exportReportPdf(QWidget* parent)
                         ReportInfo info;
                         info.designFile = m_path;
                         return writeReportPdf(m_window.document(), path, info, error);
+                    });
+}
+
+bool DesignDocument::exportZemax(QWidget* parent)
+{
+    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Линза в Zemax"),
+                    QCoreApplication::translate("DesignDocument", "Файл линзы Zemax (*.zmx)"),
+                    QStringLiteral("zmx"), [this](const QString& path, QString* error) {
+                        return writeZemax(m_window.document(), path, error);
+                    });
+}
+
+bool DesignDocument::exportPrescription(QWidget* parent)
+{
+    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Рецепт линзы"),
+                    QCoreApplication::translate("DesignDocument", "Рецепт линзы (*.txt)"),
+                    QStringLiteral("txt"), [this](const QString& path, QString* error) {
+                        return writePrescription(m_window.document(), path, error);
                     });
 }
 

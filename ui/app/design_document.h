@@ -55,6 +55,8 @@ public:
     bool exportCsv(QWidget* parent);
     bool exportSvg(QWidget* parent);
     bool exportReportPdf(QWidget* parent);
+    bool exportZemax(QWidget* parent);
+    bool exportPrescription(QWidget* parent);
     void print(QWidget* parent);
 
 signals:

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "design_document.h"
+#include "ui/report/drawing_settings_dialog.h"
 #include "language.h"
 #include "ui/window/monoclForm.h"
 
@@ -189,11 +190,18 @@ void MainWindow::createMenus()
               QKeySequence(), [this] { m_document->exportCsv(this); });
     addAction(file, "actionExportSvg", QT_TRANSLATE_NOOP("MainWindow", "Экспорт чертежа в SVG…"),
               QKeySequence(), [this] { m_document->exportSvg(this); });
+    QMenu* exchange = file->addMenu(QString());
+    m_texts.push_back({exchange->menuAction(), QT_TRANSLATE_NOOP("MainWindow", "Экспорт")});
+    addAction(exchange, "actionExportZemax", QT_TRANSLATE_NOOP("MainWindow", "Zemax (.zmx)…"), QKeySequence(),
+              [this] { m_document->exportZemax(this); });
+    addAction(exchange, "actionExportPrescription", QT_TRANSLATE_NOOP("MainWindow", "Рецепт линзы (.txt)…"),
+              QKeySequence(), [this] { m_document->exportPrescription(this); });
     file->addSeparator();
     addAction(file, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "Выход"),
               QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
 
     createEditMenu();
+    createDrawingMenu();
 
     QMenu* language = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Язык / Language"));
     addChoices<Language>(language,
@@ -225,6 +233,32 @@ void MainWindow::createEditMenu()
             rememberInputCheck(chosen);
             m_form->setInputCheck(chosen);
         });
+}
+
+void MainWindow::createDrawingMenu()
+{
+    QMenu* drawing = addMenu(QT_TRANSLATE_NOOP("MainWindow", "Чертеж"));
+    QMenu* lens = drawing->addMenu(QString());
+    m_texts.push_back({lens->menuAction(), QT_TRANSLATE_NOOP("MainWindow", "Линза чертежа")});
+    MonoclDocument& document = m_form->document();
+    addChoices<DrawingLens>(
+        lens,
+        {{"actionDrawingLensAutomatic", QT_TRANSLATE_NOOP("MainWindow", "уточненная лучами, когда найдена"), DrawingLens::Automatic},
+         {"actionDrawingLensRefined", QT_TRANSLATE_NOOP("MainWindow", "уточненная лучами"), DrawingLens::Refined},
+         {"actionDrawingLensThirdOrder", QT_TRANSLATE_NOOP("MainWindow", "третьего порядка"), DrawingLens::ThirdOrder}},
+        document.drawingSettings().lens, [&document](DrawingLens chosen) {
+            DrawingSettings settings = document.drawingSettings();
+            settings.lens = chosen;
+            document.setDrawingSettings(settings, false);
+        });
+    // A file opened may bring another choice.
+    connect(lens, &QMenu::aboutToShow, this, [lens, &document] {
+        const QList<QAction*> actions = lens->actions();
+        for (qsizetype i = 0; i < actions.size(); ++i)
+            actions[i]->setChecked(static_cast<int>(document.drawingSettings().lens) == i);
+    });
+    addAction(drawing, "actionDrawingSettings", QT_TRANSLATE_NOOP("MainWindow", "Параметры чертежа…"),
+              QKeySequence(), [this] { editDrawingSettings(m_form->document(), this); });
 }
 
 void MainWindow::retranslateMenus()

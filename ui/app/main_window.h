@@ -59,6 +59,7 @@ protected:
 private:
     void createMenus();
     void createEditMenu();
+    void createDrawingMenu();
     template <class Value>
     struct MenuChoice
     {

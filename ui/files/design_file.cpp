@@ -1,5 +1,6 @@
 #include "design_file.h"
 
+#include "drawing_settings_file.h"
 #include "json_checker.h"
 #include "output_files.h"
 
@@ -191,6 +192,7 @@ DesignData captureDesign(const MonoclDocument& document)
     d.forecastFilter = checkedFilter(controls, ForecastFilterChoices);
     if (const std::optional<GlassName> glass = document.chosenGlass())
         d.glass = GlassChoice{QString::fromStdString(glass->maker), QString::fromStdString(glass->name)};
+    d.drawing = document.drawingSettings();
     return d;
 }
 
@@ -221,6 +223,7 @@ QByteArray designFileBytes(const DesignData& d)
         glass[QLatin1String("name")] = d.glass->name;
         root[QLatin1String("glass")] = glass;
     }
+    root[QLatin1String("drawing")] = drawingSettingsJson(d.drawing);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -287,6 +290,7 @@ DesignReadResult parseDesign(const QByteArray& bytes, const QString& fileName)
         if (maker && name)
             d.glass = GlassChoice{*maker, *name};
     }
+    d.drawing = readDrawingSettings(check, root, ',');
     if (!check.ok())
         return refused(check.problem());
     return DesignReadResult{d, QString()};
@@ -381,6 +385,9 @@ void applyDesign(MonoclDocument& document, const DesignData& d)
     if (d.glass)
         glass = GlassName{d.glass->maker.toStdString(), d.glass->name.toStdString()};
     document.rememberGlass(glass);
+    // Checked when read; a ring or a bevel the new lens cannot take is told
+    // on the drawing itself.
+    document.setDrawingSettings(d.drawing, false);
 }
 
 } // namespace monocl

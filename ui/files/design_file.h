@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/real_fields.h"
+#include "document/drawing_settings.h"
 #include "ui/glass/glass_table.h"
 
 #include <QByteArray>
@@ -46,6 +47,9 @@ struct DesignData
 
     // The glass the design names, shown beside nd and Vd while they are its.
     std::optional<GlassChoice> glass;
+
+    // The element drawing's choices and requirements ("drawing", optional).
+    DrawingSettings drawing;
 
     bool operator==(const DesignData&) const = default;
 };

@@ -4,6 +4,11 @@
 #include "document/monocl_document.h"
 #include "format/number_text.h"
 #include "texts/design_table.h"
+#include "texts/element_texts.h"
+#include "texts/lens_texts.h"
+#include "texts/tolerance_table.h"
+#include "ui/glass/glass_table.h"
+#include "workshop_drawing.h"
 #include "texts/fault_text.h"
 #include "texts/aperture_table.h"
 #include "texts/lens_table.h"
@@ -92,6 +97,44 @@ void writeRayCheck(OutputContents& c, const MonoclDocument& document)
         c.apertureTable = tableRows(apertureTableRows(apertureSeries(*lens, std::nullopt), sep));
 }
 
+// The catalogue glass the document names, or the one within reach of its
+// nd and Vd, as the drawing's material block names it.
+std::string glassText(const MonoclDocument& document, const RayLens& lens)
+{
+    std::optional<Glass> named;
+    if (const auto name = document.chosenGlass())
+        for (const Glass& g : glassCatalogue())
+            if (g.maker == name->maker && g.name == name->name)
+                named = g;
+    return materialName(named, lens.nd, lens.abbe, glassCatalogue()).value_or(std::string());
+}
+
+void fillLensData(OutputContents& c, const MonoclDocument& document)
+{
+    c.lensDataTitle = QCoreApplication::translate("LensData", LensDataTitle);
+    c.toleranceTitle = QCoreApplication::translate("Report", "Допуски по оптике");
+    const auto drawn = document.drawnLens();
+    if (!drawn) {
+        const WorkshopDrawing drawing = workshopDrawing(document);
+        c.lensDataFault = drawing.note;
+        return;
+    }
+    LensDataValues v;
+    v.lens = drawn->lens;
+    v.refined = drawn->refined;
+    v.steps = drawn->steps;
+    v.ringDiameter = ringDiameterFor(document.drawingSettings(), drawn->lens.diameter);
+    v.clearApertures = document.clearApertures();
+    v.glass = glassText(document, drawn->lens);
+    c.lensData = tableRows(lensDataRows(v, document.decimalSeparator()));
+    if (const auto& tolerances = document.tolerances()) {
+        c.toleranceTable = tableRows(toleranceRows(*tolerances, document.decimalSeparator()));
+        for (const std::string& line :
+             toleranceSummary(*tolerances, document.drawingSettings().budget, document.decimalSeparator()))
+            c.toleranceSummary << qs(line);
+    }
+}
+
 } // namespace
 
 QString faultLine(const QString& message)
@@ -166,6 +209,7 @@ OutputContents outputContents(const MonoclDocument& document)
         c.recommendations.clear();
     }
     writeRayCheck(c, document);
+    fillLensData(c, document);
     return c;
 }
 

@@ -52,6 +52,17 @@ struct OutputContents
     // empty and its ray check absent, never an earlier state's numbers.
     QString designFault;
     QString forecastFault;
+    // The lens a workshop makes, as the drawing gives it, at full
+    // precision: rows of what and its value. Without a lens, no rows and
+    // the line that says why.
+    QString lensDataTitle;
+    QList<QStringList> lensData;
+    QString lensDataFault;
+    // The tolerances of that lens from its optics, and the lines under them;
+    // no rows where there is no lens or it cannot be analysed.
+    QString toleranceTitle;
+    QList<QStringList> toleranceTable;
+    QStringList toleranceSummary;
 };
 
 // "Расчет прерван ошибкой: " and the error box's message.

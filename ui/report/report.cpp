@@ -6,6 +6,7 @@
 #include "ui/files/output_files.h"
 #include "ui/rays/ray_pictures.h"
 #include "output_contents.h"
+#include "report_writer.h"
 #include "workshop_drawing.h"
 
 #include <QCoreApplication>
@@ -26,191 +27,7 @@ namespace monocl {
 
 namespace {
 
-constexpr double TitlePoints = 13;
-constexpr double SectionPoints = 11;
-constexpr double SubsectionPoints = 9.5;
-constexpr double BodyPoints = 9;
-constexpr double TablePoints = 8.5;
-constexpr double FooterPoints = 7.5;
-constexpr double CellPadding = 1.0; // mm
-constexpr double FooterHeight = 8;  // mm kept free at the foot of a page
-
-QFont reportFont(double points, bool bold = false)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QString programTitle()
-{
-    return QCoreApplication::translate("Report", "monocl %1 — Выбор наилучших конструктивных параметров монокля")
-        .arg(QStringLiteral(MONOCL_VERSION));
-}
-
-// Lays the report out from the top of the first page down, in millimetres
-// of the printable area; without a painter it only counts the pages.
-class ReportWriter
-{
-public:
-    ReportWriter(QPainter* painter, QPagedPaintDevice& device, int pageCount)
-        : m_painter(painter), m_device(device), m_pageCount(pageCount)
-    {
-        m_k = device.logicalDpiY() / 25.4;
-        m_width = device.width() / m_k;
-        m_height = device.height() / m_k;
-    }
-
-    double width() const { return m_width; }
-    double k() const { return m_k; }
-    int pages() const { return m_page; }
-    QPainter* painter() const { return m_painter; }
-
-    double textHeight(const QString& text, const QFont& font, double width) const
-    {
-        const QFontMetricsF metrics(font, &m_device);
-        const QRectF r = metrics.boundingRect(QRectF(0, 0, width * m_k, 1e9),
-                                              Qt::TextWordWrap | Qt::AlignLeft, text);
-        return std::max(r.height(), metrics.height()) / m_k;
-    }
-
-    // The space left on this page, and on an empty page.
-    double room() const { return m_height - FooterHeight - m_y; }
-    double pageRoom() const { return m_height - FooterHeight; }
-
-    // Starts a new page unless height still fits on this one.
-    void keep(double height)
-    {
-        if (height > room() && m_y > 0)
-            newPage();
-    }
-
-    void newPage()
-    {
-        footer();
-        if (m_painter)
-            m_device.newPage();
-        ++m_page;
-        m_y = 0;
-    }
-
-    void finish() { footer(); }
-
-    void space(double mm) { m_y = std::min(m_y + mm, m_height); }
-
-    // A paragraph over the whole width.
-    void paragraph(const QString& text, const QFont& font, double after = 0.8)
-    {
-        const double h = textHeight(text, font, m_width);
-        keep(h);
-        drawText(QRectF(0, m_y, m_width, h), text, font, Qt::AlignLeft);
-        m_y += h + after;
-    }
-
-    // A heading that stays with at least next millimetres after it.
-    void heading(const QString& text, double points, double next)
-    {
-        const QFont font = reportFont(points, true);
-        keep(textHeight(text, font, m_width) + next);
-        space(1.5);
-        paragraph(text, font, 1.2);
-    }
-
-    // A row of cells with the widths given, every cell wrapped in its width;
-    // framed when asked.
-    void row(const QStringList& cells, const QList<double>& widths, const QFont& font, bool framed)
-    {
-        double h = 0;
-        for (int i = 0; i < widths.size(); ++i)
-            h = std::max(h, textHeight(cells.value(i), font, widths[i] - 2 * CellPadding));
-        h += 2 * CellPadding * (framed ? 1 : 0.4);
-        keep(h);
-        double x = 0;
-        for (int i = 0; i < widths.size(); ++i) {
-            const QRectF cell(x, m_y, widths[i], h);
-            if (framed && m_painter) {
-                m_painter->setPen(QPen(Qt::black, 0.2 * m_k));
-                m_painter->setBrush(Qt::NoBrush);
-                m_painter->drawRect(scaled(cell));
-            }
-            drawText(cell.adjusted(CellPadding, framed ? CellPadding : 0.4 * CellPadding,
-                                   -CellPadding, 0),
-                     cells.value(i), font, Qt::AlignLeft);
-            x += widths[i];
-        }
-        m_y += h;
-    }
-
-    // A table: its header row again at the top of each page it runs onto.
-    void table(const QList<QStringList>& rows, const QList<double>& widths)
-    {
-        const QFont header = reportFont(TablePoints, true);
-        const QFont body = reportFont(TablePoints);
-        if (rows.isEmpty())
-            return;
-        int page = -1;
-        for (int i = 0; i < rows.size(); ++i) {
-            double h = 0;
-            for (int c = 0; c < widths.size(); ++c)
-                h = std::max(h, textHeight(rows[i].value(c), body, widths[c] - 2 * CellPadding));
-            keep(h + 2 * CellPadding);
-            if (i > 0 && page != m_page)
-                row(rows[0], widths, header, true);
-            page = m_page;
-            row(rows[i], widths, i == 0 ? header : body, true);
-        }
-        space(2);
-    }
-
-    // A block of the given height painted by paint(x, y) at its top left.
-    template <class Paint>
-    void block(double height, Paint paint)
-    {
-        keep(height);
-        if (m_painter)
-            paint(0.0, m_y);
-        m_y += height;
-    }
-
-private:
-    QRectF scaled(const QRectF& r) const
-    {
-        return QRectF(r.x() * m_k, r.y() * m_k, r.width() * m_k, r.height() * m_k);
-    }
-
-    void drawText(const QRectF& rect, const QString& text, const QFont& font, Qt::Alignment align)
-    {
-        if (!m_painter)
-            return;
-        m_painter->setFont(font);
-        m_painter->setPen(Qt::black);
-        m_painter->drawText(scaled(rect), static_cast<int>(align | Qt::TextWordWrap), text);
-    }
-
-    void footer()
-    {
-        if (!m_painter)
-            return;
-        const QFont font = reportFont(FooterPoints);
-        const QString text = QCoreApplication::translate("Report", "monocl — страница %1 из %2").arg(m_page).arg(m_pageCount);
-        m_painter->setFont(font);
-        m_painter->setPen(Qt::black);
-        m_painter->drawText(scaled(QRectF(0, m_height - FooterHeight + 3, m_width, FooterHeight - 3)),
-                            static_cast<int>(Qt::AlignRight | Qt::AlignBottom), text);
-    }
-
-    QPainter* m_painter;
-    QPagedPaintDevice& m_device;
-    int m_pageCount;
-    double m_k = 1;
-    double m_width = 0;
-    double m_height = 0;
-    double m_y = 0;
-    int m_page = 1;
-};
+using namespace report;
 
 void inputs(ReportWriter& w, const QString& title, const QList<InputLine>& lines)
 {
@@ -239,7 +56,6 @@ void lines(ReportWriter& w, const QString& title, const QStringList& text)
 // size the tab gives them, as large as a page allows.
 void rayCheck(ReportWriter& w, const OutputContents& c)
 {
-    w.newPage();
     w.heading(c.rayTableTitle, SectionPoints, 12);
     if (!c.designFault.isEmpty())
         w.paragraph(c.designFault, reportFont(BodyPoints), 1.5);
@@ -266,10 +82,14 @@ void rayCheck(ReportWriter& w, const OutputContents& c)
                       c.decimalSeparator);
     const QString title = QCoreApplication::translate("Report", "Рисунки проверки лучами: %1")
                               .arg(QString::fromStdString(rayTableHeader(refined ? 2 : 1)));
-    // Drawn whole on one page, under their heading.
+    // Drawn whole on one page, under their heading: smaller, to take the
+    // rest of this page rather than leave most of it empty, while that
+    // keeps them at 60 % of their size or more.
     const double headingRoom = 15;
     const QSizeF size(595, 690);
-    const double mmPerPixel = std::min(full / size.width(), (w.pageRoom() - headingRoom) / size.height());
+    const double largest = std::min(full / size.width(), (w.pageRoom() - headingRoom) / size.height());
+    const double fitting = std::min(largest, (w.room() - headingRoom - 1) / size.height());
+    const double mmPerPixel = fitting >= 0.6 * largest ? fitting : largest;
     w.keep(size.height() * mmPerPixel + headingRoom);
     w.heading(title, SectionPoints, 12);
     w.block(size.height() * mmPerPixel, [&](double x, double y) {
@@ -282,9 +102,9 @@ void rayCheck(ReportWriter& w, const OutputContents& c)
     });
 }
 
-QString drawingTitle(int reduction)
+QString drawingTitle(const DrawingScale& scale)
 {
-    return QCoreApplication::translate("Report", "Рабочий чертеж мениска, масштаб 1:%1").arg(reduction);
+    return QCoreApplication::translate("Report", "Рабочий чертеж мениска, масштаб %1").arg(scale.text());
 }
 
 void layOut(ReportWriter& w, QPagedPaintDevice& device, const OutputContents& c,
@@ -315,15 +135,29 @@ void layOut(ReportWriter& w, QPagedPaintDevice& device, const OutputContents& c,
     lines(w, QCoreApplication::translate("Report", "Выводы"), c.conclusions);
     lines(w, QCoreApplication::translate("Report", "Рекомендации"), c.recommendations);
 
-    const int reduction = reportDrawingReduction(drawing, device);
-    const QSizeF size = workshopDrawingSize(drawing, reduction, &device);
-    w.heading(drawing.hasLens ? drawingTitle(reduction) : QCoreApplication::translate("Report", "Рабочий чертеж мениска"),
-              SectionPoints, size.height() + 2);
-    w.block(size.height() + 2, [&](double x, double y) {
-        paintWorkshopDrawing(*w.painter(), drawing, reduction, QPointF(x + 1, y + 1), w.k());
-    });
+    w.heading(c.lensDataTitle, SectionPoints, 12);
+    if (!c.lensDataFault.isEmpty())
+        w.paragraph(c.lensDataFault, body, 1.5);
+    w.table(c.lensData, {full * 0.7, full * 0.3});
+    if (!c.toleranceTable.isEmpty()) {
+        w.heading(c.toleranceTitle, SectionPoints, 12);
+        w.table(c.toleranceTable, {full * 0.09, full * 0.14, full * 0.22, full * 0.13, full * 0.13, full * 0.15,
+                                   full * 0.14});
+        for (const QString& line : c.toleranceSummary)
+            w.paragraph(line, body);
+    }
 
     rayCheck(w, c);
+
+    // The drawing on a page of its own, for the workshop to take away.
+    w.newPage();
+    const DrawingScale scale = reportDrawingScale(drawing, device);
+    const QSizeF size = workshopDrawingSize(drawing, scale, &device);
+    w.heading(drawing.hasLens ? drawingTitle(scale) : QCoreApplication::translate("Report", "Рабочий чертеж мениска"),
+              SectionPoints, size.height() + 2);
+    w.block(size.height() + 2, [&](double x, double y) {
+        paintWorkshopDrawing(*w.painter(), drawing, scale, QPointF(x + 1, y + 1), w.k());
+    });
 }
 
 } // namespace
@@ -334,19 +168,24 @@ QPageLayout reportPageLayout()
                        QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
-int reportDrawingReduction(const WorkshopDrawing& drawing, QPagedPaintDevice& device)
+DrawingScale reportDrawingScale(const WorkshopDrawing& drawing, QPagedPaintDevice& device)
 {
     const double k = device.logicalDpiY() / 25.4;
     const QFontMetricsF metrics(reportFont(SectionPoints, true), &device);
     // The page below the drawing's heading, and a millimetre around.
     const QSizeF area(device.width() / k - 2,
                       device.height() / k - FooterHeight - metrics.height() / k - 6);
-    for (const int reduction : DrawingReductions) {
-        const QSizeF size = workshopDrawingSize(drawing, reduction, &device);
+    const DrawingScale wanted = elementScale(drawing.diameter);
+    bool reached = false;
+    for (const DrawingScale& scale : DrawingScales) {
+        reached = reached || scale == wanted;
+        if (!reached)
+            continue;
+        const QSizeF size = workshopDrawingSize(drawing, scale, &device);
         if (size.width() <= area.width() && size.height() <= area.height())
-            return reduction;
+            return scale;
     }
-    return DrawingReductions[std::size(DrawingReductions) - 1];
+    return DrawingScales[std::size(DrawingScales) - 1];
 }
 
 void paintReport(QPainter& painter, QPagedPaintDevice& device, const OutputContents& contents,
@@ -362,7 +201,7 @@ void paintReport(QPainter& painter, QPagedPaintDevice& device, const OutputConte
 QByteArray reportPdf(const MonoclDocument& document, const ReportInfo& info)
 {
     const OutputContents contents = outputContents(document);
-    const WorkshopDrawing drawing = workshopDrawing(document);
+    const WorkshopDrawing drawing = workshopDrawing(document, DrawingInfo{info.designFile, info.date});
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -386,9 +225,9 @@ bool writeReportPdf(const MonoclDocument& document, const QString& path, const R
 void printReport(const MonoclDocument& document, QWidget* parent, const QString& designFile)
 {
     const OutputContents contents = outputContents(document);
-    const WorkshopDrawing drawing = workshopDrawing(document);
     ReportInfo info;
     info.designFile = designFile;
+    const WorkshopDrawing drawing = workshopDrawing(document, DrawingInfo{info.designFile, info.date});
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(reportPageLayout());
     printer.setDocName(QCoreApplication::translate("Report", "Расчет монокля"));

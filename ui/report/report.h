@@ -14,6 +14,7 @@ namespace monocl {
 class MonoclDocument;
 struct OutputContents;
 struct WorkshopDrawing;
+struct DrawingScale;
 
 // What the report says besides the window's contents.
 struct ReportInfo
@@ -25,10 +26,10 @@ struct ReportInfo
 // A4 upright, 15 mm margins.
 QPageLayout reportPageLayout();
 
-// The reduction 1:n at which the report draws the lens: 1:1, or the
-// largest standard reduction whose drawing fits the page's printable area
-// below the drawing's heading.
-int reportDrawingReduction(const WorkshopDrawing& drawing, QPagedPaintDevice& device);
+// The scale at which the report draws the lens: the element drawing's
+// standard one, or the largest standard scale below it whose drawing fits
+// the page's printable area below the drawing's heading.
+DrawingScale reportDrawingScale(const WorkshopDrawing& drawing, QPagedPaintDevice& device);
 
 // Paints the report onto the device, page after page: the heading with the
 // program, the date and the file; the inputs of both tabs; the design and

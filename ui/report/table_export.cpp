@@ -30,6 +30,8 @@ QByteArray tablesCsv(const OutputContents& c, char decimalSeparator)
     appendTable(c.designTableTitle, c.designTable, c.designFault);
     rows.push_back({""});
     appendTable(c.forecastTableTitle, c.forecastTable, c.forecastFault);
+    rows.push_back({""});
+    appendTable(c.lensDataTitle, c.lensData, c.lensDataFault);
     return QByteArray::fromStdString(csvText(rows, csvFieldSeparator(decimalSeparator)));
 }
 

@@ -1,6 +1,7 @@
 #include "workshop_drawing.h"
 
 #include "drawing_sheet.h"
+#include "element_table.h"
 
 #include "ui/files/output_files.h"
 #include "output_contents.h"
@@ -82,6 +83,24 @@ void appendArc(QPainterPath& path, const DrawingSheet& sheet, const Surface& sur
     }
 }
 
+// The glass's outline: the front arc down, the lower rim, the rear arc up,
+// the upper rim; each corner of the rim cut by its bevel at 45 degrees.
+void appendOutline(QPainterPath& outline, const DrawingSheet& sheet, const WorkshopDrawing& d, double s)
+{
+    const double h = d.diameter / 2;
+    const double b = std::clamp(d.bevel, 0.0, std::min(h / 2, d.edge / 2));
+    const Surface front{0, d.R1};
+    const Surface rear{d.thickness, d.R2};
+    const double xF = front.at(h), xR = rear.at(h);
+    appendArc(outline, sheet, front, s, h - b);
+    outline.lineTo(sheet.device({(xF + b) * s, -h * s}));
+    outline.lineTo(sheet.device({(xR - b) * s, -h * s}));
+    appendArc(outline, sheet, rear, s, -(h - b));
+    outline.lineTo(sheet.device({(xR - b) * s, h * s}));
+    outline.lineTo(sheet.device({(xF + b) * s, h * s}));
+    outline.closeSubpath();
+}
+
 void paintNote(DrawingSheet& sheet, const WorkshopDrawing& d)
 {
     const double spacing = sheet.lineSpacing(DimensionPoints);
@@ -101,19 +120,19 @@ void paintNote(DrawingSheet& sheet, const WorkshopDrawing& d)
                    DimensionPoints);
 }
 
-QStringList legendLines(int reduction)
+QStringList legendLines(DrawingScale scale)
 {
     return {
-        QCoreApplication::translate("WorkshopDrawing", "Размеры в миллиметрах. Масштаб 1:%1.").arg(reduction),
-        QCoreApplication::translate("WorkshopDrawing", "R1, R2 со знаком: центр кривизны лежит на оси на расстоянии R от вершины,"),
-        QCoreApplication::translate("WorkshopDrawing", "при R < 0 — со стороны диафрагмы. X1 — расстояние диафрагмы от вершины"),
-        QCoreApplication::translate("WorkshopDrawing", "передней поверхности, минус — перед мениском. В скобках — справочный размер."),
+        QCoreApplication::translate("WorkshopDrawing", "Размеры в миллиметрах. Масштаб %1.").arg(scale.text()),
+        QCoreApplication::translate("WorkshopDrawing", "Поверхности по ISO 10110: CX — выпуклая, CC — вогнутая, если смотреть снаружи линзы."),
+        QCoreApplication::translate("WorkshopDrawing", "X1 — расстояние диафрагмы от вершины передней поверхности, минус — перед мениском."),
+        QCoreApplication::translate("WorkshopDrawing", "В скобках — справочный размер."),
     };
 }
 
-void paintLens(DrawingSheet& sheet, const WorkshopDrawing& d, int reduction)
+void paintLens(DrawingSheet& sheet, const WorkshopDrawing& d, DrawingScale scale)
 {
-    const double s = 1.0 / reduction;
+    const double s = scale.factor();
     const double h = d.diameter / 2;
     const Surface front{0, d.R1};
     const Surface rear{d.thickness, d.R2};
@@ -130,9 +149,7 @@ void paintLens(DrawingSheet& sheet, const WorkshopDrawing& d, int reduction)
     // The glass: front arc down, along the lower rim, rear arc up, back along
     // the upper rim.
     QPainterPath outline;
-    appendArc(outline, sheet, front, s, h);
-    appendArc(outline, sheet, rear, s, -h);
-    outline.closeSubpath();
+    appendOutline(outline, sheet, d, s);
     sheet.devicePath(outline, QRectF(QPointF(lensLeft, H), QPointF(lensRight, -H)), OutlineWidth,
                      GlassFill);
 
@@ -163,8 +180,8 @@ void paintLens(DrawingSheet& sheet, const WorkshopDrawing& d, int reduction)
 
     // R1: from the upper front arc up and away from the stop's side, to a
     // shelf above the edge's row, clear of that row's line and arrows.
-    const QString r1 = QStringLiteral("R1 = %1").arg(d.r1Text);
-    const QString r2 = QStringLiteral("R2 = %1").arg(d.r2Text);
+    const QString& r1 = d.r1Text;
+    const QString& r2 = d.r2Text;
     const double y1 = 0.6 * h;
     const QPointF p1(front.at(y1) * s, y1 * s);
     const double shelfY = topRow + RowGap;
@@ -202,108 +219,47 @@ void paintLens(DrawingSheet& sheet, const WorkshopDrawing& d, int reduction)
     const QRectF drawn = sheet.bounds();
     const double spacing = sheet.lineSpacing(NotePoints);
     double y = drawn.top() - 3 - sheet.ascent(NotePoints);
-    for (const QString& line : legendLines(reduction)) {
+    for (const QString& line : d.notes + legendLines(scale)) {
         sheet.text({drawn.left(), y}, line, HAlign::Left, NotePoints);
         y -= spacing;
     }
 }
 
-void paintSheet(DrawingSheet& sheet, const WorkshopDrawing& d, int reduction)
+void paintSheet(DrawingSheet& sheet, const WorkshopDrawing& d, DrawingScale scale)
 {
-    if (d.hasLens)
-        paintLens(sheet, d, reduction);
-    else
+    if (!d.hasLens) {
         paintNote(sheet, d);
-}
-
-bool finite(std::initializer_list<double> values)
-{
-    return std::all_of(values.begin(), values.end(),
-                       [](double v) { return std::isfinite(v) && std::abs(v) <= LargestLength; });
-}
-
-QString cell(const QList<QStringList>& table, int row)
-{
-    return table.value(row).value(1).trimmed();
+        return;
+    }
+    paintLens(sheet, d, scale);
+    const QRectF drawn = sheet.bounds();
+    paintElementTable(sheet, d, QPointF(drawn.left(), drawn.top() - 4));
+    paintTitleBlock(sheet, d, scale, QPointF(sheet.bounds().left(), sheet.bounds().top() - 4));
 }
 
 } // namespace
 
-// ---- The drawing's data ------------------------------------------------------------------
-
-WorkshopDrawing workshopDrawing(const DesignSection& design,
-                                const QList<QStringList>& table, char separator)
-{
-    WorkshopDrawing d;
-    if (!design.computed) {
-        d.note = QCoreApplication::translate("WorkshopDrawing", "Расчет прерван ошибкой: чертеж не построен.");
-        return d;
-    }
-    if (design.failed) {
-        d.problem = QCoreApplication::translate("WorkshopDrawing", "Мениск для этих требований не найден");
-        d.note = QCoreApplication::translate("WorkshopDrawing", "Мениск для этих требований не найден: чертеж не построен.");
-        return d;
-    }
-    d.R1 = design.R1 * 1000;
-    d.R2 = design.R2 * 1000;
-    d.thickness = design.CenterThickness * 1000;
-    d.diameter = design.Dm * 1000;
-    d.stopDistance = design.X1 * 1000;
-    d.stopDiameter = design.Df * 1000;
-    const double h = d.diameter / 2;
-    const bool shaped = finite({d.R1, d.R2, d.thickness, d.diameter, d.stopDistance, d.stopDiameter})
-        && d.diameter > 0 && d.thickness >= 0 && d.stopDiameter >= 0 && std::abs(d.R1) >= h
-        && std::abs(d.R2) >= h;
-    if (shaped)
-        d.edge = Surface{d.thickness, d.R2}.at(h) - Surface{0, d.R1}.at(h);
-    if (!shaped || !(d.edge > 0) || !finite({d.edge})) {
-        d.problem = QCoreApplication::translate("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру");
-        d.note = QCoreApplication::translate("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру: чертеж не построен.");
-        return d;
-    }
-    d.hasLens = true;
-    d.stopDiameterText = QStringLiteral("Ø%1").arg(cell(table, 2));
-    d.r1Text = cell(table, 3);
-    d.r2Text = cell(table, 4);
-    d.stopDistanceText = QStringLiteral("X1 = %1").arg(cell(table, 6));
-    d.diameterText = QStringLiteral("Ø%1").arg(cell(table, 9));
-    d.thicknessText = cell(table, 10);
-    // The design table writes lengths so.
-    d.edgeText = QStringLiteral("(%1)").arg(QString::fromStdString(fixedText(d.edge, 3, 2, separator)));
-    return d;
-}
-
-WorkshopDrawing workshopDrawing(const MonoclDocument& document)
-{
-    WorkshopDrawing d = workshopDrawing(document.lastDesign(), tableRows(document.outputs().designTable),
-                                        document.decimalSeparator());
-    if (const auto& fault = document.designFault())
-        d.note = QCoreApplication::translate("WorkshopDrawing", "%1 Чертеж не построен.")
-                     .arg(faultLine(QString::fromStdString(*fault)));
-    return d;
-}
-
 // ---- Painting ------------------------------------------------------------------------------
 
-QSizeF workshopDrawingSize(const WorkshopDrawing& drawing, int reduction, QPaintDevice* device)
+QSizeF workshopDrawingSize(const WorkshopDrawing& drawing, DrawingScale scale, QPaintDevice* device)
 {
     DrawingSheet sheet(nullptr, device, QPointF(), 1);
-    paintSheet(sheet, drawing, reduction);
+    paintSheet(sheet, drawing, scale);
     return sheet.bounds().size();
 }
 
-void paintWorkshopDrawing(QPainter& painter, const WorkshopDrawing& drawing, int reduction,
+void paintWorkshopDrawing(QPainter& painter, const WorkshopDrawing& drawing, DrawingScale scale,
                           const QPointF& topLeft, double unitsPerMm)
 {
     DrawingSheet measure(nullptr, painter.device(), QPointF(), 1);
-    paintSheet(measure, drawing, reduction);
+    paintSheet(measure, drawing, scale);
     const QRectF b = measure.bounds();
     // Drawing coordinates have y upwards: the top is the largest y.
     DrawingSheet sheet(&painter, painter.device(), QPointF(topLeft.x() - b.left(), topLeft.y() + b.bottom()),
                 unitsPerMm);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSheet(sheet, drawing, reduction);
+    paintSheet(sheet, drawing, scale);
     painter.restore();
 }
 
@@ -319,20 +275,41 @@ QByteArray workshopSvg(const WorkshopDrawing& drawing)
     generator.setResolution(Dpi);
     generator.setTitle(QCoreApplication::translate("WorkshopDrawing", "Рабочий чертеж мениска"));
     generator.setDescription(QCoreApplication::translate("WorkshopDrawing", "monocl, масштаб 1:1"));
-    const QSizeF size = workshopDrawingSize(drawing, 1, &generator) + QSizeF(2 * Margin, 2 * Margin);
+    const QSizeF size = workshopDrawingSize(drawing, DrawingScale{}, &generator) + QSizeF(2 * Margin, 2 * Margin);
     const QSize units(static_cast<int>(std::ceil(size.width() * UnitsPerMm)),
                       static_cast<int>(std::ceil(size.height() * UnitsPerMm)));
     generator.setSize(units);
     generator.setViewBox(QRect(QPoint(0, 0), units));
     QPainter painter(&generator);
-    paintWorkshopDrawing(painter, drawing, 1, QPointF(Margin, Margin), UnitsPerMm);
+    paintWorkshopDrawing(painter, drawing, DrawingScale{}, QPointF(Margin, Margin), UnitsPerMm);
     painter.end();
     return buffer.data();
 }
 
-bool writeWorkshopSvg(const MonoclDocument& document, const QString& path, QString* error)
+bool writeWorkshopSvg(const MonoclDocument& document, const QString& path, QString* error,
+                      const DrawingInfo& info)
 {
-    return writeFileAtomically(path, workshopSvg(workshopDrawing(document)), error);
+    return writeFileAtomically(path, workshopSvg(workshopDrawing(document, info)), error);
+}
+
+DrawingScale elementScale(double diameter)
+{
+    // The scale that draws the lens nearest to the middle of the range,
+    // measured as a ratio, when none draws it within.
+    const double middle = std::sqrt(ScaledLensLeast * ScaledLensMost);
+    DrawingScale best = DrawingScales[0];
+    double bestMiss = INFINITY;
+    for (const DrawingScale& scale : DrawingScales) {
+        const double size = diameter * scale.factor();
+        if (size >= ScaledLensLeast && size <= ScaledLensMost)
+            return scale;
+        const double miss = std::abs(std::log(size / middle));
+        if (miss < bestMiss) {
+            bestMiss = miss;
+            best = scale;
+        }
+    }
+    return best;
 }
 
 } // namespace monocl
