@@ -1817,7 +1817,7 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     </message>
     <message>
         <source>X1 — расстояние диафрагмы от вершины передней поверхности, минус — перед мениском.</source>
-        <translation>X1 is the stop's distance from the front vertex, negative in front of the meniscus.</translation>
+        <translation>X1 is the stop&apos;s distance from the front vertex, negative in front of the meniscus.</translation>
     </message>
     <message>
         <source>В скобках — справочный размер.</source>

@@ -132,64 +132,65 @@ bool DesignDocument::saveAs(QWidget* parent)
     return done(ok, error, parent);
 }
 
-bool DesignDocument::exportTo(QWidget* parent, const QString& caption, const QString& filter,
-                              const QString& suffix,
-                              const std::function<bool(const QString&, QString*)>& write)
+namespace {
+
+// What a file dialog asks for each export, in the order of Export.
+struct ExportDialog
 {
-    const QString path = askSavePath(parent, caption, filter, suffix);
+    const char* caption;
+    const char* filter;
+    const char* suffix;
+};
+
+constexpr ExportDialog ExportDialogs[] = {
+    {QT_TRANSLATE_NOOP("DesignDocument", "Таблицы в CSV"), QT_TRANSLATE_NOOP("DesignDocument", "Таблица CSV (*.csv)"), "csv"},
+    {QT_TRANSLATE_NOOP("DesignDocument", "Чертеж в SVG"), QT_TRANSLATE_NOOP("DesignDocument", "Чертеж SVG (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("DesignDocument", "Отчет в PDF"), QT_TRANSLATE_NOOP("DesignDocument", "Отчет PDF (*.pdf)"), "pdf"},
+    {QT_TRANSLATE_NOOP("DesignDocument", "Линза в Zemax"), QT_TRANSLATE_NOOP("DesignDocument", "Файл линзы Zemax (*.zmx)"), "zmx"},
+    {QT_TRANSLATE_NOOP("DesignDocument", "Рецепт линзы"), QT_TRANSLATE_NOOP("DesignDocument", "Рецепт линзы (*.txt)"), "txt"},
+};
+
+} // namespace
+
+bool DesignDocument::exportTo(Export kind, QWidget* parent)
+{
+    const ExportDialog& dialog = ExportDialogs[static_cast<std::size_t>(kind)];
+    const QString path = askSavePath(parent, QCoreApplication::translate("DesignDocument", dialog.caption),
+                                     QCoreApplication::translate("DesignDocument", dialog.filter),
+                                     QString::fromLatin1(dialog.suffix));
     if (path.isEmpty())
         return false;
     QString error;
-    const bool ok = write(path, &error);
+    const bool ok = writeExport(kind, path, &error);
     return done(ok, error, parent);
 }
 
-bool DesignDocument::exportCsv(QWidget* parent)
+bool DesignDocument::writeExport(Export kind, const QString& path, QString* error) const
 {
-    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Таблицы в CSV"),
-                    QCoreApplication::translate("DesignDocument", "Таблица CSV (*.csv)"),
-                    QStringLiteral("csv"), [this](const QString& path, QString* error) {
-                        return writeTablesCsv(m_window.document(), path, error);
-                    });
+    const MonoclDocument& document = m_window.document();
+    switch (kind) {
+    case Export::Csv:
+        return writeTablesCsv(document, path, error);
+    case Export::Svg:
+        return writeWorkshopSvg(document, path, error);
+    case Export::ReportPdf: {
+        ReportInfo info;
+        info.designFile = m_path;
+        return writeReportPdf(document, path, info, error);
+    }
+    case Export::Zemax:
+        return writeZemax(document, path, error);
+    case Export::Prescription:
+        return writePrescription(document, path, error);
+    }
+    return false;
 }
 
-bool DesignDocument::exportSvg(QWidget* parent)
-{
-    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Чертеж в SVG"),
-                    QCoreApplication::translate("DesignDocument", "Чертеж SVG (*.svg)"),
-                    QStringLiteral("svg"), [this](const QString& path, QString* error) {
-                        return writeWorkshopSvg(m_window.document(), path, error);
-                    });
-}
-
-bool DesignDocument::exportReportPdf(QWidget* parent)
-{
-    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Отчет в PDF"),
-                    QCoreApplication::translate("DesignDocument", "Отчет PDF (*.pdf)"),
-                    QStringLiteral("pdf"), [this](const QString& path, QString* error) {
-                        ReportInfo info;
-                        info.designFile = m_path;
-                        return writeReportPdf(m_window.document(), path, info, error);
-                    });
-}
-
-bool DesignDocument::exportZemax(QWidget* parent)
-{
-    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Линза в Zemax"),
-                    QCoreApplication::translate("DesignDocument", "Файл линзы Zemax (*.zmx)"),
-                    QStringLiteral("zmx"), [this](const QString& path, QString* error) {
-                        return writeZemax(m_window.document(), path, error);
-                    });
-}
-
-bool DesignDocument::exportPrescription(QWidget* parent)
-{
-    return exportTo(parent, QCoreApplication::translate("DesignDocument", "Рецепт линзы"),
-                    QCoreApplication::translate("DesignDocument", "Рецепт линзы (*.txt)"),
-                    QStringLiteral("txt"), [this](const QString& path, QString* error) {
-                        return writePrescription(m_window.document(), path, error);
-                    });
-}
+bool DesignDocument::exportCsv(QWidget* parent) { return exportTo(Export::Csv, parent); }
+bool DesignDocument::exportSvg(QWidget* parent) { return exportTo(Export::Svg, parent); }
+bool DesignDocument::exportReportPdf(QWidget* parent) { return exportTo(Export::ReportPdf, parent); }
+bool DesignDocument::exportZemax(QWidget* parent) { return exportTo(Export::Zemax, parent); }
+bool DesignDocument::exportPrescription(QWidget* parent) { return exportTo(Export::Prescription, parent); }
 
 void DesignDocument::print(QWidget* parent)
 {

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class QWidget;
@@ -66,9 +65,10 @@ private:
     QString askSavePath(QWidget* parent, const QString& caption, const QString& filter,
                         const QString& suffix) const;
     bool done(bool ok, const QString& error, QWidget* parent) const;
+    enum class Export { Csv, Svg, ReportPdf, Zemax, Prescription };
     // Asks where to write, writes, and tells a failure.
-    bool exportTo(QWidget* parent, const QString& caption, const QString& filter,
-                  const QString& suffix, const std::function<bool(const QString&, QString*)>& write);
+    bool exportTo(Export kind, QWidget* parent);
+    bool writeExport(Export kind, const QString& path, QString* error) const;
     void setPath(const QString& path);
 
     Toptmono& m_window;
