@@ -330,3 +330,31 @@ TEST_F(CommandLine, ExchangeFilesCarryTheDrawnLensOrOnlyTheFailure)
     EXPECT_TRUE(bad.err.contains(QStringLiteral("--drawing-lens"))) << bad.err.toStdString();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("b.zmx"))));
 }
+
+// The SVG is 1:1 in millimetres unless the drawing's own scale is asked
+// for: the start lens's 14,53 mm are drawn at 5:1 (72,65 mm, within the
+// 60–120 mm a sheet wants), so the drawing grows and names its scale.
+TEST_F(CommandLine, SvgAtTheDrawingsScaleWhenAsked)
+{
+    const auto heightOf = [](const QByteArray& svg) {
+        static const QRegularExpression height(QStringLiteral("height=\"([0-9.]+)mm\""));
+        return height.match(QString::fromUtf8(svg)).captured(1).toDouble();
+    };
+    ASSERT_EQ(monocl({QStringLiteral("--svg"), QStringLiteral("one.svg")}, "C").exitCode, 0);
+    const Outcome scaled = monocl({QStringLiteral("--svg"), QStringLiteral("five.svg"), QStringLiteral("--svg-scale"),
+                                   QStringLiteral("drawing")}, "C");
+    ASSERT_EQ(scaled.exitCode, 0) << scaled.err.toStdString();
+    const QByteArray one = readFile(QStringLiteral("one.svg"));
+    const QByteArray five = readFile(QStringLiteral("five.svg"));
+    EXPECT_TRUE(one.contains("масштаб 1:1"));
+    EXPECT_TRUE(five.contains("масштаб 5:1"));
+    // The section grows by some 4 × the lens's 14,53 mm (its labels keep
+    // their size); 2:1 would add one diameter.
+    EXPECT_GT(heightOf(five) - heightOf(one), 3 * 14.53);
+
+    const Outcome bad = monocl({QStringLiteral("--svg"), QStringLiteral("b.svg"), QStringLiteral("--svg-scale"),
+                                QStringLiteral("3:1")}, "C");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("--svg-scale"))) << bad.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("b.svg"))));
+}

@@ -158,6 +158,14 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>у параметра --drawing-lens допустимы refined и third-order</source>
         <translation>--drawing-lens takes refined or third-order</translation>
     </message>
+    <message>
+        <source>Масштаб SVG-чертежа: 1:1 (по умолчанию, миллиметр файла — миллиметр линзы) или drawing (стандартный масштаб рабочего чертежа).</source>
+        <translation>Scale of the SVG drawing: 1:1 (the default, a millimetre of the file is one of the lens) or drawing (the standard scale of the workshop drawing).</translation>
+    </message>
+    <message>
+        <source>у параметра --svg-scale допустимы 1:1 и drawing</source>
+        <translation>--svg-scale accepts only 1:1 and drawing</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>
@@ -1692,10 +1700,6 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
         <translation>The meniscus surfaces do not form an edge at its diameter: no drawing.</translation>
     </message>
     <message>
-        <source>monocl, масштаб 1:1</source>
-        <translation>monocl, scale 1:1</translation>
-    </message>
-    <message>
         <source>Мениск для этих требований не найден</source>
         <translation>No meniscus meets these requirements</translation>
     </message>
@@ -1822,6 +1826,10 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     <message>
         <source>В скобках — справочный размер.</source>
         <translation>A dimension in brackets is for reference.</translation>
+    </message>
+    <message>
+        <source>monocl, масштаб %1</source>
+        <translation>monocl, scale %1</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,10 @@ Options describeOptions(QCommandLineParser& parser)
         QCoreApplication::translate("CommandLine", "Линза чертежа и файлов обмена: refined (уточненная лучами) или third-order (третьего порядка); без параметра — уточненная, когда найдена."),
         QStringLiteral("refined|third-order")));
     parser.addOption(QCommandLineOption(
+        QStringLiteral("svg-scale"),
+        QCoreApplication::translate("CommandLine", "Масштаб SVG-чертежа: 1:1 (по умолчанию, миллиметр файла — миллиметр линзы) или drawing (стандартный масштаб рабочего чертежа)."),
+        QStringLiteral("1:1|drawing")));
+    parser.addOption(QCommandLineOption(
         QStringLiteral("lang"),
         QCoreApplication::translate("CommandLine", "Язык окна и файлов: ru или en (вместо выбранного в меню)."),
         QStringLiteral("ru|en")));
@@ -316,6 +320,9 @@ int runCommandLine(const ShowWindow& showWindow)
         if (!drawingLens || *drawingLens == DrawingLens::Automatic)
             return usageError(QCoreApplication::translate("CommandLine", "у параметра --drawing-lens допустимы refined и third-order"));
     }
+    const QString svgScale = parser.value(QStringLiteral("svg-scale"));
+    if (!svgScale.isEmpty() && svgScale != QLatin1String("1:1") && svgScale != QLatin1String("drawing"))
+        return usageError(QCoreApplication::translate("CommandLine", "у параметра --svg-scale допустимы 1:1 и drawing"));
     std::optional<DesignData> data;
     if (!designFile.isEmpty()) {
         DesignReadResult read = readDesign(designFile);
@@ -355,7 +362,9 @@ int runCommandLine(const ShowWindow& showWindow)
         files.add(path(1), reportPdf(*document, info));
     }
     if (parser.isSet(outputs[2]))
-        files.add(path(2), workshopSvg(drawing));
+        files.add(path(2), workshopSvg(drawing, svgScale == QLatin1String("drawing")
+                                                    ? elementScale(drawing.diameter)
+                                                    : DrawingScale{}));
     if (parser.isSet(outputs[3])) {
         files.add(path(3), designFileBytes(captureDesign(*document)));
     }

@@ -263,7 +263,7 @@ void paintWorkshopDrawing(QPainter& painter, const WorkshopDrawing& drawing, Dra
     painter.restore();
 }
 
-QByteArray workshopSvg(const WorkshopDrawing& drawing)
+QByteArray workshopSvg(const WorkshopDrawing& drawing, DrawingScale scale)
 {
     // 254 dots an inch: one unit of the file is a tenth of a millimetre.
     constexpr int Dpi = 254;
@@ -274,14 +274,14 @@ QByteArray workshopSvg(const WorkshopDrawing& drawing)
     generator.setOutputDevice(&buffer);
     generator.setResolution(Dpi);
     generator.setTitle(QCoreApplication::translate("WorkshopDrawing", "Рабочий чертеж мениска"));
-    generator.setDescription(QCoreApplication::translate("WorkshopDrawing", "monocl, масштаб 1:1"));
-    const QSizeF size = workshopDrawingSize(drawing, DrawingScale{}, &generator) + QSizeF(2 * Margin, 2 * Margin);
+    generator.setDescription(QCoreApplication::translate("WorkshopDrawing", "monocl, масштаб %1").arg(scale.text()));
+    const QSizeF size = workshopDrawingSize(drawing, scale, &generator) + QSizeF(2 * Margin, 2 * Margin);
     const QSize units(static_cast<int>(std::ceil(size.width() * UnitsPerMm)),
                       static_cast<int>(std::ceil(size.height() * UnitsPerMm)));
     generator.setSize(units);
     generator.setViewBox(QRect(QPoint(0, 0), units));
     QPainter painter(&generator);
-    paintWorkshopDrawing(painter, drawing, DrawingScale{}, QPointF(Margin, Margin), UnitsPerMm);
+    paintWorkshopDrawing(painter, drawing, scale, QPointF(Margin, Margin), UnitsPerMm);
     painter.end();
     return buffer.data();
 }

@@ -108,7 +108,7 @@ void paintWorkshopDrawing(QPainter& painter, const WorkshopDrawing& drawing, Dra
 
 // The drawing at 1:1 as an SVG document whose width and height are in
 // millimetres: one millimetre of the file is one of the lens.
-QByteArray workshopSvg(const WorkshopDrawing& drawing);
+QByteArray workshopSvg(const WorkshopDrawing& drawing, DrawingScale scale = {});
 
 bool writeWorkshopSvg(const MonoclDocument& document, const QString& path, QString* error,
                       const DrawingInfo& info = DrawingInfo());
