@@ -12,6 +12,9 @@
 #include "qt_print.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -295,4 +298,56 @@ TEST_F(TopLevel, MarkedCaptionsShowTheirNote)
     EXPECT_TRUE(sawNote5);
     EXPECT_TRUE(find<QLabel>("aboutVersion")->text().contains(QStringLiteral("MIT")));
     EXPECT_TRUE(find<QLabel>("aboutVersion")->text().contains(QStringLiteral("CC0 1.0")));
+}
+
+// The drawing's settings dialog, as a user fills it in: a value the drawing
+// can take is kept; a ring wider than the lens or a bevel wider than its rim
+// is told in a box, the field shows the value kept and nothing changes.
+TEST_F(TopLevel, DrawingSettingsDialogKeepsOrRefusesWhatIsTyped)
+{
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* boxSays; // none when the value is kept
+        double DrawingSettings::*kept;
+        double keptValue;
+    } rows[] = {
+        {"Фаска × 45°, мм", "0,4", nullptr, &DrawingSettings::bevel, 0.4},
+        {"Фаска × 45°, мм", "5", "шире края линзы", &DrawingSettings::bevel, 0.3},
+        {"Кольцо сферометра, мм (пусто: 0,8 Dm)", "20", "больше диаметра линзы", &DrawingSettings::bevel, 0.3},
+    };
+    for (const auto& row : rows) {
+        SetUp();
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            QDialog* dialog = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("DrawingSettingsDialog"))
+                    dialog = qobject_cast<QDialog*>(w);
+            if (!dialog) {
+                ADD_FAILURE() << "no settings dialog";
+                return;
+            }
+            if (auto* edit = dialog->findChild<QLineEdit*>(QString::fromUtf8(row.field))) {
+                edit->setText(num(row.typed));
+                QTest::keyClick(edit, Qt::Key_Return);
+                shown = edit->text();
+            } else {
+                ADD_FAILURE() << "no field " << row.field;
+            }
+            dialog->reject();
+        });
+        action("actionDrawingSettings")->trigger();
+        const DrawingSettings& settings = form->document().drawingSettings();
+        EXPECT_DOUBLE_EQ(settings.*row.kept, row.keptValue) << row.field << " " << row.typed;
+        if (row.boxSays) {
+            ASSERT_EQ(boxes->messages.size(), 1) << row.typed;
+            EXPECT_TRUE(boxes->messages[0].contains(QString::fromUtf8(row.boxSays))) << boxes->messages[0].toStdString();
+            EXPECT_NE(shown, num(row.typed)) << "the field shows the value kept";
+            EXPECT_FALSE(settings.ringDiameter.has_value());
+        } else {
+            EXPECT_TRUE(boxes->messages.isEmpty()) << boxes->messages.join(QLatin1Char('|')).toStdString();
+            EXPECT_EQ(shown, num(row.typed));
+        }
+    }
 }

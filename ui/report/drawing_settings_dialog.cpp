@@ -100,7 +100,7 @@ void editDrawingSettings(MonoclDocument& document, QWidget* parent)
     const std::vector<SettingField> fields = settingFields();
     for (const SettingField& field : fields) {
         auto* edit = new QLineEdit(fieldText(field.value(document.drawingSettings()), sep));
-        edit->setObjectName(QString::fromLatin1(field.label));
+        edit->setObjectName(QString::fromUtf8(field.label));
         form->addRow(QCoreApplication::translate("DrawingSettings", field.label), edit);
         QObject::connect(edit, &QLineEdit::editingFinished, &dialog, [&document, &dialog, edit, field, sep] {
             const QString text = edit->text().trimmed();
