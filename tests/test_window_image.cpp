@@ -57,7 +57,7 @@ TEST_F(WindowImage, ComputedWhenShownAndNotWhileHidden)
 {
     EXPECT_EQ(tabs->tabText(ImageTab - 1), QStringLiteral("Проверка лучами"));
     EXPECT_EQ(tabs->tabText(ImageTab), QStringLiteral("Изображение"));
-    window->findChild<SpinEdit*>(QStringLiteral("FSpin"))->setValue(80);
+    window->findChild<SpinEdit*>(QStringLiteral("FSpin"))->setValue(45);
     EXPECT_EQ(view->computeCount(), 0) << "nothing is computed while the tab is hidden";
 
     tabs->setCurrentIndex(ImageTab);
@@ -72,7 +72,7 @@ TEST_F(WindowImage, ComputedWhenShownAndNotWhileHidden)
     // A change while hidden drops the results and waits for the tab.
     const int count = view->computeCount();
     tabs->setCurrentIndex(0);
-    window->findChild<SpinEdit*>(QStringLiteral("FSpin"))->setValue(60);
+    window->findChild<SpinEdit*>(QStringLiteral("FSpin"))->setValue(40);
     EXPECT_FALSE(view->hasResults()) << "no stale photograph is kept as a result";
     EXPECT_EQ(view->computeCount(), count);
     tabs->setCurrentIndex(ImageTab);

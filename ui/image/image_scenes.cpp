@@ -39,8 +39,8 @@ void paintChart(QPainter& p, int w, int h)
     }
     // Letters of falling size.
     p.setPen(Qt::black);
-    int x = int(w * 0.56), y = int(h * 0.52);
-    for (int size = std::max(8, h / 10); size >= 6 && y < h; size = size * 3 / 4) {
+    int x = int(w * 0.54), y = int(h * 0.52);
+    for (int size = std::max(8, h / 16); size >= 6 && y < h; size = size * 3 / 4) {
         QFont font(QStringLiteral("Sans"));
         font.setPixelSize(size);
         p.setFont(font);

@@ -12,6 +12,22 @@ namespace {
 
 // How many decades below the peak the log scale reaches.
 constexpr double LogDecades = 4;
+constexpr int MinShownSize = 16;
+
+// The half side of the centred square outside which every sample is below
+// the log scale's floor: the grid holds the whole geometric spot with a
+// margin, and shown whole the core would be a dot.
+int shownHalf(const Psf& psf, double peak)
+{
+    const int centre = psf.size / 2;
+    int half = MinShownSize / 2;
+    const double floor = peak * std::pow(10.0, -LogDecades);
+    for (int row = 0; row < psf.size; ++row)
+        for (int col = 0; col < psf.size; ++col)
+            if (psf.at(col, row) >= floor)
+                half = std::max({half, std::abs(col - centre) + 1, std::abs(row - centre) + 1});
+    return std::min(half, centre);
+}
 
 } // namespace
 
@@ -40,11 +56,13 @@ void PsfPicture::render()
     const double peak = *std::max_element(m_psf->values.begin(), m_psf->values.end());
     if (!(peak > 0))
         return update();
-    QImage image(m_psf->size, m_psf->size, QImage::Format_Grayscale8);
-    for (int row = 0; row < m_psf->size; ++row) {
+    const int half = shownHalf(*m_psf, peak), first = m_psf->size / 2 - half;
+    m_shownSize = 2 * half;
+    QImage image(m_shownSize, m_shownSize, QImage::Format_Grayscale8);
+    for (int row = 0; row < m_shownSize; ++row) {
         uchar* line = image.scanLine(row);
-        for (int col = 0; col < m_psf->size; ++col) {
-            double v = m_psf->at(col, row) / peak;
+        for (int col = 0; col < m_shownSize; ++col) {
+            double v = m_psf->at(first + col, first + row) / peak;
             if (m_log)
                 v = v > 0 ? std::max(0.0, 1 + std::log10(v) / LogDecades) : 0;
             line[col] = uchar(std::lround(255 * std::clamp(v, 0.0, 1.0)));
@@ -65,7 +83,7 @@ void PsfPicture::paintEvent(QPaintEvent*)
     const QRect place((width() - side) / 2, 0, side, side);
     p.drawImage(place, m_picture);
     p.setPen(Qt::white);
-    const double microns = m_psf->size * m_psf->sample * 1000;
+    const double microns = m_shownSize * m_psf->sample * 1000;
     p.drawText(QRect(0, height() - 18, width(), 18), Qt::AlignCenter,
                QCoreApplication::translate("PsfPicture", "поле %1 мкм").arg(std::lround(microns)));
 }

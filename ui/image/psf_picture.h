@@ -31,6 +31,7 @@ private:
     std::optional<Psf> m_psf;
     bool m_log = false;
     QImage m_picture;
+    int m_shownSize = 0; // samples a side of the part shown
 };
 
 } // namespace monocl
