@@ -155,8 +155,8 @@ written), 2 — arithmetic error in the design or a design without a lens
         <translation>too large</translation>
     </message>
     <message>
-        <source>Снять снимок СНИМОК (JPEG, PNG, TIFF) через линзу и записать в ВЫХОД (PNG или JPEG); ВЫХОД идет первым после параметров.</source>
-        <translation>Take the picture PICTURE (JPEG, PNG, TIFF) through the lens and write it to OUT (PNG or JPEG); OUT comes first after the options.</translation>
+        <source>Снять снимок СНИМОК (JPEG, PNG, TIFF) через линзу и записать в файл ВЫХОД (PNG или JPEG), названный следом: --simulate СНИМОК ВЫХОД.</source>
+        <translation>Take the picture PICTURE (JPEG, PNG, TIFF) through the lens and write it to the file OUT (PNG or JPEG) named next: --simulate PICTURE OUT.</translation>
     </message>
     <message>
         <source>СНИМОК</source>
@@ -682,6 +682,30 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>Изображение не получено: линза не строит его при этих N и сдвиге фокуса.</source>
         <translation>No image: the lens does not form one at this N and focus shift.</translation>
+    </message>
+    <message>
+        <source>Панхроматический, без светофильтра</source>
+        <translation>Panchromatic, no filter</translation>
+    </message>
+    <message>
+        <source>Светофильтр Ж 1,4x</source>
+        <translation>Yellow filter 1.4x</translation>
+    </message>
+    <message>
+        <source>Светофильтр Ж 2x</source>
+        <translation>Yellow filter 2x</translation>
+    </message>
+    <message>
+        <source>Светофильтр О 2,8x</source>
+        <translation>Orange filter 2.8x</translation>
+    </message>
+    <message>
+        <source>Только линия d</source>
+        <translation>The d line only</translation>
+    </message>
+    <message>
+        <source>Свет:</source>
+        <translation>Light:</translation>
     </message>
 </context>
 <context>

@@ -57,8 +57,8 @@ SimulateOptions addSimulateOptions(QCommandLineParser& parser)
 {
     SimulateOptions options{
         QCommandLineOption(QStringLiteral("simulate"),
-                           QCoreApplication::translate("CommandLine", "Снять снимок СНИМОК (JPEG, PNG, TIFF) через линзу и записать в ВЫХОД (PNG или JPEG); "
-                              "ВЫХОД идет первым после параметров."),
+                           QCoreApplication::translate("CommandLine", "Снять снимок СНИМОК (JPEG, PNG, TIFF) через линзу и записать в файл ВЫХОД (PNG или JPEG), "
+                              "названный следом: --simulate СНИМОК ВЫХОД."),
                            QCoreApplication::translate("CommandLine", "СНИМОК")),
         QCommandLineOption(QStringLiteral("fnumber"), QCoreApplication::translate("CommandLine", "Диафрагменное число для --simulate (от 1 до 64)."),
                            QStringLiteral("N")),

@@ -31,6 +31,15 @@ const char* const SceneNames[] = {
     QT_TRANSLATE_NOOP("ImageView", "Открытый снимок"),
 };
 
+// In the order of SpectrumKind.
+const char* const SpectrumNames[] = {
+    QT_TRANSLATE_NOOP("ImageView", "Панхроматический, без светофильтра"),
+    QT_TRANSLATE_NOOP("ImageView", "Светофильтр Ж 1,4x"),
+    QT_TRANSLATE_NOOP("ImageView", "Светофильтр Ж 2x"),
+    QT_TRANSLATE_NOOP("ImageView", "Светофильтр О 2,8x"),
+    QT_TRANSLATE_NOOP("ImageView", "Только линия d"),
+};
+
 bool sameLens(const RayLens& a, const RayLens& b)
 {
     return a.R1 == b.R1 && a.R2 == b.R2 && a.thickness == b.thickness && a.diameter == b.diameter
@@ -133,6 +142,14 @@ void ImageView::createControls()
     m_save->setGeometry(496, 33, 130, 26);
     m_captions.push_back({m_save, QT_TRANSLATE_NOOP("ImageView", "Сохранить…")});
     connect(m_save, &QPushButton::clicked, this, &ImageView::chooseAndSave);
+
+    label(QT_TRANSLATE_NOOP("ImageView", "Свет:"), QRect(640, 36, 44, 20));
+    m_spectrum = new QComboBox(this);
+    m_spectrum->setObjectName(QStringLiteral("imageSpectrum"));
+    m_spectrum->setGeometry(686, 34, 260, 24);
+    for (std::size_t i = 0; i < std::size(SpectrumNames); ++i)
+        m_spectrum->addItem(QString());
+    connect(m_spectrum, &QComboBox::currentIndexChanged, this, &ImageView::inputsChanged);
 }
 
 void ImageView::createPictures()
@@ -150,7 +167,7 @@ void ImageView::createPictures()
     m_photo->setObjectName(QStringLiteral("photoCompare"));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("imageProgress"));
-    m_progress->setGeometry(640, 36, 200, 20);
+    m_progress->setGeometry(956, 36, 180, 20);
     m_progress->setRange(0, 100);
     m_progress->hide();
     m_status = new QLabel(this);
@@ -189,6 +206,8 @@ void ImageView::retranslate()
     }
     for (int i = 0; i < m_scene->count(); ++i)
         m_scene->setItemText(i, QCoreApplication::translate("ImageView", SceneNames[i]));
+    for (int i = 0; i < m_spectrum->count(); ++i)
+        m_spectrum->setItemText(i, QCoreApplication::translate("ImageView", SpectrumNames[i]));
 }
 
 const RayLens* ImageView::chosenLens() const

@@ -88,7 +88,8 @@ void ImageView::startComputing()
     }
     m_status->setText(QCoreApplication::translate("ImageView", "Расчет…"));
     ++m_computeCount;
-    m_worker->start(ImageInputs{*lens, m_fNumber->value(), m_focus->value(), SpectrumKind::Panchromatic,
+    m_worker->start(ImageInputs{*lens, m_fNumber->value(), m_focus->value(),
+                                static_cast<SpectrumKind>(m_spectrum->currentIndex()),
                                 toLinear(sceneImage())});
     m_started.start();
     m_progressTimer.start();
