@@ -7,10 +7,13 @@
 #include "ui/image/photo_compare.h"
 #include "ui/image/psf_picture.h"
 #include "ui/widgets/spin_edit.h"
+#include "ui/widgets/track_bar.h"
 
 #include "box_catcher.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QTabWidget>
@@ -118,4 +121,18 @@ TEST_F(WindowImage, UnreadablePictureChangesNothing)
     EXPECT_EQ(scene->count(), 3);
     EXPECT_TRUE(view->hasResults());
     EXPECT_EQ(view->computeCount(), count);
+}
+
+TEST_F(WindowImage, FailedDesignShowsNoPhotograph)
+{
+    tabs->setCurrentIndex(ImageTab);
+    ASSERT_TRUE(waitForResults());
+    window->findChild<TrackBar*>(QStringLiteral("KsfBar"))->setValue(100);
+    window->findChild<QLineEdit*>(QStringLiteral("ABEdit"))->setText(QStringLiteral("100"));
+    EXPECT_FALSE(view->hasResults());
+    EXPECT_FALSE(view->computing());
+    EXPECT_TRUE(window->findChild<PhotoCompare*>(QStringLiteral("photoCompare"))->photograph().isNull());
+    EXPECT_FALSE(window->findChild<PsfPicture*>(QStringLiteral("psfPicture"))->hasPsf());
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("imageStatus"))->text(),
+              QStringLiteral("Нет линзы: мениск не найден."));
 }
