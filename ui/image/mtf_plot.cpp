@@ -70,7 +70,7 @@ void MtfPlot::drawAxes(QPainter& p, const QRectF& plot, double maxFrequency) con
 
 void MtfPlot::drawLegend(QPainter& p, const QRectF& plot) const
 {
-    QPointF at(plot.right() - 150, plot.top() + 6);
+    QPointF at(plot.right() - 176, plot.top() + 6);
     for (int i = 0; i < 3; ++i, at.ry() += 14) {
         p.setPen(QPen(FieldColours[i], 2));
         p.drawLine(at + QPointF(0, 7), at + QPointF(20, 7));
@@ -78,7 +78,7 @@ void MtfPlot::drawLegend(QPainter& p, const QRectF& plot) const
         p.drawText(QRectF(at + QPointF(26, 0), QSizeF(130, 14)), Qt::AlignVCenter,
                    QCoreApplication::translate("MtfPlot", FieldNames[i]));
     }
-    p.drawText(QRectF(at, QSizeF(150, 14)), Qt::AlignVCenter,
+    p.drawText(QRectF(at, QSizeF(174, 14)), Qt::AlignVCenter,
                QCoreApplication::translate("MtfPlot", "— сагитт., - - танг."));
 }
 

@@ -13,15 +13,17 @@ namespace {
 // How many decades below the peak the log scale reaches.
 constexpr double LogDecades = 4;
 constexpr int MinShownSize = 16;
+// On the linear scale what is dimmer than this share of the peak is black.
+constexpr double LinearFloor = 0.01;
 
 // The half side of the centred square outside which every sample is below
-// the log scale's floor: the grid holds the whole geometric spot with a
+// the scale's floor (black): the grid holds the whole geometric spot with a
 // margin, and shown whole the core would be a dot.
-int shownHalf(const Psf& psf, double peak)
+int shownHalf(const Psf& psf, double peak, bool log)
 {
     const int centre = psf.size / 2;
     int half = MinShownSize / 2;
-    const double floor = peak * std::pow(10.0, -LogDecades);
+    const double floor = peak * (log ? std::pow(10.0, -LogDecades) : LinearFloor);
     for (int row = 0; row < psf.size; ++row)
         for (int col = 0; col < psf.size; ++col)
             if (psf.at(col, row) >= floor)
@@ -56,7 +58,7 @@ void PsfPicture::render()
     const double peak = *std::max_element(m_psf->values.begin(), m_psf->values.end());
     if (!(peak > 0))
         return update();
-    const int half = shownHalf(*m_psf, peak), first = m_psf->size / 2 - half;
+    const int half = shownHalf(*m_psf, peak, m_log), first = m_psf->size / 2 - half;
     m_shownSize = 2 * half;
     QImage image(m_shownSize, m_shownSize, QImage::Format_Grayscale8);
     for (int row = 0; row < m_shownSize; ++row) {
