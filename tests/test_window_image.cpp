@@ -108,19 +108,34 @@ TEST_F(WindowImage, UnreadablePictureChangesNothing)
     const int count = view->computeCount();
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("broken.png"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
-    EXPECT_FALSE(view->openPicture(path));
-    ASSERT_EQ(boxes->messages.size(), 1);
-    EXPECT_TRUE(boxes->messages[0].contains(path)) << boxes->messages[0].toStdString();
+    QFile broken(dir.filePath(QStringLiteral("broken.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    QFile empty(dir.filePath(QStringLiteral("empty.jpg")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const QString rows[] = {broken.fileName(), empty.fileName(), dir.filePath(QStringLiteral("missing.tif"))};
+    for (const QString& path : rows) {
+        boxes->messages.clear();
+        EXPECT_FALSE(view->openPicture(path));
+        ASSERT_EQ(boxes->messages.size(), 1) << path.toStdString();
+        EXPECT_TRUE(boxes->messages[0].contains(path)) << boxes->messages[0].toStdString();
+        EXPECT_EQ(scene->currentIndex(), sceneIndex);
+        EXPECT_EQ(scene->count(), 3);
+        EXPECT_TRUE(view->hasResults()) << path.toStdString();
+        EXPECT_EQ(view->computeCount(), count);
+    }
     EXPECT_TRUE(boxes->allLookRight);
-    EXPECT_EQ(scene->currentIndex(), sceneIndex);
-    EXPECT_EQ(scene->count(), 3);
-    EXPECT_TRUE(view->hasResults());
-    EXPECT_EQ(view->computeCount(), count);
+
+    // A picture that can be read becomes the scene and is computed.
+    const QString good = dir.filePath(QStringLiteral("good.png"));
+    QImage picture(120, 80, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    ASSERT_TRUE(picture.save(good));
+    EXPECT_TRUE(view->openPicture(good));
+    EXPECT_EQ(scene->currentIndex(), 3);
+    EXPECT_EQ(view->computeCount(), count + 1);
 }
 
 TEST_F(WindowImage, FailedDesignShowsNoPhotograph)
