@@ -99,11 +99,11 @@ void ImageView::createControls()
     m_showDesign = new QRadioButton(this);
     m_showDesign->setObjectName(QStringLiteral("imageShowDesign"));
     m_showDesign->setGeometry(70, 6, 160, 20);
-    m_captions.push_back({m_showDesign, QT_TRANSLATE_NOOP("RayTable", "Третий порядок")});
+    m_captions.push_back({m_showDesign, QT_TRANSLATE_NOOP("RayTable", "Третий порядок"), "RayTable"});
     m_showRefined = new QRadioButton(this);
     m_showRefined->setObjectName(QStringLiteral("imageShowRefined"));
     m_showRefined->setGeometry(236, 6, 200, 20);
-    m_captions.push_back({m_showRefined, QT_TRANSLATE_NOOP("RayTable", "Уточнено лучами")});
+    m_captions.push_back({m_showRefined, QT_TRANSLATE_NOOP("RayTable", "Уточнено лучами"), "RayTable"});
     m_showRefined->setChecked(true);
     connect(m_showRefined, &QRadioButton::toggled, this, &ImageView::inputsChanged);
 
@@ -197,8 +197,7 @@ void ImageView::fitParent()
 void ImageView::retranslate()
 {
     for (const Caption& c : m_captions) {
-        const QString text = QCoreApplication::translate(c.widget == m_showDesign || c.widget == m_showRefined
-                                                             ? "RayTable" : "ImageView", c.text);
+        const QString text = QCoreApplication::translate(c.context, c.text);
         if (auto* l = qobject_cast<QLabel*>(c.widget))
             l->setText(text);
         else if (auto* b = qobject_cast<QAbstractButton*>(c.widget))

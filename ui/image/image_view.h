@@ -75,6 +75,8 @@ private:
     struct Caption {
         QWidget* widget;
         const char* text;
+        // The switch's words are the ray tab's, translated once for both.
+        const char* context = "ImageView";
     };
 
     void createControls();
