@@ -93,7 +93,7 @@ std::optional<RayEnd> traceToSphere(const Reference& ref, const Model& m, Real n
 
 // The largest distance from the reference point at which a ray of a ring
 // pattern over the stop meets the film, at the extreme lines and d.
-Real spotReach(const Reference& ref, const RayLens& lens, const std::vector<SpectralLine>& lines)
+Real spotReach(const Reference& ref, const RayLens& lens, const std::vector<WeightedLine>& lines)
 {
     Real reach = 0.0;
     constexpr int Rings = 8;

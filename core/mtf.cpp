@@ -63,10 +63,10 @@ double diffractionMtf(double frequency, double cutoff)
     return 2.0 / Pi * (phi - std::cos(phi) * std::sin(phi));
 }
 
-double diffractionMtf(double frequency, double fNumber, const std::vector<SpectralLine>& lines)
+double diffractionMtf(double frequency, double fNumber, const std::vector<WeightedLine>& lines)
 {
     double sum = 0;
-    for (const SpectralLine& line : lines)
+    for (const WeightedLine& line : lines)
         sum += line.weight * diffractionMtf(frequency, 1.0 / (line.wavelength * fNumber));
     return sum;
 }

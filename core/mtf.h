@@ -28,6 +28,6 @@ double diffractionMtf(double frequency, double cutoff);
 
 // The same, added over the lines with their weights: each line's cut-off
 // is 1 / (wavelength N).
-double diffractionMtf(double frequency, double fNumber, const std::vector<SpectralLine>& lines);
+double diffractionMtf(double frequency, double fNumber, const std::vector<WeightedLine>& lines);
 
 } // namespace monocl

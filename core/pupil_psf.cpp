@@ -57,7 +57,7 @@ double fillPupil(const WaveFunction& wave, const PsfGrid& grid, double wavelengt
 } // namespace
 
 std::optional<Psf> psfFromWave(const WaveFunction& wave, const PsfGrid& grid,
-                               const std::vector<SpectralLine>& lines, const WorkControl& control,
+                               const std::vector<WeightedLine>& lines, const WorkControl& control,
                                const Transmission& transmission)
 {
     const int n = grid.size;

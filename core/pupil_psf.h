@@ -65,7 +65,7 @@ constexpr double PupilReach = 1.4;
 // None when cancelled.
 using Transmission = std::function<double(double wavelength)>;
 std::optional<Psf> psfFromWave(const WaveFunction& wave, const PsfGrid& grid,
-                               const std::vector<SpectralLine>& lines,
+                               const std::vector<WeightedLine>& lines,
                                const WorkControl& control = {},
                                const Transmission& transmission = {});
 

@@ -28,13 +28,13 @@ const std::array<double, 5>& transmission(SpectrumKind kind)
 
 } // namespace
 
-std::vector<SpectralLine> spectrumLines(SpectrumKind kind)
+std::vector<WeightedLine> spectrumLines(SpectrumKind kind)
 {
     if (kind == SpectrumKind::DLine)
         return {{LineD, 1.0}};
     const auto& filter = transmission(kind);
     const bool bare = kind == SpectrumKind::Panchromatic;
-    std::vector<SpectralLine> lines;
+    std::vector<WeightedLine> lines;
     double total = 0;
     for (std::size_t k = 0; k < Wavelengths.size(); ++k) {
         const double w = Panchromatic[k] * (bare ? 1.0 : filter[k]);
@@ -43,7 +43,7 @@ std::vector<SpectralLine> spectrumLines(SpectrumKind kind)
             total += w;
         }
     }
-    for (SpectralLine& line : lines)
+    for (WeightedLine& line : lines)
         line.weight /= total;
     return lines;
 }

@@ -5,7 +5,7 @@
 namespace monocl {
 
 // One wavelength of a polychromatic image and its share of the light.
-struct SpectralLine {
+struct WeightedLine {
     double wavelength = 0; // mm
     double weight = 0;     // the weights of a spectrum add up to 1
 };
@@ -16,7 +16,7 @@ enum class SpectrumKind { Panchromatic, Yellow14, Yellow2, Orange28, DLine };
 
 // The lines F, between F and d, d, between d and C, and C with the weights
 // of the spectrum; the d line alone for DLine.
-std::vector<SpectralLine> spectrumLines(SpectrumKind kind);
+std::vector<WeightedLine> spectrumLines(SpectrumKind kind);
 
 // The glass's index at a wavelength (mm) from nd and the Abbe number, by
 // Cauchy's two-term formula through nd with nF - nC = (nd - 1) / abbe.

@@ -2,6 +2,9 @@
 // fail, and the lens file.
 #include "command_line_fixture.h"
 
+#include <QBuffer>
+#include <QImage>
+
 // A target that is no regular file, or one file named twice through links,
 // is refused before anything is written.
 TEST_F(CommandLine, UnfitTargetsAreRefusedAndNothingIsWritten)
@@ -357,4 +360,71 @@ TEST_F(CommandLine, SvgAtTheDrawingsScaleWhenAsked)
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("--svg-scale"))) << bad.err.toStdString();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("b.svg"))));
+}
+
+namespace {
+
+QByteArray smallPng()
+{
+    QImage image(90, 60, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    for (int x = 10; x < 80; x += 10)
+        image.setPixel(x, 30, qRgb(255, 255, 255));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(CommandLine, SimulateWritesThePhotographAtTheSizeOfThePicture)
+{
+    writeFile(QStringLiteral("in.png"), smallPng());
+    const Outcome r = monocl({QStringLiteral("--simulate"), QStringLiteral("in.png"), QStringLiteral("out.png"),
+                              QStringLiteral("--fnumber"), QStringLiteral("6"), QStringLiteral("--focus"),
+                              QStringLiteral("0.1")}, "C");
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage out(path(QStringLiteral("out.png")));
+    ASSERT_EQ(out.size(), QSize(90, 60));
+    // The points of light spread: their neighbours are no longer black.
+    EXPECT_GT(qGray(out.pixel(11, 30)) + qGray(out.pixel(10, 31)), 0);
+}
+
+TEST_F(CommandLine, SimulateRefusesWhatItCannotUseAndWritesNothing)
+{
+    writeFile(QStringLiteral("bad.png"), "not a picture");
+    writeFile(QStringLiteral("in.png"), smallPng());
+    const struct {
+        QStringList args;
+        const char* says;
+    } cases[] = {
+        {{QStringLiteral("--simulate"), QStringLiteral("missing.png"), QStringLiteral("out.png")}, "missing.png"},
+        {{QStringLiteral("--simulate"), QStringLiteral("bad.png"), QStringLiteral("out.png")}, "bad.png"},
+        {{QStringLiteral("--simulate"), QStringLiteral("in.png")}, "--simulate"},
+        {{QStringLiteral("--simulate"), QStringLiteral("in.png"), QStringLiteral("out.png"), QStringLiteral("--fnumber"),
+          QStringLiteral("65")}, "--fnumber"},
+        {{QStringLiteral("--simulate"), QStringLiteral("in.png"), QStringLiteral("out.png"), QStringLiteral("--focus"),
+          QStringLiteral("40")}, "40"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = monocl(c.args, "C");
+        EXPECT_EQ(r.exitCode, 1) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.says))) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.png")))) << c.args.join(' ').toStdString();
+    }
+}
+
+TEST_F(CommandLine, SimulateOfAFailedDesignExitsTwoAndWritesNothing)
+{
+    writeFile(QStringLiteral("in.png"), smallPng());
+    writeFile(QStringLiteral("d.monocl"), design(startWith([](monocl::DesignData& d) {
+        d.sphericalBar = 100;
+        d.abbe = 100;
+    })));
+    const Outcome r = monocl({QStringLiteral("--simulate"), QStringLiteral("in.png"), QStringLiteral("out.png"),
+                              QStringLiteral("d.monocl")}, "C");
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.png"))));
 }

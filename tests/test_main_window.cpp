@@ -184,9 +184,9 @@ TEST_F(TopLevel, ShortcutsShowNotesAndQuit)
     EXPECT_EQ(action("actionNotes")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(action("actionQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     action("actionNotes")->trigger();
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 3);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 4);
     action("actionAbout")->trigger();
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 5);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 6);
     action("actionQuit")->trigger();
     EXPECT_FALSE(window->isVisible());
 }

@@ -100,8 +100,8 @@ TEST_F(Window, StartStateFieldsAndLabels)
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i)
         captions << tabs->tabText(i);
-    EXPECT_EQ(captions, (QStringList{"Расчет", "Прогноз", "Проверка лучами", "Справка", "Схема монокля",
-                                    "О программе"}));
+    EXPECT_EQ(captions, (QStringList{"Расчет", "Прогноз", "Проверка лучами", "Изображение", "Справка",
+                                    "Схема монокля", "О программе"}));
     EXPECT_TRUE(find<QRadioButton>("RB1")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("Sf1")->isChecked());
     EXPECT_FALSE(find<QRadioButton>("Sf2")->isEnabled());
@@ -563,7 +563,7 @@ TEST_F(Window, FixedTabs)
     EXPECT_TRUE(find<QLabel>("Image1")->pixmap().isNull());
     window->show();
     auto* tabs = find<QTabWidget>("PageControl1");
-    tabs->setCurrentIndex(4);
+    tabs->setCurrentIndex(5);
     tabs->setCurrentIndex(1);
     EXPECT_EQ(find<QLabel>("Image1")->pixmap().size(), QSize(870, 672));
     EXPECT_EQ(find<QLabel>("Image2")->pixmap().size(), QSize(715, 405));

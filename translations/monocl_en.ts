@@ -166,6 +166,54 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>у параметра --svg-scale допустимы 1:1 и drawing</source>
         <translation>--svg-scale accepts only 1:1 and drawing</translation>
     </message>
+    <message>
+        <source>снимок не рассчитан: у расчета нет линзы.</source>
+        <translation>photograph not simulated: the design has no lens.</translation>
+    </message>
+    <message>
+        <source>снимок «%1» не прочитан: %2</source>
+        <translation>picture “%1” not read: %2</translation>
+    </message>
+    <message>
+        <source>слишком большой</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>Снять снимок СНИМОК (JPEG, PNG, TIFF) через линзу и записать в файл ВЫХОД (PNG или JPEG), названный следом: --simulate СНИМОК ВЫХОД.</source>
+        <translation>Take the picture PICTURE (JPEG, PNG, TIFF) through the lens and write it to the file OUT (PNG or JPEG) named next: --simulate PICTURE OUT.</translation>
+    </message>
+    <message>
+        <source>СНИМОК</source>
+        <translation>PICTURE</translation>
+    </message>
+    <message>
+        <source>Диафрагменное число для --simulate (от 1 до 64).</source>
+        <translation>F-number for --simulate (1 to 64).</translation>
+    </message>
+    <message>
+        <source>Сдвиг фокуса для --simulate, мм.</source>
+        <translation>Focus shift for --simulate, mm.</translation>
+    </message>
+    <message>
+        <source>у параметра --simulate должны быть два файла: снимок и выход</source>
+        <translation>--simulate needs two files: the picture and the output</translation>
+    </message>
+    <message>
+        <source>у параметра --fnumber допустимо число от 1 до 64</source>
+        <translation>--fnumber takes a number from 1 to 64</translation>
+    </message>
+    <message>
+        <source>у параметра --focus должно быть число, мм</source>
+        <translation>--focus takes a number, mm</translation>
+    </message>
+    <message>
+        <source>сдвиг фокуса %1 мм больше половины фокусного расстояния</source>
+        <translation>the focus shift of %1 mm is more than half the focal length</translation>
+    </message>
+    <message>
+        <source>снимок не закодирован: %1</source>
+        <translation>photograph not encoded: %1</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>
@@ -699,6 +747,121 @@ written), 2 — arithmetic error in the design or a design without a lens
     </message>
 </context>
 <context>
+    <name>ImageView</name>
+    <message>
+        <source>Штрихи и буквы</source>
+        <translation>Lines and letters</translation>
+    </message>
+    <message>
+        <source>Точки света на темном</source>
+        <translation>Points of light on dark</translation>
+    </message>
+    <message>
+        <source>Градиент со светлым ободом</source>
+        <translation>Gradient with a bright rim</translation>
+    </message>
+    <message>
+        <source>Открытый снимок</source>
+        <translation>Opened picture</translation>
+    </message>
+    <message>
+        <source>Панхроматический, без светофильтра</source>
+        <translation>Panchromatic, no filter</translation>
+    </message>
+    <message>
+        <source>Светофильтр Ж 1,4x</source>
+        <translation>Yellow filter 1.4x</translation>
+    </message>
+    <message>
+        <source>Светофильтр Ж 2x</source>
+        <translation>Yellow filter 2x</translation>
+    </message>
+    <message>
+        <source>Светофильтр О 2,8x</source>
+        <translation>Orange filter 2.8x</translation>
+    </message>
+    <message>
+        <source>Только линия d</source>
+        <translation>The d line only</translation>
+    </message>
+    <message>
+        <source>Линза:</source>
+        <translation>Lens:</translation>
+    </message>
+    <message>
+        <source>Диафрагменное число N:</source>
+        <translation>F-number N:</translation>
+    </message>
+    <message>
+        <source>Сдвиг фокуса, мм:</source>
+        <translation>Focus shift, mm:</translation>
+    </message>
+    <message>
+        <source>Сцена:</source>
+        <translation>Scene:</translation>
+    </message>
+    <message>
+        <source>Открыть снимок…</source>
+        <translation>Open picture…</translation>
+    </message>
+    <message>
+        <source>Сохранить…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Свет:</source>
+        <translation>Light:</translation>
+    </message>
+    <message>
+        <source>ФРТ на оси в логарифмической шкале</source>
+        <translation>PSF on the axis on a log scale</translation>
+    </message>
+    <message>
+        <source>Снимок «%1» не прочитан: %2</source>
+        <translation>Picture “%1” not read: %2</translation>
+    </message>
+    <message>
+        <source>размер %1 × %2 не подходит</source>
+        <translation>its size %1 × %2 does not fit</translation>
+    </message>
+    <message>
+        <source>пустой снимок</source>
+        <translation>empty picture</translation>
+    </message>
+    <message>
+        <source>снимок еще не рассчитан</source>
+        <translation>the photograph is not computed yet</translation>
+    </message>
+    <message>
+        <source>Открыть снимок</source>
+        <translation>Open picture</translation>
+    </message>
+    <message>
+        <source>Снимки (*.jpg *.jpeg *.png *.tif *.tiff)</source>
+        <translation>Pictures (*.jpg *.jpeg *.png *.tif *.tiff)</translation>
+    </message>
+    <message>
+        <source>Сохранить снимок</source>
+        <translation>Save photograph</translation>
+    </message>
+    <message>
+        <source>PNG (*.png);;JPEG (*.jpg *.jpeg)</source>
+        <translation>PNG (*.png);;JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Нет линзы: мениск не найден.</source>
+        <translation>No lens: no meniscus was found.</translation>
+    </message>
+    <message>
+        <source>Расчет…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>Изображение не получено: линза не строит его при этих N и сдвиге фокуса.</source>
+        <translation>No image: the lens does not form one at this N and focus shift.</translation>
+    </message>
+</context>
+<context>
     <name>LensData</name>
     <message>
         <source>уточнено по лучам</source>
@@ -1008,6 +1171,29 @@ written), 2 — arithmetic error in the design or a design without a lens
     </message>
 </context>
 <context>
+    <name>MtfPlot</name>
+    <message>
+        <source>ось</source>
+        <translation>axis</translation>
+    </message>
+    <message>
+        <source>0,7 поля</source>
+        <translation>0.7 field</translation>
+    </message>
+    <message>
+        <source>край</source>
+        <translation>edge</translation>
+    </message>
+    <message>
+        <source>частота, лин/мм</source>
+        <translation>frequency, lp/mm</translation>
+    </message>
+    <message>
+        <source>— сагитт., - - танг.</source>
+        <translation>— sagittal, - - tangential</translation>
+    </message>
+</context>
+<context>
     <name>OutputFiles</name>
     <message>
         <source>Файл «%1» не записан: %2</source>
@@ -1024,6 +1210,13 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>на диске нет места (%1)</source>
         <translation>the disk is full (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PsfPicture</name>
+    <message>
+        <source>поле %1 мкм</source>
+        <translation>field %1 µm</translation>
     </message>
 </context>
 <context>
@@ -1679,6 +1872,10 @@ Optical glass catalogue: refractiveindex.info database (github.com/polyanskiy/re
     <message>
         <source>Вне допустимых значений: по Enter или при уходе из поля будет %1</source>
         <translation>Out of range: Enter or leaving the field makes it %1</translation>
+    </message>
+    <message>
+        <source>Изображение</source>
+        <translation>Image</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "ui/files/output_files.h"
 #include "ui/report/report.h"
 #include "settings.h"
+#include "simulate_command.h"
 #include "startup.h"
 #include "ui/report/table_export.h"
 #include "ui/report/output_contents.h"
@@ -98,6 +99,7 @@ struct Options
     QCommandLineOption version;
     QCommandLineOption listGlasses;
     QList<QCommandLineOption> outputs; // in the order of OutputOptions
+    SimulateOptions simulate;
 };
 
 Options describeOptions(QCommandLineParser& parser)
@@ -127,7 +129,7 @@ Options describeOptions(QCommandLineParser& parser)
         QStringLiteral("lang"),
         QCoreApplication::translate("CommandLine", "Язык окна и файлов: ru или en (вместо выбранного в меню)."),
         QStringLiteral("ru|en")));
-    Options options{help, version, listGlasses, {}};
+    Options options{help, version, listGlasses, {}, addSimulateOptions(parser)};
     for (const OutputOption& o : OutputOptions) {
         options.outputs.append(QCommandLineOption(QString::fromLatin1(o.name),
                                                   QCoreApplication::translate("CommandLine", o.description),
@@ -191,6 +193,26 @@ QString csvField(const std::string& text)
         field = QLatin1Char('"') + field + QLatin1Char('"');
     }
     return field;
+}
+
+// The photograph for --simulate added to the files; none for a failed
+// design, which is told as a fault. False with the message for a picture
+// or a request that does not fit.
+bool addSimulated(OutputFiles& files, const SimulateRequest& request, const MonoclDocument& document,
+                  QStringList& faults, QString* error)
+{
+    if (!faults.isEmpty())
+        return true;
+    bool noLens = false;
+    const std::optional<QByteArray> bytes = simulatedPhotograph(request, document, &noLens, error);
+    if (noLens) {
+        faults << QCoreApplication::translate("CommandLine", "снимок не рассчитан: у расчета нет линзы.");
+        return true;
+    }
+    if (!bytes)
+        return false;
+    files.add(request.out, *bytes);
+    return true;
 }
 
 } // namespace
@@ -258,7 +280,8 @@ Headless headlessNeeds(int argc, const char* const* argv)
         if (arg == "--")
             break;
         arg = arg.substr(0, arg.find('='));
-        if (arg == "--report" || arg == "-report" || arg == "--svg" || arg == "-svg")
+        if (arg == "--report" || arg == "-report" || arg == "--svg" || arg == "-svg" || arg == "--simulate"
+            || arg == "-simulate")
             needs = Headless::Paint;
     }
     return needs;
@@ -281,15 +304,24 @@ int runCommandLine(const ShowWindow& showWindow)
     const QList<QCommandLineOption>& outputs = options.outputs;
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
-    const QStringList positional = parser.positionalArguments();
+    QStringList positional = parser.positionalArguments();
+    std::optional<SimulateRequest> simulate;
+    if (parser.isSet(options.simulate.simulate)) {
+        QString error;
+        simulate = simulateRequest(parser, options.simulate, positional, &error);
+        if (!simulate)
+            return usageError(error);
+    }
     if (positional.size() > 1)
         return usageError(QCoreApplication::translate("CommandLine", "ожидается не больше одного файла проекта, а дано %1: %2")
                               .arg(positional.size())
                               .arg(positional.join(QStringLiteral(", "))));
     const QString designFile = positional.value(0);
 
-    bool headless = false;
+    bool headless = simulate.has_value();
     QSet<QString> targets;
+    if (simulate)
+        targets.insert(canonicalTarget(simulate->out));
     for (int i = 0; i < outputs.size(); ++i) {
         if (!parser.isSet(outputs[i]))
             continue;
@@ -380,6 +412,10 @@ int runCommandLine(const ShowWindow& showWindow)
     if (parser.isSet(outputs[6]))
         files.add(path(6), prescriptionBytes(*document));
     QString error;
+    if (simulate && !addSimulated(files, *simulate, *document, faults, &error)) {
+        tell(error);
+        return ExitUsageOrFileError;
+    }
     if (!files.write(&error)) {
         tell(error);
         return ExitUsageOrFileError;

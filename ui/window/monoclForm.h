@@ -25,6 +25,7 @@ namespace monocl {
 class CanvasImage;
 class FieldProblem;
 class GlassViews;
+class ImageView;
 class RayView;
 class Memo;
 class SpinEdit;
@@ -237,6 +238,8 @@ private:
 
     QWidget* m_rayTab = nullptr;
     RayView* m_rayView = nullptr;
+    QWidget* m_imageTab = nullptr;
+    ImageView* m_imageView = nullptr;
 
     GlassViews* m_glassViews = nullptr;
 

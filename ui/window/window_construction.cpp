@@ -6,6 +6,7 @@
 #include "ui/widgets/canvas_image.h"
 #include "ui/widgets/decimal_separator.h"
 #include "ui/widgets/memo.h"
+#include "ui/image/image_view.h"
 #include "ui/rays/ray_view.h"
 
 #include "core/ray_trace.h"
@@ -82,6 +83,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
 
     createTabs();
     m_rayView = new RayView(m_separator, m_rayTab);
+    m_imageView = new ImageView(m_separator, m_imageTab);
     bindControls();
     vvd->setFontColor(Qt::red);
     fillAboutPage();
@@ -113,6 +115,8 @@ void Toptmono::createTabs()
         {&TabSheet1, "TabSheet1", QT_TRANSLATE_NOOP("Toptmono", "Расчет"), designTabLayout},
         {&TabSheet5, "TabSheet5", QT_TRANSLATE_NOOP("Toptmono", "Прогноз"), forecastTabLayout},
         {&m_rayTab, "rayTab", QT_TRANSLATE_NOOP("Toptmono", "Проверка лучами"), rayTabLayout},
+        // Like the ray check's, its controls are its view's own: none from the tables.
+        {&m_imageTab, "imageTab", QT_TRANSLATE_NOOP("Toptmono", "Изображение"), rayTabLayout},
         {&TabSheet2, "TabSheet2", QT_TRANSLATE_NOOP("Toptmono", "Справка"), notesTabLayout},
         {&TabSheet4, "TabSheet4", QT_TRANSLATE_NOOP("Toptmono", "Схема монокля"), schemeTabLayout},
         {&TabSheet3, "TabSheet3", QT_TRANSLATE_NOOP("Toptmono", "О программе"), aboutTabLayout},
@@ -178,6 +182,7 @@ void Toptmono::retranslate()
                                   m_document.forecastFault().has_value());
     showOutputs();
     m_rayView->retranslate();
+    m_imageView->retranslate();
 }
 
 void Toptmono::createFaultLines()

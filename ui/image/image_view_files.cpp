@@ -1,0 +1,119 @@
+// The image tab's files: a picture opened as the scene, the photograph saved.
+#include "image_view.h"
+
+#include "photo_compare.h"
+
+#include "ui/files/output_files.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QMessageBox>
+
+namespace monocl {
+
+namespace {
+
+// Larger pictures are refused before they are decoded: they would take
+// gigabytes, and the tab shows a preview anyway.
+constexpr qint64 MaxPicturePixels = 100'000'000;
+constexpr int PreviewWidth = 600;
+constexpr int PreviewHeight = 400;
+
+QString readFailure(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("ImageView", "Снимок «%1» не прочитан: %2").arg(path, reason);
+}
+
+// The picture at path, or the reason it cannot be had.
+QImage readPicture(const QString& path, QString* reason)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.isEmpty() || qint64(size.width()) * size.height() > MaxPicturePixels)) {
+        *reason = QCoreApplication::translate("ImageView", "размер %1 × %2 не подходит")
+                      .arg(size.width()).arg(size.height());
+        return {};
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        *reason = reader.errorString();
+    else if (image.size().isEmpty())
+        *reason = QCoreApplication::translate("ImageView", "пустой снимок");
+    return image.size().isEmpty() ? QImage() : image;
+}
+
+} // namespace
+
+bool ImageView::openPicture(const QString& path)
+{
+    QString reason;
+    const QImage image = readPicture(path, &reason);
+    if (image.isNull()) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("monocl"), readFailure(path, reason),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return false;
+    }
+    m_openedPicture = image.scaled(PreviewWidth, PreviewHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_RGB32);
+    if (m_scene->count() < 4)
+        m_scene->addItem(QCoreApplication::translate("ImageView", "Открытый снимок"));
+    if (m_scene->currentIndex() == 3)
+        inputsChanged();
+    else
+        m_scene->setCurrentIndex(3);
+    return true;
+}
+
+bool ImageView::savePhotograph(const QString& path, QString* error) const
+{
+    const QImage& photograph = m_photo->photograph();
+    if (!m_hasResults || photograph.isNull()) {
+        *error = notWrittenMessage(path, QCoreApplication::translate("ImageView", "снимок еще не рассчитан"));
+        return false;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QByteArray format = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "JPEG" : "PNG";
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (format == "JPEG")
+        writer.setQuality(92);
+    if (!writer.write(photograph)) {
+        *error = notWrittenMessage(path, writer.errorString());
+        return false;
+    }
+    return writeFileAtomically(path, bytes, error);
+}
+
+void ImageView::chooseAndOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("ImageView", "Открыть снимок"), QString(),
+        QCoreApplication::translate("ImageView", "Снимки (*.jpg *.jpeg *.png *.tif *.tiff)"));
+    if (!path.isEmpty())
+        openPicture(path);
+}
+
+void ImageView::chooseAndSave()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("ImageView", "Сохранить снимок"), QString(),
+        QCoreApplication::translate("ImageView", "PNG (*.png);;JPEG (*.jpg *.jpeg)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!savePhotograph(path, &error)) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("monocl"), error, QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+} // namespace monocl
