@@ -53,12 +53,27 @@ fftw_plan makePlan(Kind kind, int rows, int cols)
     return nullptr;
 }
 
+// The plans made in the run, kept for the next transform of their size and
+// given back to FFTW when the program ends.
+struct KeptPlans
+{
+    std::mutex lock;
+    std::map<std::tuple<Kind, int, int>, fftw_plan> plans;
+
+    ~KeptPlans()
+    {
+        for (auto& [key, plan] : plans)
+            if (plan)
+                fftw_destroy_plan(plan);
+        fftw_cleanup();
+    }
+};
+
 fftw_plan keptPlan(Kind kind, int rows, int cols)
 {
-    static std::mutex lock;
-    static std::map<std::tuple<Kind, int, int>, fftw_plan> plans;
-    const std::lock_guard<std::mutex> guard(lock);
-    fftw_plan& plan = plans[{kind, rows, cols}];
+    static KeptPlans kept;
+    const std::lock_guard<std::mutex> guard(kept.lock);
+    fftw_plan& plan = kept.plans[{kind, rows, cols}];
     if (!plan)
         plan = makePlan(kind, rows, cols);
     return plan;
