@@ -26,7 +26,7 @@ double bestFocus(const RayLens& l) { return checkByRays(l).bestFocusShift.value_
 void polychromaticPsf(benchmark::State& state)
 {
     const RayLens lens = startLens();
-    const PsfSetup setup{lens, lens.halfField, bestFocus(lens), SpectrumKind::Panchromatic};
+    const PsfSetup setup{lens, lens.halfField, bestFocus(lens), LightKind::Panchromatic};
     for (auto _ : state)
         benchmark::DoNotOptimize(lensPsf(setup));
 }
@@ -40,7 +40,7 @@ void mtfSet(benchmark::State& state)
     const double focus = bestFocus(lens);
     for (auto _ : state) {
         for (const double share : {0.0, 0.7, 1.0}) {
-            const auto psf = lensPsf({lens, share * lens.halfField, focus, SpectrumKind::Panchromatic});
+            const auto psf = lensPsf({lens, share * lens.halfField, focus, LightKind::Panchromatic});
             benchmark::DoNotOptimize(mtfOf(*psf, 100.0, 51));
         }
     }
@@ -57,7 +57,7 @@ void preview(benchmark::State& state)
         scene.pixels[i] = static_cast<float>((i * 2654435761u) % 1000) / 1000.0f;
     const double focus = bestFocus(lens);
     for (auto _ : state)
-        benchmark::DoNotOptimize(simulatePhotograph(scene, lens, 7.8, focus, SpectrumKind::Panchromatic, 2));
+        benchmark::DoNotOptimize(simulatePhotograph(scene, lens, 7.8, focus, LightKind::Panchromatic, 2));
 }
 BENCHMARK(preview)->Unit(benchmark::kMillisecond);
 

@@ -38,8 +38,8 @@ public:
              LinearImage& out, std::mutex& lock)
         : m_scene(scene), m_psfs(psfs), m_pitch(pitch), m_t(t), m_out(out), m_lock(lock),
           m_input(static_cast<std::size_t>(t.fft) * static_cast<std::size_t>(t.fft)),
-          m_spectrum(static_cast<std::size_t>(t.fft) * static_cast<std::size_t>(t.fft / 2 + 1)),
-          m_kernel(m_spectrum.size())
+          m_light(static_cast<std::size_t>(t.fft) * static_cast<std::size_t>(t.fft / 2 + 1)),
+          m_kernel(m_light.size())
     {
     }
 
@@ -84,11 +84,11 @@ private:
                 m_input[static_cast<std::size_t>((y - y0 + k) * n + (x - x0 + k))] =
                     wy * hat(x, cx, m_t.spacing) * m_scene.at(x, y)[ch];
         }
-        fft::realForward(m_input, m_spectrum, n, n);
+        fft::realForward(m_input, m_light, n, n);
         const double scale = 1.0 / (static_cast<double>(n) * n);
-        for (std::size_t i = 0; i < m_spectrum.size(); ++i)
-            m_spectrum[i] *= m_kernel[i] * scale;
-        fft::realBackward(m_spectrum, m_input, n, n);
+        for (std::size_t i = 0; i < m_light.size(); ++i)
+            m_light[i] *= m_kernel[i] * scale;
+        fft::realBackward(m_light, m_input, n, n);
         const int w = x1 - x0 + 1 + 2 * k, h = y1 - y0 + 1 + 2 * k;
         std::vector<float> out(static_cast<std::size_t>(w * h));
         for (int y = 0; y < h; ++y)
@@ -114,7 +114,7 @@ private:
     LinearImage& m_out;
     std::mutex& m_lock;
     FftBuffer<double> m_input;
-    FftBuffer<Complex> m_spectrum;
+    FftBuffer<Complex> m_light;
     FftBuffer<Complex> m_kernel;
 };
 

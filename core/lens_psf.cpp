@@ -225,7 +225,7 @@ std::optional<PsfGrid> psfGridFor(const PsfSetup& setup)
         const auto ref = reference(setup);
         if (!ref)
             return std::nullopt;
-        const auto lines = spectrumLines(setup.spectrum);
+        const auto lines = lightLines(setup.light);
         const Real fNumber = ref->focal / (2.0 * ref->model.halfStop);
         const double shortest = lines.front().wavelength;
         const double longest = lines.back().wavelength;
@@ -279,7 +279,7 @@ std::optional<Psf> lensPsf(const PsfSetup& setup, const WorkControl& control)
         return std::nullopt;
     const RayLens lens = setup.lens;
     const Transmission passed = [&](double l) { return passedShare(*ref, modelAt(ref->model, lens, l)); };
-    return psfFromWave(*wave, *grid, spectrumLines(setup.spectrum), control, passed);
+    return psfFromWave(*wave, *grid, lightLines(setup.light), control, passed);
 }
 
 } // namespace monocl

@@ -12,7 +12,7 @@ struct PsfSetup {
     RayLens lens;          // with the stop diameter it is used at
     double fieldAngle = 0; // radians
     double focusShift = 0; // the film minus the paraxial image plane (d line), mm
-    SpectrumKind spectrum = SpectrumKind::Panchromatic;
+    LightKind light = LightKind::Panchromatic;
 };
 
 // The lens with its stop opened or closed to the f-number: the stop's

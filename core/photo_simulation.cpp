@@ -4,7 +4,7 @@
 
 namespace monocl {
 
-std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, SpectrumKind spectrum,
+std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, LightKind light,
                                    const WorkControl& control)
 {
     FieldPsfs out;
@@ -13,7 +13,7 @@ std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, Spect
         const double angle = std::atan(share * std::tan(lens.halfField));
         // Each PSF's own progress is a part of the whole.
         WorkControl part{control.cancel, nullptr};
-        const auto psf = lensPsf({lens, angle, focusShift, spectrum}, part);
+        const auto psf = lensPsf({lens, angle, focusShift, light}, part);
         if (!psf || control.cancelled())
             return std::nullopt;
         out.shares.push_back(share);
@@ -36,7 +36,7 @@ std::optional<double> framePitch(const RayLens& lens, int width, int height)
 
 std::optional<LinearImage> simulatePhotograph(const LinearImage& scene, const RayLens& lens,
                                               double fNumber, double focusShift,
-                                              SpectrumKind spectrum, int threads,
+                                              LightKind light, int threads,
                                               const WorkControl& control)
 {
     const auto stopped = withFNumber(lens, fNumber);
@@ -45,7 +45,7 @@ std::optional<LinearImage> simulatePhotograph(const LinearImage& scene, const Ra
         return std::nullopt;
     // The PSFs take about a fifth of the time, the blur the rest.
     const auto psfPart = [&](double s) { control.report(0.2 * s); };
-    const auto psfs = fieldPsfs(*stopped, focusShift, spectrum, {control.cancel, psfPart});
+    const auto psfs = fieldPsfs(*stopped, focusShift, light, {control.cancel, psfPart});
     if (!psfs)
         return std::nullopt;
     const auto blurPart = [&](double s) { control.report(0.2 + 0.8 * s); };

@@ -14,7 +14,7 @@ constexpr double PhotoFieldShares[] = {0.0, 0.35, 0.6, 0.8, 1.0};
 // The PSFs of the lens (with its stop as used) at PhotoFieldShares: the
 // field angle at share s is atan(s tan beta), the frame's corner at beta.
 // None where one cannot be had or it was cancelled.
-std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, SpectrumKind spectrum,
+std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, LightKind light,
                                    const WorkControl& control = {});
 
 // The pixel pitch of a width x height picture on the frame whose diagonal
@@ -26,7 +26,7 @@ std::optional<double> framePitch(const RayLens& lens, int width, int height);
 // cancelled.
 std::optional<LinearImage> simulatePhotograph(const LinearImage& scene, const RayLens& lens,
                                               double fNumber, double focusShift,
-                                              SpectrumKind spectrum, int threads,
+                                              LightKind light, int threads,
                                               const WorkControl& control = {});
 
 } // namespace monocl

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/spectrum.h"
+#include "core/light_lines.h"
 #include "core/work_control.h"
 
 #include <functional>

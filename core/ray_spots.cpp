@@ -221,7 +221,7 @@ struct Traceable {
     std::optional<Real> imageZ;
 };
 
-Traceable traceable(const RayLens& lens, SpectralLine line)
+Traceable traceable(const RayLens& lens, ColourLine line)
 {
     Traceable t;
     guarded([&] {
@@ -252,13 +252,13 @@ SpotRing spotRing(int k)
     return rings[static_cast<std::size_t>(k - 1)];
 }
 
-double lineIndex(const RayLens& lens, SpectralLine line)
+double lineIndex(const RayLens& lens, ColourLine line)
 {
     const double spread = (lens.nd - 1.0) / lens.abbe;
     switch (line) {
-    case SpectralLine::F: return lens.nd + 0.7 * spread;
-    case SpectralLine::C: return lens.nd - 0.3 * spread;
-    case SpectralLine::d: break;
+    case ColourLine::F: return lens.nd + 0.7 * spread;
+    case ColourLine::C: return lens.nd - 0.3 * spread;
+    case ColourLine::d: break;
     }
     return lens.nd;
 }
@@ -266,7 +266,7 @@ double lineIndex(const RayLens& lens, SpectralLine line)
 RingSpots ringSpots(const RayLens& lens) noexcept
 {
     RingSpots out;
-    const Traceable d = traceable(lens, SpectralLine::d);
+    const Traceable d = traceable(lens, ColourLine::d);
     if (!d.model || !d.imageZ)
         return out;
     guarded([&] {
@@ -294,7 +294,7 @@ SpotPictures spotPictures(const RayLens& lens) noexcept
     const double factors[3] = {0.0, 0.7, 1.0};
     for (int k = 0; k < 3; ++k)
         out.spots[static_cast<std::size_t>(k)].fieldAngle = factors[k] * beta;
-    const Traceable d = traceable(lens, SpectralLine::d);
+    const Traceable d = traceable(lens, ColourLine::d);
     if (!d.model || !d.imageZ)
         return out;
     const Real zRef = *d.imageZ;
@@ -313,11 +313,11 @@ SpotPictures spotPictures(const RayLens& lens) noexcept
     out.bestFocusShift = shift.value();
 
     // The spots: every line about the d line's centroid of its field.
-    const SpectralLine lines[3] = {SpectralLine::F, SpectralLine::d, SpectralLine::C};
+    const ColourLine lines[3] = {ColourLine::F, ColourLine::d, ColourLine::C};
     Traceable atLine[3];
     atLine[1] = d;
-    atLine[0] = traceable(lens, SpectralLine::F);
-    atLine[2] = traceable(lens, SpectralLine::C);
+    atLine[0] = traceable(lens, ColourLine::F);
+    atLine[2] = traceable(lens, ColourLine::C);
     for (int k = 0; k < 3; ++k) {
         if (dBundles[k].empty())
             continue;

@@ -31,11 +31,11 @@ SpotRing spotRing(int k);
 constexpr int FocusSampleCount = 41;
 
 // The three lines of the spots' colours.
-enum class SpectralLine { F, d, C };
+enum class ColourLine { F, d, C };
 
 // The index at the line: nF = nd + 0.7 (nd - 1) / Vd, nC = nd - 0.3 (nd - 1) / Vd,
 // as the ray check's axial colour takes them.
-double lineIndex(const RayLens& lens, SpectralLine line);
+double lineIndex(const RayLens& lens, ColourLine line);
 
 // The spots at the d line at the plane where the axial spot's RMS radius is
 // least.
@@ -52,7 +52,7 @@ RingSpots ringSpots(const RayLens& lens) noexcept;
 // micrometres from the d line's centroid.
 struct ColourSpot {
     double fieldAngle = 0;
-    std::array<std::vector<SpotPoint>, 3> points; // by SpectralLine
+    std::array<std::vector<SpotPoint>, 3> points; // by ColourLine
 };
 
 // The RMS spot radius (d line) at a plane `shift` mm from the axial best focus.

@@ -97,7 +97,7 @@ InputControls InputControls::atStart()
 
 int InputControls::spinValue(SpinId id) const
 {
-    return spinInteger(spinText(id)).value_or(spinSpec(id).minimum);
+    return spinInteger(spinText(id)).value_or(spinControl(id).minimum);
 }
 
 ChoiceId InputControls::checkedOf(int group) const

@@ -19,14 +19,14 @@ enum class ChoiceId { Sf1, Sf2, Sf3, fp1, RB1, RB2, sfp1, sfp2, sfp3, Sfp4 };
 // A spin edit holds a text; its value is the integer the text reads as, or
 // its minimum when the text is none. A value set from the program is held to
 // the range; typing is not.
-struct SpinSpec {
+struct SpinControl {
     const char* name;
     int start;
     int minimum;
     int maximum;
 };
 
-inline constexpr std::array<SpinSpec, 6> Spins = {{
+inline constexpr std::array<SpinControl, 6> Spins = {{
     {"FSpin", 52, 0, 1000},
     {"ASpin", 45, 0, 70},
     {"OtSpin", 5, 1, 100},
@@ -36,18 +36,18 @@ inline constexpr std::array<SpinSpec, 6> Spins = {{
 }};
 
 // A track bar is held to 0..100.
-struct BarSpec {
+struct BarControl {
     const char* name;
     int start;
 };
 
 inline constexpr int BarMinimum = 0;
 inline constexpr int BarMaximum = 100;
-inline constexpr std::array<BarSpec, 2> Bars = {{{"KsfBar", 60}, {"KxrBar", 100}}};
+inline constexpr std::array<BarControl, 2> Bars = {{{"KsfBar", 60}, {"KxrBar", 100}}};
 
 // One radio button: checking it unchecks the others of its group. A
 // disabled one cannot be checked.
-struct ChoiceSpec {
+struct ChoiceControl {
     const char* name;
     int group;
     bool startChecked;
@@ -55,7 +55,7 @@ struct ChoiceSpec {
     const char* caption; // in the context "Toptmono"
 };
 
-inline constexpr std::array<ChoiceSpec, 10> Choices = {{
+inline constexpr std::array<ChoiceControl, 10> Choices = {{
     {"Sf1", 0, true, true, MONOCL_NOOP("Toptmono", "Нет")},
     {"Sf2", 0, false, false, MONOCL_NOOP("Toptmono", "Ж 1,4х")},
     {"Sf3", 0, false, false, MONOCL_NOOP("Toptmono", "Ж 2х")},
@@ -79,8 +79,8 @@ constexpr std::size_t indexOf(Id id)
     return static_cast<std::size_t>(id);
 }
 
-inline const SpinSpec& spinSpec(SpinId id) { return Spins[indexOf(id)]; }
-inline const ChoiceSpec& choiceSpec(ChoiceId id) { return Choices[indexOf(id)]; }
+inline const SpinControl& spinControl(SpinId id) { return Spins[indexOf(id)]; }
+inline const ChoiceControl& choiceControl(ChoiceId id) { return Choices[indexOf(id)]; }
 
 // The integer a spin edit's text reads as: white space around it (as
 // Unicode counts it), an optional sign, then digits, within an int; none

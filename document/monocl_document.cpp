@@ -112,8 +112,8 @@ void MonoclDocument::setSpinText(SpinId id, const std::string& text)
 
 void MonoclDocument::setSpinValue(SpinId id, int value)
 {
-    const SpinSpec& spec = spinSpec(id);
-    setSpinText(id, std::to_string(std::clamp(value, spec.minimum, spec.maximum)));
+    const SpinControl& spin = spinControl(id);
+    setSpinText(id, std::to_string(std::clamp(value, spin.minimum, spin.maximum)));
 }
 
 void MonoclDocument::setBarValue(BarId id, int value)
@@ -128,11 +128,11 @@ void MonoclDocument::setBarValue(BarId id, int value)
 
 void MonoclDocument::check(ChoiceId id)
 {
-    const ChoiceSpec& spec = choiceSpec(id);
-    if (m_controls.isChecked(id) || !spec.enabled)
+    const ChoiceControl& choice = choiceControl(id);
+    if (m_controls.isChecked(id) || !choice.enabled)
         return;
     for (std::size_t i = 0; i < Choices.size(); ++i)
-        if (Choices[i].group == spec.group)
+        if (Choices[i].group == choice.group)
             m_controls.checked[i] = false;
     m_controls.checked[indexOf(id)] = true;
     changed();

@@ -87,7 +87,7 @@ TEST(ImageBlur, PhotographKeepsTheMeanLight)
     std::uniform_real_distribution<float> light(0.0f, 1.0f);
     for (float& v : scene.pixels)
         v = light(random) * light(random) * 4.0f;
-    const auto out = simulatePhotograph(scene, l, 8.0, *check.bestFocusShift, SpectrumKind::Panchromatic, 2);
+    const auto out = simulatePhotograph(scene, l, 8.0, *check.bestFocusShift, LightKind::Panchromatic, 2);
     ASSERT_TRUE(out);
     for (int ch = 0; ch < 3; ++ch) {
         double before = 0, after = 0, change = 0;

@@ -98,10 +98,10 @@ TEST(LensPsf, EnergyAndTheDiffractionLimit)
     const RayLens lens = startDesign();
     const RayCheck check = checkByRays(lens);
     const double fNumber = *check.focalLength / lens.stopDiameter;
-    const auto lines = spectrumLines(SpectrumKind::Panchromatic);
+    const auto lines = lightLines(LightKind::Panchromatic);
     for (const double share : {0.0, 0.7, 1.0}) {
         SCOPED_TRACE(share);
-        const PsfSetup setup{lens, share * lens.halfField, *check.bestFocusShift, SpectrumKind::Panchromatic};
+        const PsfSetup setup{lens, share * lens.halfField, *check.bestFocusShift, LightKind::Panchromatic};
         const auto psf = lensPsf(setup);
         ASSERT_TRUE(psf);
         if (share == 0.0) {
@@ -133,7 +133,7 @@ TEST(LensPsf, GeometricLimitIsTheRaySpot)
             std::optional<double> spot;
         } fields[] = {{0.0, check.spotAxis}, {1.0, check.spotEdge}};
         for (const auto& field : fields) {
-            const PsfSetup setup{lens, field.share * lens.halfField, *check.bestFocusShift, SpectrumKind::DLine};
+            const PsfSetup setup{lens, field.share * lens.halfField, *check.bestFocusShift, LightKind::DLine};
             const auto psf = lensPsf(setup);
             ASSERT_TRUE(psf);
             EXPECT_NEAR(psfRmsRadius(*psf) * 1000, *field.spot, 0.1 * *field.spot) << field.share;
@@ -159,7 +159,7 @@ TEST(LensPsf, LightLiesWhereTheRaysGo)
     const RayCheck check = checkByRays(lens);
     const double offset = *check.spots[2].centroidY - chiefHeight(lens, *check.bestFocusZ);
     ASSERT_GT(std::abs(offset), 0.02);
-    const auto psf = lensPsf({lens, lens.halfField, *check.bestFocusShift, SpectrumKind::DLine});
+    const auto psf = lensPsf({lens, lens.halfField, *check.bestFocusShift, LightKind::DLine});
     ASSERT_TRUE(psf);
     EXPECT_NEAR(psfCentroid(*psf).y, offset, 0.1 * std::abs(offset));
     EXPECT_NEAR(psfCentroid(*psf).x, 0.0, 1e-4); // the unpaired column at the border

@@ -124,7 +124,7 @@ std::optional<QByteArray> simulatedPhotograph(const SimulateRequest& request, co
     }
     const double fNumber = request.fNumber.value_or(std::abs(*focal) / lens->stopDiameter);
     const std::optional<LinearImage> photo =
-        simulatePhotograph(toLinear(picture), *lens, fNumber, request.focus, SpectrumKind::Panchromatic,
+        simulatePhotograph(toLinear(picture), *lens, fNumber, request.focus, LightKind::Panchromatic,
                            std::max(1, QThread::idealThreadCount()));
     if (!photo) {
         *noLens = true;

@@ -354,7 +354,7 @@ void applyDesign(MonoclDocument& document, const DesignData& d)
     };
     const auto check = [&](ChoiceId id, ChoiceId fallback) {
         // A disabled choice cannot be made; the group keeps its first one.
-        document.check(choiceSpec(id).enabled ? id : fallback);
+        document.check(choiceControl(id).enabled ? id : fallback);
     };
     const auto filterChoice = [](LightFilter f, const auto& choices) {
         const auto i = static_cast<std::size_t>(f);

@@ -54,11 +54,11 @@ std::optional<ImageResults> computeImage(const ImageInputs& inputs, int threads,
     if (!stopped)
         return std::nullopt;
     ImageResults results;
-    const std::vector<WeightedLine> lines = spectrumLines(inputs.spectrum);
+    const std::vector<WeightedLine> lines = lightLines(inputs.light);
     const double end = curveEnd(inputs.fNumber, lines);
     for (std::size_t i = 0; i < MtfFieldShares.size(); ++i) {
         const double angle = std::atan(MtfFieldShares[i] * std::tan(stopped->halfField));
-        const PsfSetup setup{*stopped, angle, inputs.focusShift, inputs.spectrum};
+        const PsfSetup setup{*stopped, angle, inputs.focusShift, inputs.light};
         const std::optional<Psf> psf =
             lensPsf(setup, scaled(control, PsfShare * double(i) / 3, PsfShare / 3));
         if (!psf)
@@ -70,7 +70,7 @@ std::optional<ImageResults> computeImage(const ImageInputs& inputs, int threads,
     for (double f : results.mtf[0].frequency)
         results.diffractionLimit.push_back(diffractionMtf(f, inputs.fNumber, lines));
     std::optional<LinearImage> photo =
-        simulatePhotograph(inputs.scene, inputs.lens, inputs.fNumber, inputs.focusShift, inputs.spectrum,
+        simulatePhotograph(inputs.scene, inputs.lens, inputs.fNumber, inputs.focusShift, inputs.light,
                            threads, scaled(control, PsfShare, 1 - PsfShare));
     if (!photo || control.cancelled())
         return std::nullopt;

@@ -4,7 +4,7 @@
 #include "core/mtf.h"
 #include "core/pupil_psf.h"
 #include "core/ray_trace.h"
-#include "core/spectrum.h"
+#include "core/light_lines.h"
 #include "core/work_control.h"
 
 #include <array>
@@ -19,7 +19,7 @@ struct ImageInputs {
     RayLens lens;
     double fNumber = 8;
     double focusShift = 0; // mm, the film minus the paraxial image plane
-    SpectrumKind spectrum = SpectrumKind::Panchromatic;
+    LightKind light = LightKind::Panchromatic;
     LinearImage scene;
 };
 

@@ -31,8 +31,8 @@ const char* const SceneNames[] = {
     QT_TRANSLATE_NOOP("ImageView", "Открытый снимок"),
 };
 
-// In the order of SpectrumKind.
-const char* const SpectrumNames[] = {
+// In the order of LightKind.
+const char* const LightNames[] = {
     QT_TRANSLATE_NOOP("ImageView", "Панхроматический, без светофильтра"),
     QT_TRANSLATE_NOOP("ImageView", "Светофильтр Ж 1,4x"),
     QT_TRANSLATE_NOOP("ImageView", "Светофильтр Ж 2x"),
@@ -144,12 +144,12 @@ void ImageView::createControls()
     connect(m_save, &QPushButton::clicked, this, &ImageView::chooseAndSave);
 
     label(QT_TRANSLATE_NOOP("ImageView", "Свет:"), QRect(640, 36, 44, 20));
-    m_spectrum = new QComboBox(this);
-    m_spectrum->setObjectName(QStringLiteral("imageSpectrum"));
-    m_spectrum->setGeometry(686, 34, 260, 24);
-    for (std::size_t i = 0; i < std::size(SpectrumNames); ++i)
-        m_spectrum->addItem(QString());
-    connect(m_spectrum, &QComboBox::currentIndexChanged, this, &ImageView::inputsChanged);
+    m_light = new QComboBox(this);
+    m_light->setObjectName(QStringLiteral("imageLight"));
+    m_light->setGeometry(686, 34, 260, 24);
+    for (std::size_t i = 0; i < std::size(LightNames); ++i)
+        m_light->addItem(QString());
+    connect(m_light, &QComboBox::currentIndexChanged, this, &ImageView::inputsChanged);
 }
 
 void ImageView::createPictures()
@@ -205,8 +205,8 @@ void ImageView::retranslate()
     }
     for (int i = 0; i < m_scene->count(); ++i)
         m_scene->setItemText(i, QCoreApplication::translate("ImageView", SceneNames[i]));
-    for (int i = 0; i < m_spectrum->count(); ++i)
-        m_spectrum->setItemText(i, QCoreApplication::translate("ImageView", SpectrumNames[i]));
+    for (int i = 0; i < m_light->count(); ++i)
+        m_light->setItemText(i, QCoreApplication::translate("ImageView", LightNames[i]));
 }
 
 const RayLens* ImageView::chosenLens() const

@@ -106,7 +106,7 @@ private:
     QDoubleSpinBox* m_fNumber = nullptr;
     QDoubleSpinBox* m_focus = nullptr;
     QComboBox* m_scene = nullptr;
-    QComboBox* m_spectrum = nullptr;
+    QComboBox* m_light = nullptr;
     QCheckBox* m_logScale = nullptr;
     QPushButton* m_open = nullptr;
     QPushButton* m_save = nullptr;

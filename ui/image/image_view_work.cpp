@@ -89,7 +89,7 @@ void ImageView::startComputing()
     m_status->setText(QCoreApplication::translate("ImageView", "Расчет…"));
     ++m_computeCount;
     m_worker->start(ImageInputs{*lens, m_fNumber->value(), m_focus->value(),
-                                static_cast<SpectrumKind>(m_spectrum->currentIndex()),
+                                static_cast<LightKind>(m_light->currentIndex()),
                                 toLinear(sceneImage())});
     m_started.start();
     m_progressTimer.start();

@@ -40,7 +40,7 @@ QString withoutNoteMark(const QString& caption)
 // The caption of the checked choice of a group, as its button shows it.
 QString checkedCaption(const InputControls& controls, int group)
 {
-    const ChoiceSpec& choice = choiceSpec(controls.checkedOf(group));
+    const ChoiceControl& choice = choiceControl(controls.checkedOf(group));
     return withoutNoteMark(QCoreApplication::translate("Toptmono", choice.caption));
 }
 

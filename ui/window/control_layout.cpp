@@ -53,7 +53,7 @@ bool isWording(ControlKind kind)
     }
 }
 
-QString captionText(const ControlSpec& row)
+QString captionText(const ControlRow& row)
 {
     return isWording(row.kind) ? QCoreApplication::translate("Toptmono", row.caption)
                                : QString::fromUtf8(row.caption);
@@ -73,7 +73,7 @@ QLabel* colouredLabel(const QString& caption, QWidget* parent, int pixelSize, bo
     return label;
 }
 
-QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
+QWidget* createControl(const ControlRow& row, QWidget* parent, char separator)
 {
     const QString caption = captionText(row);
     switch (row.kind) {
@@ -152,7 +152,7 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent, char separator)
 
 // Labels fit their text exactly, whatever the font, so no caption is
 // clipped; other controls fit their size hint.
-int fittedWidth(const ControlSpec& row, const QWidget* control)
+int fittedWidth(const ControlRow& row, const QWidget* control)
 {
     const int extra = row.width - Flow;
     if (isLabel(row.kind))
@@ -160,7 +160,7 @@ int fittedWidth(const ControlSpec& row, const QWidget* control)
     return control->sizeHint().width() + extra;
 }
 
-void place(QWidget* control, const ControlSpec& row, const QWidget* previous)
+void place(QWidget* control, const ControlRow& row, const QWidget* previous)
 {
     const int x = row.x >= Flow / 2 && previous ? previous->geometry().right() + 1 + (row.x - Flow)
                                                  : row.x;
@@ -191,14 +191,14 @@ void setCaption(QWidget* control, const QString& caption)
 // A control's accessible name is made of the labels that caption it (a
 // label comes before its control, so this waits until all are built), or,
 // for a table or a text box, of the frame that holds it.
-void nameControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>& controls)
+void nameControls(std::span<const ControlRow> rows, const std::vector<QWidget*>& controls)
 {
     QHash<QString, QWidget*> named;
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (*rows[i].name)
             named.insert(QString::fromLatin1(rows[i].name), controls[i]);
     QHash<QWidget*, QStringList> captions;
-    for (const ControlSpec& row : rows) {
+    for (const ControlRow& row : rows) {
         if (!row.captionOf)
             continue;
         for (const QString& name : QString::fromLatin1(row.captionOf).split(QLatin1Char(' ')))
@@ -207,7 +207,7 @@ void nameControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>
     }
     for (auto it = captions.cbegin(); it != captions.cend(); ++it)
         setAccessibleNameOf(it.key(), it.value().join(QLatin1Char(' ')));
-    for (const ControlSpec& row : rows) {
+    for (const ControlRow& row : rows) {
         if (row.kind != ControlKind::Grid && row.kind != ControlKind::Memo)
             continue;
         QWidget* control = named.value(QString::fromLatin1(row.name));
@@ -218,14 +218,14 @@ void nameControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>
 
 } // namespace
 
-std::vector<QWidget*> buildControls(QWidget* page, std::span<const ControlSpec> rows,
+std::vector<QWidget*> buildControls(QWidget* page, std::span<const ControlRow> rows,
                                     char decimalSeparator)
 {
     QHash<QString, QWidget*> named;
     std::vector<QWidget*> controls;
     controls.reserve(rows.size());
     QWidget* previous = nullptr;
-    for (const ControlSpec& row : rows) {
+    for (const ControlRow& row : rows) {
         QWidget* parent = row.parent ? named.value(QString::fromLatin1(row.parent), page) : page;
         QWidget* control = createControl(row, parent, decimalSeparator);
         control->setObjectName(QString::fromLatin1(row.name));
@@ -240,7 +240,7 @@ std::vector<QWidget*> buildControls(QWidget* page, std::span<const ControlSpec> 
     return controls;
 }
 
-void recaptionControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>& controls)
+void recaptionControls(std::span<const ControlRow> rows, const std::vector<QWidget*>& controls)
 {
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -46,7 +46,7 @@ struct ControlValue {
 // parent is the name of a group box above in the same table, or nullptr for
 // the tab itself. A label that captions controls names them in captionOf,
 // separated by blanks; a control's accessible name is made of its captions.
-struct ControlSpec {
+struct ControlRow {
     ControlKind kind;
     const char* name;
     const char* parent;
@@ -64,12 +64,12 @@ struct ControlSpec {
 // name, geometry, font, caption in the window's language and start value,
 // and gives them back in the same order. Spin edits read and write numbers
 // with the given decimal separator.
-std::vector<QWidget*> buildControls(QWidget* page, std::span<const ControlSpec> rows,
+std::vector<QWidget*> buildControls(QWidget* page, std::span<const ControlRow> rows,
                                     char decimalSeparator);
 
 // Writes the captions of controls built from rows in the window's language
 // anew, and places the rows again for their new widths. Edit fields keep
 // their texts.
-void recaptionControls(std::span<const ControlSpec> rows, const std::vector<QWidget*>& controls);
+void recaptionControls(std::span<const ControlRow> rows, const std::vector<QWidget*>& controls);
 
 } // namespace monocl

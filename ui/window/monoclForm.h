@@ -227,7 +227,7 @@ private:
     {
         QWidget* page;
         const char* title;
-        std::span<const ControlSpec> rows;
+        std::span<const ControlRow> rows;
         std::vector<QWidget*> controls;
     };
     std::vector<BuiltTab> m_builtTabs;

@@ -110,7 +110,7 @@ void Toptmono::createTabs()
         QWidget** page;
         const char* name;
         const char* title;
-        std::span<const ControlSpec> (*layout)();
+        std::span<const ControlRow> (*layout)();
     } tabs[] = {
         {&TabSheet1, "TabSheet1", QT_TRANSLATE_NOOP("Toptmono", "Расчет"), designTabLayout},
         {&TabSheet5, "TabSheet5", QT_TRANSLATE_NOOP("Toptmono", "Прогноз"), forecastTabLayout},

@@ -14,7 +14,7 @@ using enum ControlKind;
 // The inputs' start values, ranges and captions are the document's.
 constexpr ControlValue spin(SpinId id)
 {
-    const SpinSpec& s = Spins[indexOf(id)];
+    const SpinControl& s = Spins[indexOf(id)];
     return {s.start, s.minimum, s.maximum};
 }
 
@@ -23,9 +23,9 @@ constexpr ControlValue bar(BarId id)
     return {Bars[indexOf(id)].start};
 }
 
-constexpr ControlSpec radio(ChoiceId id, const char* parent, int x, int y)
+constexpr ControlRow radio(ChoiceId id, const char* parent, int x, int y)
 {
-    const ChoiceSpec& c = Choices[indexOf(id)];
+    const ChoiceControl& c = Choices[indexOf(id)];
     return {Radio, c.name, parent, x, y, fit(), fit(), c.caption, {c.startChecked ? 1 : 0}, nullptr, c.enabled};
 }
 
@@ -36,7 +36,7 @@ constexpr const char* startText(RealFieldId id)
 
 // Controls on a line follow each other: a label is 4 pixels before what it
 // captions, the next label 8 pixels after it, and 32 where a pair ends.
-const ControlSpec DesignTab[] = {
+const ControlRow DesignTab[] = {
     {Title, "Label25", nullptr, 166, 4, fit(), fit(),
      QT_TRANSLATE_NOOP("Toptmono", "Прямая задача проектирования монокля - выбор конструктивных параметров мениска")},
 
@@ -88,7 +88,7 @@ const ControlSpec DesignTab[] = {
     {Grid, "MonGrid", "GroupBox15", 4, 14, 875, 367, "", {2}},
 };
 
-const ControlSpec ForecastTab[] = {
+const ControlRow ForecastTab[] = {
     {Title, "Label26", nullptr, 76, 2, fit(), fit(),
      QT_TRANSLATE_NOOP("Toptmono", "Обратная задача проектирования монокля - прогноз характеристик монокля из готового мениска")},
     {StretchedPicture, "Image2", nullptr, 6, 36, 609, 353, ":/measuring_scheme.png"},
@@ -136,7 +136,7 @@ const ControlSpec ForecastTab[] = {
 };
 
 
-const ControlSpec NotesTab[] = {
+const ControlRow NotesTab[] = {
     {GroupBox, "GroupBox12", nullptr, 4, 4, 1129, 711, QT_TRANSLATE_NOOP("Toptmono", "Примечания")},
     {Label, "", "GroupBox12", 16, 32, 1100, 17,
      QT_TRANSLATE_NOOP("Toptmono", "1)  отношение диаметра поперечной сферической аберрации для зоны 0,7 диаметра зрачка к "
@@ -151,22 +151,22 @@ const ControlSpec NotesTab[] = {
      QT_TRANSLATE_NOOP("Toptmono", "5)  отношение диаметра к ширины фальцета (края) мениска  ")},
 };
 
-const ControlSpec SchemeTab[] = {
+const ControlRow SchemeTab[] = {
     {Picture, "Image1", nullptr, 112, 24, 881, 681, ":/monocle_scheme.png"},
 };
 
-const ControlSpec AboutTab[] = {
+const ControlRow AboutTab[] = {
     {Memo, "Memo1", nullptr, 0, 0, 1057, 329, ""},
 };
 
 } // namespace
 
-std::span<const ControlSpec> designTabLayout() { return DesignTab; }
-std::span<const ControlSpec> forecastTabLayout() { return ForecastTab; }
+std::span<const ControlRow> designTabLayout() { return DesignTab; }
+std::span<const ControlRow> forecastTabLayout() { return ForecastTab; }
 // The ray tab is laid out by its view (ui/rays/ray_view.cpp).
-std::span<const ControlSpec> rayTabLayout() { return {}; }
-std::span<const ControlSpec> notesTabLayout() { return NotesTab; }
-std::span<const ControlSpec> schemeTabLayout() { return SchemeTab; }
-std::span<const ControlSpec> aboutTabLayout() { return AboutTab; }
+std::span<const ControlRow> rayTabLayout() { return {}; }
+std::span<const ControlRow> notesTabLayout() { return NotesTab; }
+std::span<const ControlRow> schemeTabLayout() { return SchemeTab; }
+std::span<const ControlRow> aboutTabLayout() { return AboutTab; }
 
 } // namespace monocl

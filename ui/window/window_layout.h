@@ -7,11 +7,11 @@
 namespace monocl {
 
 // The window's tabs, row by row: every control with its place in pixels.
-std::span<const ControlSpec> designTabLayout();
-std::span<const ControlSpec> forecastTabLayout();
-std::span<const ControlSpec> rayTabLayout();
-std::span<const ControlSpec> notesTabLayout();
-std::span<const ControlSpec> schemeTabLayout();
-std::span<const ControlSpec> aboutTabLayout();
+std::span<const ControlRow> designTabLayout();
+std::span<const ControlRow> forecastTabLayout();
+std::span<const ControlRow> rayTabLayout();
+std::span<const ControlRow> notesTabLayout();
+std::span<const ControlRow> schemeTabLayout();
+std::span<const ControlRow> aboutTabLayout();
 
 } // namespace monocl

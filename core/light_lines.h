@@ -7,16 +7,16 @@ namespace monocl {
 // One wavelength of a polychromatic image and its share of the light.
 struct WeightedLine {
     double wavelength = 0; // mm
-    double weight = 0;     // the weights of a spectrum add up to 1
+    double weight = 0;     // the weights of a light add up to 1
 };
 
 // What reaches the film: panchromatic film in daylight bare or behind one of
 // the light filters the forecast offers, or the d line alone.
-enum class SpectrumKind { Panchromatic, Yellow14, Yellow2, Orange28, DLine };
+enum class LightKind { Panchromatic, Yellow14, Yellow2, Orange28, DLine };
 
 // The lines F, between F and d, d, between d and C, and C with the weights
-// of the spectrum; the d line alone for DLine.
-std::vector<WeightedLine> spectrumLines(SpectrumKind kind);
+// of the light; the d line alone for DLine.
+std::vector<WeightedLine> lightLines(LightKind kind);
 
 // The glass's index at a wavelength (mm) from nd and the Abbe number, by
 // Cauchy's two-term formula through nd with nF - nC = (nd - 1) / abbe.

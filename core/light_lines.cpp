@@ -1,4 +1,4 @@
-#include "core/spectrum.h"
+#include "core/light_lines.h"
 
 #include <array>
 
@@ -16,24 +16,24 @@ constexpr std::array<double, 5> Yellow14 = {0.35, 0.85, 1.00, 1.00, 1.00};
 constexpr std::array<double, 5> Yellow2 = {0.10, 0.60, 0.95, 1.00, 1.00};
 constexpr std::array<double, 5> Orange28 = {0.00, 0.15, 0.80, 1.00, 1.00};
 
-const std::array<double, 5>& transmission(SpectrumKind kind)
+const std::array<double, 5>& transmission(LightKind kind)
 {
     switch (kind) {
-    case SpectrumKind::Yellow14: return Yellow14;
-    case SpectrumKind::Yellow2: return Yellow2;
-    case SpectrumKind::Orange28: return Orange28;
+    case LightKind::Yellow14: return Yellow14;
+    case LightKind::Yellow2: return Yellow2;
+    case LightKind::Orange28: return Orange28;
     default: return Panchromatic; // the film alone: everything passes
     }
 }
 
 } // namespace
 
-std::vector<WeightedLine> spectrumLines(SpectrumKind kind)
+std::vector<WeightedLine> lightLines(LightKind kind)
 {
-    if (kind == SpectrumKind::DLine)
+    if (kind == LightKind::DLine)
         return {{LineD, 1.0}};
     const auto& filter = transmission(kind);
-    const bool bare = kind == SpectrumKind::Panchromatic;
+    const bool bare = kind == LightKind::Panchromatic;
     std::vector<WeightedLine> lines;
     double total = 0;
     for (std::size_t k = 0; k < Wavelengths.size(); ++k) {
