@@ -2,6 +2,8 @@
 #include "core/mtf.h"
 #include "core/photo_simulation.h"
 #include "core/ray_trace.h"
+#include "core/task_pool.h"
+#include "core/through_focus.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,19 +35,38 @@ void polychromaticPsf(benchmark::State& state)
 BENCHMARK(polychromaticPsf)->Unit(benchmark::kMillisecond);
 
 // The PSFs on the axis, at 0,7 and at the edge, and their sagittal and
-// tangential MTF from 0 to 100 lp/mm.
+// tangential MTF from 0 to 100 lp/mm, on two threads as the image tab
+// computes them.
 void mtfSet(benchmark::State& state)
 {
     const RayLens lens = startLens();
     const double focus = bestFocus(lens);
+    const double shares[] = {0.0, 0.7, 1.0};
     for (auto _ : state) {
-        for (const double share : {0.0, 0.7, 1.0}) {
-            const auto psf = lensPsf({lens, share * lens.halfField, focus, LightKind::Panchromatic});
+        runTasks(3, 2, [&](int i, int) {
+            const auto psf = lensPsf({lens, shares[i] * lens.halfField, focus, LightKind::Panchromatic});
             benchmark::DoNotOptimize(mtfOf(*psf, 100.0, 51));
-        }
+        });
     }
 }
 BENCHMARK(mtfSet)->Unit(benchmark::kMillisecond);
+
+// The line spreads through focus on the axis and at the edge, on two threads.
+void throughFocusSet(benchmark::State& state)
+{
+    const RayLens lens = startLens();
+    const std::vector<double> shifts = focusShiftsOver(throughFocusRange(lens, bestFocus(lens)));
+    const int count = 2 * static_cast<int>(shifts.size());
+    for (auto _ : state) {
+        runTasks(count, 2, [&](int i, int) {
+            const double share = i / static_cast<int>(shifts.size());
+            const auto psf = lensPsf({lens, share * lens.halfField, shifts[static_cast<std::size_t>(i) % shifts.size()],
+                                      LightKind::Panchromatic});
+            benchmark::DoNotOptimize(lineSpreadsOf(*psf));
+        });
+    }
+}
+BENCHMARK(throughFocusSet)->Unit(benchmark::kMillisecond);
 
 // A 1224 x 816 picture through the start design on two threads, its PSFs
 // included.

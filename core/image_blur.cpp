@@ -2,12 +2,13 @@
 
 #include "core/blur_kernel.h"
 #include "core/fft_plans.h"
+#include "core/task_pool.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <mutex>
-#include <thread>
 
 namespace monocl {
 
@@ -18,9 +19,12 @@ namespace {
 // normalised again).
 constexpr int MaxKernelRadius = 400;
 
+// The tiles cover the frame and a margin of the kernel's radius round it,
+// where the scene goes on as its edge pixels: a photograph's edge gathers
+// light from beyond the frame too, and without it the edges would darken.
 struct Tiling {
     int spacing = 0; // pixels between tile centres; each tile reaches one spacing each way
-    int radius = 0;  // of the kernel
+    int radius = 0;  // of the kernel, and the margin
     int fft = 0;     // transform size a side
     int across = 0, down = 0;
 };
@@ -45,11 +49,16 @@ public:
 
     void run(int tile)
     {
-        const int cx = (tile % m_t.across) * m_t.spacing;
-        const int cy = (tile / m_t.across) * m_t.spacing;
+        const int margin = m_t.radius;
+        const int cx = (tile % m_t.across) * m_t.spacing - margin;
+        const int cy = (tile / m_t.across) * m_t.spacing - margin;
         prepareKernel(cx, cy);
-        const int x0 = std::max(0, cx - m_t.spacing + 1), x1 = std::min(m_scene.width - 1, cx + m_t.spacing - 1);
-        const int y0 = std::max(0, cy - m_t.spacing + 1), y1 = std::min(m_scene.height - 1, cy + m_t.spacing - 1);
+        const int x0 = std::max(-margin, cx - m_t.spacing + 1);
+        const int x1 = std::min(m_scene.width - 1 + margin, cx + m_t.spacing - 1);
+        const int y0 = std::max(-margin, cy - m_t.spacing + 1);
+        const int y1 = std::min(m_scene.height - 1 + margin, cy + m_t.spacing - 1);
+        if (x0 > x1 || y0 > y1)
+            return;
         std::vector<float> result[3];
         for (int ch = 0; ch < 3; ++ch)
             result[ch] = convolveChannel(ch, cx, cy, x0, x1, y0, y1);
@@ -80,9 +89,10 @@ private:
         std::fill(m_input.data(), m_input.data() + m_input.size(), 0.0);
         for (int y = y0; y <= y1; ++y) {
             const double wy = hat(y, cy, m_t.spacing);
+            const int sy = std::clamp(y, 0, m_scene.height - 1);
             for (int x = x0; x <= x1; ++x)
                 m_input[static_cast<std::size_t>((y - y0 + k) * n + (x - x0 + k))] =
-                    wy * hat(x, cx, m_t.spacing) * m_scene.at(x, y)[ch];
+                    wy * hat(x, cx, m_t.spacing) * m_scene.at(std::clamp(x, 0, m_scene.width - 1), sy)[ch];
         }
         fft::realForward(m_input, m_light, n, n);
         const double scale = 1.0 / (static_cast<double>(n) * n);
@@ -125,8 +135,8 @@ Tiling tilingFor(const LinearImage& scene, const FieldPsfs& psfs, double pitch)
     // Tiles well wider than the kernel, so the transforms are not mostly margin.
     t.spacing = std::max(48, 2 * t.radius);
     t.fft = fft::goodSize(2 * t.spacing - 1 + 2 * t.radius);
-    t.across = (scene.width - 1) / t.spacing + 2;
-    t.down = (scene.height - 1) / t.spacing + 2;
+    t.across = (scene.width - 1 + 2 * t.radius) / t.spacing + 2;
+    t.down = (scene.height - 1 + 2 * t.radius) / t.spacing + 2;
     return t;
 }
 
@@ -141,23 +151,19 @@ std::optional<LinearImage> blurImage(const LinearImage& scene, const FieldPsfs& 
     const Tiling t = tilingFor(scene, psfs, pitch);
     LinearImage out(scene.width, scene.height);
     std::mutex lock;
-    std::atomic<int> next{0}, done{0};
+    std::atomic<int> done{0};
     const int total = t.across * t.down;
-    const auto worker = [&] {
-        TileWork work(scene, psfs, pitch, t, out, lock);
-        for (int tile = next++; tile < total && !control.cancelled(); tile = next++) {
-            work.run(tile);
-            const int finished = ++done;
-            if (threads <= 1 || finished % 4 == 0)
-                control.report(static_cast<double>(finished) / total);
-        }
-    };
-    std::vector<std::thread> pool;
-    for (int k = 1; k < std::max(1, threads); ++k)
-        pool.emplace_back(worker);
-    worker();
-    for (std::thread& th : pool)
-        th.join();
+    // Each thread keeps its own buffers for all the tiles it takes.
+    std::vector<std::unique_ptr<TileWork>> works(static_cast<std::size_t>(std::max(1, threads)));
+    runTasks(total, threads, [&](int tile, int thread) {
+        std::unique_ptr<TileWork>& work = works[static_cast<std::size_t>(thread)];
+        if (!work)
+            work = std::make_unique<TileWork>(scene, psfs, pitch, t, out, lock);
+        work->run(tile);
+        const int finished = ++done;
+        if (threads <= 1 || finished % 4 == 0)
+            control.report(static_cast<double>(finished) / total);
+    }, control);
     if (control.cancelled())
         return std::nullopt;
     return out;

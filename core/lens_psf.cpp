@@ -205,18 +205,23 @@ PupilSample sampleAt(const Reference& ref, const Model& m, const PupilMap& map, 
 
 } // namespace
 
-std::optional<RayLens> withFNumber(const RayLens& lens, double fNumber)
+std::optional<double> paraxialFocal(const RayLens& lens)
 {
-    return guarded<RayLens>([&]() -> std::optional<RayLens> {
+    return guarded<double>([&]() -> std::optional<double> {
         const Paraxial p = paraxial(Real::checked(lens.nd), 1.0 / Real::checked(lens.R1),
                                     1.0 / Real::checked(lens.R2), Real::checked(lens.thickness));
-        const Real df = p.focal / Real::checked(fNumber);
-        if (df <= 0.0)
-            return std::nullopt;
-        RayLens out = lens;
-        out.stopDiameter = df.value();
-        return out;
+        return p.focal.value();
     });
+}
+
+std::optional<RayLens> withFNumber(const RayLens& lens, double fNumber)
+{
+    const std::optional<double> focal = paraxialFocal(lens);
+    if (!focal || !(fNumber > 0) || !(*focal / fNumber > 0) || !std::isfinite(*focal / fNumber))
+        return std::nullopt;
+    RayLens out = lens;
+    out.stopDiameter = *focal / fNumber;
+    return out;
 }
 
 std::optional<PsfGrid> psfGridFor(const PsfSetup& setup)

@@ -15,6 +15,10 @@ struct PsfSetup {
     LightKind light = LightKind::Panchromatic;
 };
 
+// The paraxial focal length of the lens at the d line, mm; none for a lens
+// of no power.
+std::optional<double> paraxialFocal(const RayLens& lens);
+
 // The lens with its stop opened or closed to the f-number: the stop's
 // diameter F'/N, F' paraxial at the d line, all else kept. None where the
 // lens has no focal length.

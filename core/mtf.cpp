@@ -36,6 +36,16 @@ double modulation(const std::vector<double>& lsf, double sample, double frequenc
 
 } // namespace
 
+LineSpreads lineSpreadsOf(const Psf& psf)
+{
+    return {psf.sample, lineSpread(psf, false), lineSpread(psf, true)};
+}
+
+double mtfAt(const LineSpreads& spreads, double frequency, bool tangential)
+{
+    return modulation(tangential ? spreads.tangential : spreads.sagittal, spreads.sample, frequency);
+}
+
 double mtfAt(const Psf& psf, double frequency, bool tangential)
 {
     return modulation(lineSpread(psf, tangential), psf.sample, frequency);
@@ -44,13 +54,12 @@ double mtfAt(const Psf& psf, double frequency, bool tangential)
 MtfCurve mtfOf(const Psf& psf, double maxFrequency, int points)
 {
     MtfCurve curve;
-    const std::vector<double> sagittal = lineSpread(psf, false);
-    const std::vector<double> tangential = lineSpread(psf, true);
+    const LineSpreads spreads = lineSpreadsOf(psf);
     for (int k = 0; k < points; ++k) {
         const double nu = points > 1 ? maxFrequency * k / (points - 1) : 0.0;
         curve.frequency.push_back(nu);
-        curve.sagittal.push_back(modulation(sagittal, psf.sample, nu));
-        curve.tangential.push_back(modulation(tangential, psf.sample, nu));
+        curve.sagittal.push_back(mtfAt(spreads, nu, false));
+        curve.tangential.push_back(mtfAt(spreads, nu, true));
     }
     return curve;
 }

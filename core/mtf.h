@@ -14,9 +14,21 @@ struct MtfCurve {
     std::vector<double> tangential;
 };
 
+// The PSF added up along its rows (sagittal: the light against x) and
+// along its columns (tangential: against y): all the MTF needs, and much
+// smaller than the PSF to keep.
+struct LineSpreads {
+    double sample = 0; // mm
+    std::vector<double> sagittal;
+    std::vector<double> tangential;
+};
+
+LineSpreads lineSpreadsOf(const Psf& psf);
+
 // The modulation at one frequency along x (sagittal) or y (tangential): the
 // modulus of the line spread function's Fourier transform there, taken
 // directly so any frequency can be asked for, over its value at zero.
+double mtfAt(const LineSpreads& spreads, double frequency, bool tangential);
 double mtfAt(const Psf& psf, double frequency, bool tangential);
 
 // The curve at `points` frequencies evenly from 0 to maxFrequency.

@@ -1,24 +1,32 @@
 #include "core/photo_simulation.h"
 
+#include "core/task_pool.h"
+
+#include <atomic>
 #include <cmath>
 
 namespace monocl {
 
-std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, LightKind light,
+std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, LightKind light, int threads,
                                    const WorkControl& control)
 {
-    FieldPsfs out;
-    const double count = std::size(PhotoFieldShares);
-    for (const double share : PhotoFieldShares) {
+    const std::size_t count = std::size(PhotoFieldShares);
+    std::vector<std::optional<Psf>> psfs(count);
+    std::atomic<int> done{0};
+    runTasks(static_cast<int>(count), threads, [&](int i, int) {
+        const double share = PhotoFieldShares[i];
         const double angle = std::atan(share * std::tan(lens.halfField));
-        // Each PSF's own progress is a part of the whole.
-        WorkControl part{control.cancel, nullptr};
-        const auto psf = lensPsf({lens, angle, focusShift, light}, part);
-        if (!psf || control.cancelled())
+        psfs[static_cast<std::size_t>(i)] = lensPsf({lens, angle, focusShift, light}, {control.cancel, {}});
+        control.report(++done / static_cast<double>(count));
+    }, control);
+    if (control.cancelled())
+        return std::nullopt;
+    FieldPsfs out;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!psfs[i])
             return std::nullopt;
-        out.shares.push_back(share);
-        out.psfs.push_back(*psf);
-        control.report(static_cast<double>(out.psfs.size()) / count);
+        out.shares.push_back(PhotoFieldShares[i]);
+        out.psfs.push_back(std::move(*psfs[i]));
     }
     return out;
 }
@@ -45,7 +53,7 @@ std::optional<LinearImage> simulatePhotograph(const LinearImage& scene, const Ra
         return std::nullopt;
     // The PSFs take about a fifth of the time, the blur the rest.
     const auto psfPart = [&](double s) { control.report(0.2 * s); };
-    const auto psfs = fieldPsfs(*stopped, focusShift, light, {control.cancel, psfPart});
+    const auto psfs = fieldPsfs(*stopped, focusShift, light, threads, {control.cancel, psfPart});
     if (!psfs)
         return std::nullopt;
     const auto blurPart = [&](double s) { control.report(0.2 + 0.8 * s); };

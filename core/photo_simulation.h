@@ -11,10 +11,10 @@ namespace monocl {
 // PSFs are computed.
 constexpr double PhotoFieldShares[] = {0.0, 0.35, 0.6, 0.8, 1.0};
 
-// The PSFs of the lens (with its stop as used) at PhotoFieldShares: the
-// field angle at share s is atan(s tan beta), the frame's corner at beta.
-// None where one cannot be had or it was cancelled.
-std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, LightKind light,
+// The PSFs of the lens (with its stop as used) at PhotoFieldShares, on up
+// to `threads` threads: the field angle at share s is atan(s tan beta), the
+// frame's corner at beta. None where one cannot be had or it was cancelled.
+std::optional<FieldPsfs> fieldPsfs(const RayLens& lens, double focusShift, LightKind light, int threads,
                                    const WorkControl& control = {});
 
 // The pixel pitch of a width x height picture on the frame whose diagonal

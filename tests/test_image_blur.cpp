@@ -74,13 +74,41 @@ TEST(ImageBlur, PointOfLightBecomesThePsfTurnedOutwards)
     }
 }
 
-// Through the start design, a random scene keeps its mean light away from
-// the frame's edges, in each channel.
-TEST(ImageBlur, PhotographKeepsTheMeanLight)
+RayLens startLens()
 {
     RayLens l;
     l.R1 = -20.40, l.R2 = -12.35, l.thickness = 3.803, l.diameter = 14.53, l.nd = 1.5182;
     l.abbe = 64, l.stopZ = -5.72, l.stopDiameter = 6.64, l.halfField = 22.5 * Pi / 180.0;
+    return l;
+}
+
+// An even scene stays even up to the frame's edges and corners: the scene
+// goes on beyond the frame, so no edge loses the light its neighbours
+// outside would have sent it.
+TEST(ImageBlur, EvenSceneStaysEvenAtTheEdges)
+{
+    const RayLens l = startLens();
+    LinearImage scene(120, 80);
+    for (int y = 0; y < scene.height; ++y)
+        for (int x = 0; x < scene.width; ++x)
+            for (int ch = 0; ch < 3; ++ch)
+                scene.at(x, y)[ch] = 0.25f * static_cast<float>(ch + 1);
+    const auto out = simulatePhotograph(scene, l, 5.6, 0.0, LightKind::Panchromatic, 2);
+    ASSERT_TRUE(out);
+    const struct {
+        int x, y;
+    } places[] = {{0, 0}, {119, 0}, {0, 79}, {119, 79}, {0, 40}, {119, 40}, {60, 0}, {60, 79}, {60, 40}};
+    for (const auto& at : places)
+        for (int ch = 0; ch < 3; ++ch)
+            EXPECT_NEAR(out->at(at.x, at.y)[ch] / scene.at(at.x, at.y)[ch], 1.0, 0.005)
+                << at.x << ", " << at.y << " channel " << ch;
+}
+
+// Through the start design, a random scene keeps its mean light away from
+// the frame's edges, in each channel.
+TEST(ImageBlur, PhotographKeepsTheMeanLight)
+{
+    const RayLens l = startLens();
     const RayCheck check = checkByRays(l);
     LinearImage scene(300, 200);
     std::mt19937 random(7);

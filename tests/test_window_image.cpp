@@ -2,6 +2,9 @@
 // that cannot be read changes nothing.
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"
+#include "core/lens_psf.h"
+#include "ui/image/focus_mtf_plot.h"
+#include "ui/image/image_job.h"
 #include "ui/image/image_view.h"
 #include "ui/image/mtf_plot.h"
 #include "ui/image/photo_compare.h"
@@ -70,7 +73,12 @@ TEST_F(WindowImage, ComputedWhenShownAndNotWhileHidden)
     EXPECT_FALSE(window->findChild<PhotoCompare*>(QStringLiteral("photoCompare"))->photograph().isNull());
     const auto* fNumber = window->findChild<QDoubleSpinBox*>(QStringLiteral("imageFNumber"));
     EXPECT_GT(fNumber->value(), 1.0) << "the design's own N";
-    EXPECT_EQ(window->findChild<QDoubleSpinBox*>(QStringLiteral("imageFocus"))->value(), 0.0);
+    // The film starts at the best focus, the middle of the through-focus range.
+    const auto* focusPlot = window->findChild<FocusMtfPlot*>(QStringLiteral("focusMtfPlot"));
+    ASSERT_TRUE(focusPlot->hasCurves());
+    const double film = window->findChild<QDoubleSpinBox*>(QStringLiteral("imageFocus"))->value();
+    EXPECT_LT(film, 0.0);
+    EXPECT_NEAR(film, focusPlot->curves()[0].focus[ThroughFocusPoints / 2], 0.005);
 
     // A change while hidden drops the results and waits for the tab.
     const int count = view->computeCount();
@@ -81,6 +89,26 @@ TEST_F(WindowImage, ComputedWhenShownAndNotWhileHidden)
     tabs->setCurrentIndex(ImageTab);
     EXPECT_TRUE(waitForResults());
     EXPECT_TRUE(boxes->messages.isEmpty());
+}
+
+// A new frequency redraws the through-focus curves from the kept line
+// spreads at once: nothing is computed again.
+TEST_F(WindowImage, NewFrequencyNeedsNoNewComputation)
+{
+    tabs->setCurrentIndex(ImageTab);
+    ASSERT_TRUE(waitForResults());
+    const auto* plot = window->findChild<FocusMtfPlot*>(QStringLiteral("focusMtfPlot"));
+    auto* frequency = window->findChild<QDoubleSpinBox*>(QStringLiteral("imageFrequency"));
+    EXPECT_EQ(frequency->value(), 10.0);
+    const std::vector<double> at10 = plot->curves()[0].sagittal;
+    const int count = view->computeCount();
+    frequency->setValue(30);
+    EXPECT_EQ(view->computeCount(), count);
+    EXPECT_TRUE(view->hasResults());
+    ASSERT_EQ(plot->curves()[0].sagittal.size(), at10.size());
+    EXPECT_NE(plot->curves()[0].sagittal, at10);
+    frequency->setValue(10);
+    EXPECT_EQ(plot->curves()[0].sagittal, at10);
 }
 
 TEST_F(WindowImage, ChangeWhileComputingStartsAgain)
@@ -151,3 +179,40 @@ TEST_F(WindowImage, FailedDesignShowsNoPhotograph)
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("imageStatus"))->text(),
               QStringLiteral("Нет линзы: мениск не найден."));
 }
+
+namespace {
+
+// With the film at the best focus, the middle of the through-focus range,
+// the through-focus curves there are the MTF curves at the same frequency:
+// the axis's and the edge's, each from its own field's PSF.
+TEST(ImageJob, ThroughFocusMeetsTheMtfAtTheFilm)
+{
+    RayLens lens;
+    lens.R1 = -20.40, lens.R2 = -12.35, lens.thickness = 3.803, lens.diameter = 14.53, lens.nd = 1.5182;
+    lens.abbe = 64, lens.stopZ = -5.72, lens.stopDiameter = 6.64, lens.halfField = 22.5 * 3.14159265358979 / 180.0;
+    const double fNumber = 8;
+    const auto stopped = withFNumber(lens, fNumber);
+    ASSERT_TRUE(stopped);
+    ImageInputs inputs{lens, fNumber, throughFocusRange(*stopped, 0.0).centre, LightKind::Panchromatic,
+                       LinearImage(60, 40)};
+    const auto results = computeImage(inputs, 2, {});
+    ASSERT_TRUE(results);
+    const std::size_t middle = ThroughFocusPoints / 2;
+    const struct {
+        std::size_t focusField, mtfField;
+    } pairs[] = {{0, 0}, {1, 2}};
+    for (const auto& pair : pairs) {
+        const MtfCurve& mtf = results->mtf[pair.mtfField];
+        const auto& spreads = results->throughFocus[pair.focusField];
+        ASSERT_EQ(spreads.size(), std::size_t(ThroughFocusPoints));
+        EXPECT_DOUBLE_EQ(spreads[middle].focusShift, inputs.focusShift);
+        for (const std::size_t k : {std::size_t(5), std::size_t(15)}) {
+            const ThroughFocusCurve curve = throughFocusMtf(spreads, mtf.frequency[k]);
+            EXPECT_NEAR(curve.sagittal[middle], mtf.sagittal[k], 1e-12) << pair.mtfField << " at " << k;
+            EXPECT_NEAR(curve.tangential[middle], mtf.tangential[k], 1e-12) << pair.mtfField << " at " << k;
+        }
+    }
+    EXPECT_NE(results->mtf[0].tangential[5], results->mtf[2].tangential[5]) << "the fields differ";
+}
+
+} // namespace

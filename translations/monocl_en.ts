@@ -860,6 +860,10 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>Изображение не получено: линза не строит его при этих N и сдвиге фокуса.</source>
         <translation>No image: the lens does not form one at this N and focus shift.</translation>
     </message>
+    <message>
+        <source>Частота МПФ по фокусу, лин/мм:</source>
+        <translation>Through-focus MTF frequency, lp/mm:</translation>
+    </message>
 </context>
 <context>
     <name>LensData</name>
@@ -1177,10 +1181,6 @@ written), 2 — arithmetic error in the design or a design without a lens
         <translation>axis</translation>
     </message>
     <message>
-        <source>0,7 поля</source>
-        <translation>0.7 field</translation>
-    </message>
-    <message>
         <source>край</source>
         <translation>edge</translation>
     </message>
@@ -1191,6 +1191,18 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>— сагитт., - - танг.</source>
         <translation>— sagittal, - - tangential</translation>
+    </message>
+    <message>
+        <source>МПФ на %1 лин/мм по фокусу</source>
+        <translation>MTF at %1 lp/mm through focus</translation>
+    </message>
+    <message>
+        <source>сдвиг фокуса, мм</source>
+        <translation>focus shift, mm</translation>
+    </message>
+    <message>
+        <source>%1 поля</source>
+        <translation>%1 field</translation>
     </message>
 </context>
 <context>

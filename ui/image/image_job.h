@@ -4,6 +4,7 @@
 #include "core/mtf.h"
 #include "core/pupil_psf.h"
 #include "core/ray_trace.h"
+#include "core/through_focus.h"
 #include "core/light_lines.h"
 #include "core/work_control.h"
 
@@ -23,15 +24,21 @@ struct ImageInputs {
     LinearImage scene;
 };
 
-// The field shares the MTF curves are drawn at: the axis, 0,7 and the edge.
+// The field shares the MTF curves are drawn at: the axis, 0,7 and the edge;
+// those through focus: the axis and the edge.
 constexpr std::array<double, 3> MtfFieldShares = {0.0, 0.7, 1.0};
+constexpr std::array<double, 2> FocusFieldShares = {0.0, 1.0};
 
 // What it shows: the PSF on the axis, the MTF at the three field shares,
-// the diffraction limit at the same frequencies and the photograph.
+// the diffraction limit at the same frequencies, the line spreads through
+// focus at FocusFieldShares (any frequency's through-focus MTF is had from
+// them at once) and the photograph.
 struct ImageResults {
     Psf axialPsf;
     std::array<MtfCurve, 3> mtf;
     std::vector<double> diffractionLimit;
+    FocusRange focusRange;
+    std::array<std::vector<FocusSpread>, FocusFieldShares.size()> throughFocus;
     LinearImage photograph;
 };
 
@@ -39,9 +46,5 @@ struct ImageResults {
 // focus or the work was cancelled.
 std::optional<ImageResults> computeImage(const ImageInputs& inputs, int threads,
                                          const WorkControl& control);
-
-// The paraxial focal length of the lens at the d line, mm; none for a lens
-// of no power.
-std::optional<double> paraxialFocal(const RayLens& lens);
 
 } // namespace monocl

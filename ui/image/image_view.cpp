@@ -2,11 +2,15 @@
 // input changes while the tab is shown.
 #include "image_view.h"
 
+#include "focus_mtf_plot.h"
 #include "image_job.h"
 #include "image_worker.h"
 #include "mtf_plot.h"
 #include "photo_compare.h"
 #include "psf_picture.h"
+
+#include "core/lens_psf.h"
+#include "core/ray_spots.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,6 +43,9 @@ const char* const LightNames[] = {
     QT_TRANSLATE_NOOP("ImageView", "Светофильтр О 2,8x"),
     QT_TRANSLATE_NOOP("ImageView", "Только линия d"),
 };
+
+// The frequency of the through-focus MTF until one is picked, lp/mm.
+constexpr double DefaultFocusFrequency = 10;
 
 bool sameLens(const RayLens& a, const RayLens& b)
 {
@@ -163,6 +170,19 @@ void ImageView::createPictures()
     connect(m_logScale, &QCheckBox::toggled, m_psf, &PsfPicture::setLogScale);
     m_mtf = new MtfPlot(m_separator, this);
     m_mtf->setObjectName(QStringLiteral("mtfPlot"));
+    m_focusMtf = new FocusMtfPlot(m_separator, this);
+    m_focusMtf->setObjectName(QStringLiteral("focusMtfPlot"));
+    label(QT_TRANSLATE_NOOP("ImageView", "Частота МПФ по фокусу, лин/мм:"), QRect(316, 66, 230, 20));
+    m_frequency = new QDoubleSpinBox(this);
+    m_frequency->setObjectName(QStringLiteral("imageFrequency"));
+    m_frequency->setGeometry(550, 64, 70, 24);
+    m_frequency->setRange(1, 200);
+    m_frequency->setDecimals(0);
+    m_frequency->setSingleStep(5);
+    m_frequency->setValue(DefaultFocusFrequency);
+    m_frequency->setLocale(localeFor(m_separator));
+    // The curves come from the kept line spreads: nothing is computed again.
+    connect(m_frequency, &QDoubleSpinBox::valueChanged, m_focusMtf, &FocusMtfPlot::setFrequency);
     m_photo = new PhotoCompare(this);
     m_photo->setObjectName(QStringLiteral("photoCompare"));
     m_progress = new QProgressBar(this);
@@ -172,7 +192,7 @@ void ImageView::createPictures()
     m_progress->hide();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("imageStatus"));
-    m_status->setGeometry(334, 66, 800, 20);
+    m_status->setGeometry(634, 66, 560, 20);
 }
 
 bool ImageView::eventFilter(QObject* watched, QEvent* event)
@@ -182,16 +202,19 @@ bool ImageView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The PSF and the MTF on the left, one above the other; the photograph
-// takes the rest.
+// The PSF, the MTF and the MTF through focus on the left, one above the
+// other; the photograph takes the rest.
 void ImageView::fitParent()
 {
     setGeometry(parentWidget()->rect());
-    const int top = 90, column = 320;
-    const int free = std::max(400, height() - top - 4);
-    m_psf->setGeometry(6, top, column, free / 2);
-    m_mtf->setGeometry(6, top + free / 2 + 4, column, free - free / 2 - 4);
-    m_photo->setGeometry(column + 14, top, std::max(200, width() - column - 20), std::max(300, height() - top - 4));
+    const int top = 90, column = 320, gap = 4;
+    const int free = std::max(540, height() - top - 4);
+    const int psf = free * 36 / 100, mtf = (free - psf) / 2;
+    m_psf->setGeometry(6, top, column, psf);
+    m_mtf->setGeometry(6, top + psf + gap, column, mtf - gap);
+    m_focusMtf->setGeometry(6, top + psf + mtf + gap, column, free - psf - mtf - gap);
+    m_photo->setGeometry(column + 14, top, std::max(200, width() - column - 20), std::max(300, free));
+    m_status->setGeometry(634, 66, std::max(200, width() - 640), 20);
 }
 
 void ImageView::retranslate()
@@ -207,6 +230,9 @@ void ImageView::retranslate()
         m_scene->setItemText(i, QCoreApplication::translate("ImageView", SceneNames[i]));
     for (int i = 0; i < m_light->count(); ++i)
         m_light->setItemText(i, QCoreApplication::translate("ImageView", LightNames[i]));
+    // The plots' words are drawn as they paint.
+    m_mtf->update();
+    m_focusMtf->update();
 }
 
 const RayLens* ImageView::chosenLens() const
@@ -223,7 +249,9 @@ void ImageView::setLenses(const std::optional<RayLens>& design, const std::optio
         m_separator = separator;
         m_fNumber->setLocale(localeFor(separator));
         m_focus->setLocale(localeFor(separator));
+        m_frequency->setLocale(localeFor(separator));
         m_mtf->setSeparator(separator);
+        m_focusMtf->setSeparator(separator);
     }
     const bool designChanged = !sameLens(design ? &*design : nullptr, m_design ? &*m_design : nullptr);
     if (!designChanged && sameLens(foundLens(refined), foundLens(m_refined)))
@@ -235,8 +263,9 @@ void ImageView::setLenses(const std::optional<RayLens>& design, const std::optio
     inputsChanged();
 }
 
-// The design's own N, and the focus on the paraxial image plane, within
-// +-F'/2.
+// The design's own N, and the focus at the best focus on the axis of the
+// lens shown, at that N (on the paraxial image plane where it has none),
+// within +-F'/2.
 void ImageView::resetStopAndFocus()
 {
     const QSignalBlocker blockN(m_fNumber), blockFocus(m_focus);
@@ -245,7 +274,9 @@ void ImageView::resetStopAndFocus()
         m_fNumber->setValue(std::abs(*focal) / m_design->stopDiameter);
     const double reach = focal ? std::abs(*focal) / 2 : 1.0;
     m_focus->setRange(-reach, reach);
-    m_focus->setValue(0);
+    const RayLens* lens = chosenLens();
+    const std::optional<RayLens> stopped = lens ? withFNumber(*lens, m_fNumber->value()) : std::nullopt;
+    m_focus->setValue(stopped ? ringSpots(*stopped).bestFocusShift.value_or(0.0) : 0.0);
 }
 
 } // namespace monocl

@@ -24,13 +24,15 @@ class QRadioButton;
 namespace monocl {
 
 struct ImageResults;
+class FocusMtfPlot;
 class ImageWorker;
 class MtfPlot;
 class PhotoCompare;
 class PsfPicture;
 
-// The image tab: the PSF on the axis, the MTF curves and the photograph of
-// a scene through the lens beside the sharp scene. It owns every widget of
+// The image tab: the PSF on the axis, the MTF curves against frequency and
+// through focus, and the photograph of a scene through the lens beside the
+// sharp scene. It owns every widget of
 // the tab and is fed from above by plain calls. It computes in a worker
 // thread, and only while it is shown: an input changed while hidden waits
 // for the tab to be shown, one changed while computing starts it again.
@@ -108,12 +110,14 @@ private:
     QComboBox* m_scene = nullptr;
     QComboBox* m_light = nullptr;
     QCheckBox* m_logScale = nullptr;
+    QDoubleSpinBox* m_frequency = nullptr;
     QPushButton* m_open = nullptr;
     QPushButton* m_save = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_status = nullptr;
     PsfPicture* m_psf = nullptr;
     MtfPlot* m_mtf = nullptr;
+    FocusMtfPlot* m_focusMtf = nullptr;
     PhotoCompare* m_photo = nullptr;
 
     ImageWorker* m_worker = nullptr;

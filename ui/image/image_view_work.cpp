@@ -2,6 +2,7 @@
 // cancelled when hidden, its progress shown after a short while.
 #include "image_view.h"
 
+#include "focus_mtf_plot.h"
 #include "image_job.h"
 #include "image_worker.h"
 #include "mtf_plot.h"
@@ -54,6 +55,7 @@ void ImageView::clearResults()
     m_hasResults = false;
     m_psf->setPsf(std::nullopt);
     m_mtf->setCurves({}, {});
+    m_focusMtf->setSpreads({}, 0);
     m_photo->setScene(sceneImage());
     m_photo->setPhotograph(QImage());
     m_save->setEnabled(false);
@@ -115,6 +117,8 @@ void ImageView::showResults(const std::optional<ImageResults>& results)
     m_status->clear();
     m_psf->setPsf(results->axialPsf);
     m_mtf->setCurves(results->mtf, results->diffractionLimit);
+    static_assert(FocusMtfPlot::Fields == FocusFieldShares.size());
+    m_focusMtf->setSpreads(results->throughFocus, m_focus->value());
     m_photo->setPhotograph(fromLinear(results->photograph));
     m_hasResults = true;
     m_save->setEnabled(true);

@@ -1,5 +1,7 @@
 #include "mtf_plot.h"
 
+#include "mtf_legend.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,9 +12,7 @@ namespace monocl {
 
 namespace {
 
-const QColor FieldColours[] = {QColor(0, 90, 200), QColor(0, 150, 60), QColor(200, 40, 30)};
-const char* const FieldNames[] = {QT_TRANSLATE_NOOP("MtfPlot", "ось"), QT_TRANSLATE_NOOP("MtfPlot", "0,7 поля"),
-                                  QT_TRANSLATE_NOOP("MtfPlot", "край")};
+constexpr MtfField Fields[] = {MtfField::Axis, MtfField::Zone, MtfField::Edge};
 
 QPainterPath curvePath(const QRectF& plot, const std::vector<double>& x, const std::vector<double>& y,
                        double maxX)
@@ -68,20 +68,6 @@ void MtfPlot::drawAxes(QPainter& p, const QRectF& plot, double maxFrequency) con
                QCoreApplication::translate("MtfPlot", "частота, лин/мм"));
 }
 
-void MtfPlot::drawLegend(QPainter& p, const QRectF& plot) const
-{
-    QPointF at(plot.right() - 176, plot.top() + 6);
-    for (int i = 0; i < 3; ++i, at.ry() += 14) {
-        p.setPen(QPen(FieldColours[i], 2));
-        p.drawLine(at + QPointF(0, 7), at + QPointF(20, 7));
-        p.setPen(Qt::black);
-        p.drawText(QRectF(at + QPointF(26, 0), QSizeF(130, 14)), Qt::AlignVCenter,
-                   QCoreApplication::translate("MtfPlot", FieldNames[i]));
-    }
-    p.drawText(QRectF(at, QSizeF(174, 14)), Qt::AlignVCenter,
-               QCoreApplication::translate("MtfPlot", "— сагитт., - - танг."));
-}
-
 void MtfPlot::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -99,13 +85,13 @@ void MtfPlot::paintEvent(QPaintEvent*)
     p.drawPath(curvePath(plot, m_curves[0].frequency, m_limit, maxFrequency));
     for (int i = 0; i < 3; ++i) {
         const MtfCurve& c = m_curves[static_cast<std::size_t>(i)];
-        p.setPen(QPen(FieldColours[i], 1.5));
+        p.setPen(QPen(mtfFieldColour(Fields[i]), 1.5));
         p.drawPath(curvePath(plot, c.frequency, c.sagittal, maxFrequency));
-        p.setPen(QPen(FieldColours[i], 1.5, Qt::DashLine));
+        p.setPen(QPen(mtfFieldColour(Fields[i]), 1.5, Qt::DashLine));
         p.drawPath(curvePath(plot, c.frequency, c.tangential, maxFrequency));
     }
     p.setRenderHint(QPainter::Antialiasing, false);
-    drawLegend(p, plot);
+    drawMtfLegend(p, QPointF(plot.right(), plot.top() + 6), {std::begin(Fields), std::end(Fields)}, m_separator);
 }
 
 } // namespace monocl

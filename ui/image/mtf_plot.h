@@ -22,13 +22,13 @@ public:
     // Empty curves clear the plot.
     void setCurves(const std::array<MtfCurve, 3>& curves, const std::vector<double>& limit);
     bool hasCurves() const { return !m_limit.empty(); }
+    const std::array<MtfCurve, 3>& curves() const { return m_curves; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void drawAxes(QPainter& p, const QRectF& plot, double maxFrequency) const;
-    void drawLegend(QPainter& p, const QRectF& plot) const;
 
     std::array<MtfCurve, 3> m_curves;
     std::vector<double> m_limit;

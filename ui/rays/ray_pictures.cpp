@@ -1,6 +1,6 @@
 #include "ray_pictures.h"
 
-#include "plot_frame.h"
+#include "ui/widgets/plot_frame.h"
 
 #include "format/number_text.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// The frame of a picture of the ray check: the scale of an axis with round
-// ticks, a light grid, the numbers and the units, the title, and texts laid
-// out once and kept. For RayPlots.
+// The frame of a plot: the scale of an axis with round ticks, a light grid,
+// the numbers and the units, the title, and texts laid out once and kept.
+// For the ray check's pictures and the image tab's curves.
 
 #include <QPainterPath>
 #include <QPointF>
