@@ -30,6 +30,12 @@ double focalDepth(double fNumber)
     return 2 * LineD * fNumber * fNumber;
 }
 
+double bestFocusAt(const RayLens& lens, double fNumber)
+{
+    const std::optional<RayLens> stopped = withFNumber(lens, fNumber);
+    return stopped ? ringSpots(*stopped).bestFocusShift.value_or(0.0) : 0.0;
+}
+
 FocusRange throughFocusRange(const RayLens& stopped, double focusShift)
 {
     const RingSpots best = ringSpots(stopped);

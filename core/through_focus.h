@@ -16,6 +16,11 @@ struct FocusRange {
     double halfWidth = 0;
 };
 
+// The axial best focus (least RMS spot at the d line) of the lens stopped
+// to the f-number, as a focus shift; 0, the paraxial image plane, where it
+// has none. Where the film starts.
+double bestFocusAt(const RayLens& lens, double fNumber);
+
 // The range for the lens (with its stop as used) and the film as set; its
 // centre is the film where the lens has no best focus.
 FocusRange throughFocusRange(const RayLens& stopped, double focusShift);

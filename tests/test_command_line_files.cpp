@@ -1,6 +1,7 @@
 // The command line's outputs that must be refused, disks and streams that
 // fail, and the lens file.
 #include "command_line_fixture.h"
+#include "test_pictures.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -392,9 +393,29 @@ TEST_F(CommandLine, SimulateWritesThePhotographAtTheSizeOfThePicture)
     EXPECT_GT(qGray(out.pixel(11, 30)) + qGray(out.pixel(10, 31)), 0);
 }
 
+// Without --focus the film is at the best focus, as in the image tab, not
+// on the paraxial image plane.
+TEST_F(CommandLine, SimulateFocusesAtTheBestFocusUnlessTold)
+{
+    writeFile(QStringLiteral("in.png"), smallPng());
+    const auto run = [this](const QStringList& focus) {
+        QFile::remove(path(QStringLiteral("out.png")));
+        const Outcome r = monocl(QStringList{QStringLiteral("--simulate"), QStringLiteral("in.png"),
+                                             QStringLiteral("out.png")} + focus, "C");
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QImage(path(QStringLiteral("out.png")));
+    };
+    const QImage best = run({});
+    const QImage paraxial = run({QStringLiteral("--focus"), QStringLiteral("0")});
+    ASSERT_FALSE(best.isNull());
+    ASSERT_EQ(best.size(), paraxial.size());
+    EXPECT_NE(best, paraxial);
+}
+
 TEST_F(CommandLine, SimulateRefusesWhatItCannotUseAndWritesNothing)
 {
     writeFile(QStringLiteral("bad.png"), "not a picture");
+    writeFile(QStringLiteral("huge.png"), hugePng());
     writeFile(QStringLiteral("in.png"), smallPng());
     const struct {
         QStringList args;
@@ -402,6 +423,7 @@ TEST_F(CommandLine, SimulateRefusesWhatItCannotUseAndWritesNothing)
     } cases[] = {
         {{QStringLiteral("--simulate"), QStringLiteral("missing.png"), QStringLiteral("out.png")}, "missing.png"},
         {{QStringLiteral("--simulate"), QStringLiteral("bad.png"), QStringLiteral("out.png")}, "bad.png"},
+        {{QStringLiteral("--simulate"), QStringLiteral("huge.png"), QStringLiteral("out.png")}, "30000 × 30000"},
         {{QStringLiteral("--simulate"), QStringLiteral("in.png")}, "--simulate"},
         {{QStringLiteral("--simulate"), QStringLiteral("in.png"), QStringLiteral("out.png"), QStringLiteral("--fnumber"),
           QStringLiteral("65")}, "--fnumber"},

@@ -13,6 +13,7 @@
 #include "ui/widgets/track_bar.h"
 
 #include "box_catcher.h"
+#include "test_pictures.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -143,7 +144,12 @@ TEST_F(WindowImage, UnreadablePictureChangesNothing)
     QFile empty(dir.filePath(QStringLiteral("empty.jpg")));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
     empty.close();
-    const QString rows[] = {broken.fileName(), empty.fileName(), dir.filePath(QStringLiteral("missing.tif"))};
+    QFile huge(dir.filePath(QStringLiteral("huge.png")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(hugePng());
+    huge.close();
+    const QString rows[] = {broken.fileName(), empty.fileName(), dir.filePath(QStringLiteral("missing.tif")),
+                            huge.fileName()};
     for (const QString& path : rows) {
         boxes->messages.clear();
         EXPECT_FALSE(view->openPicture(path));
@@ -156,7 +162,10 @@ TEST_F(WindowImage, UnreadablePictureChangesNothing)
     }
     EXPECT_TRUE(boxes->allLookRight);
 
-    // A picture that can be read becomes the scene and is computed.
+    EXPECT_TRUE(boxes->messages.last().contains(QStringLiteral("30000 × 30000")));
+
+    // A picture that can be read becomes the scene and is computed; a 16-bit
+    // one of 150 MB too, over Qt's own limit for a decoded picture.
     const QString good = dir.filePath(QStringLiteral("good.png"));
     QImage picture(120, 80, QImage::Format_RGB32);
     picture.fill(Qt::gray);
@@ -164,6 +173,13 @@ TEST_F(WindowImage, UnreadablePictureChangesNothing)
     EXPECT_TRUE(view->openPicture(good));
     EXPECT_EQ(scene->currentIndex(), 3);
     EXPECT_EQ(view->computeCount(), count + 1);
+    const QString deep = dir.filePath(QStringLiteral("deep.png"));
+    QImage deepPicture(4500, 4200, QImage::Format_RGBA64);
+    deepPicture.fill(QColor(200, 100, 50));
+    ASSERT_TRUE(deepPicture.save(deep));
+    deepPicture = QImage();
+    boxes->messages.clear();
+    EXPECT_TRUE(view->openPicture(deep)) << boxes->messages.join(' ').toStdString();
 }
 
 TEST_F(WindowImage, FailedDesignShowsNoPhotograph)

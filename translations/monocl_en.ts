@@ -175,10 +175,6 @@ written), 2 — arithmetic error in the design or a design without a lens
         <translation>picture “%1” not read: %2</translation>
     </message>
     <message>
-        <source>слишком большой</source>
-        <translation>too large</translation>
-    </message>
-    <message>
         <source>Снять снимок СНИМОК (JPEG, PNG, TIFF) через линзу и записать в файл ВЫХОД (PNG или JPEG), названный следом: --simulate СНИМОК ВЫХОД.</source>
         <translation>Take the picture PICTURE (JPEG, PNG, TIFF) through the lens and write it to the file OUT (PNG or JPEG) named next: --simulate PICTURE OUT.</translation>
     </message>
@@ -189,10 +185,6 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>Диафрагменное число для --simulate (от 1 до 64).</source>
         <translation>F-number for --simulate (1 to 64).</translation>
-    </message>
-    <message>
-        <source>Сдвиг фокуса для --simulate, мм.</source>
-        <translation>Focus shift for --simulate, mm.</translation>
     </message>
     <message>
         <source>у параметра --simulate должны быть два файла: снимок и выход</source>
@@ -213,6 +205,10 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>снимок не закодирован: %1</source>
         <translation>photograph not encoded: %1</translation>
+    </message>
+    <message>
+        <source>Сдвиг фокуса для --simulate от параксиальной плоскости, мм; без него наилучший фокус.</source>
+        <translation>Focus shift for --simulate from the paraxial image plane, mm; the best focus without it.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "ui/image/image_scenes.h"
 
 #include "core/photo_simulation.h"
+#include "core/through_focus.h"
 #include "document/monocl_document.h"
 
 #include <QBuffer>
@@ -22,9 +23,6 @@ namespace monocl {
 
 namespace {
 
-// A picture larger than this would not fit in memory with its blur.
-constexpr qint64 MaxPixels = 100'000'000;
-
 std::optional<double> number(const QString& text)
 {
     bool ok = false;
@@ -38,16 +36,10 @@ QImage decode(const SimulateRequest& request, QString* error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    QImage image;
-    if (!size.isValid() || (!size.isEmpty() && qint64(size.width()) * size.height() <= MaxPixels))
-        image = reader.read();
-    if (image.isNull() || image.size().isEmpty())
-        *error = QCoreApplication::translate("CommandLine", "снимок «%1» не прочитан: %2")
-                     .arg(request.in, size.isValid() && !size.isEmpty() && qint64(size.width()) * size.height() > MaxPixels
-                                          ? QCoreApplication::translate("CommandLine", "слишком большой")
-                                          : reader.errorString());
+    QString reason;
+    const QImage image = readScene(reader, &reason);
+    if (image.isNull())
+        *error = QCoreApplication::translate("CommandLine", "снимок «%1» не прочитан: %2").arg(request.in, reason);
     return image;
 }
 
@@ -62,7 +54,7 @@ SimulateOptions addSimulateOptions(QCommandLineParser& parser)
                            QCoreApplication::translate("CommandLine", "СНИМОК")),
         QCommandLineOption(QStringLiteral("fnumber"), QCoreApplication::translate("CommandLine", "Диафрагменное число для --simulate (от 1 до 64)."),
                            QStringLiteral("N")),
-        QCommandLineOption(QStringLiteral("focus"), QCoreApplication::translate("CommandLine", "Сдвиг фокуса для --simulate, мм."), QStringLiteral("MM")),
+        QCommandLineOption(QStringLiteral("focus"), QCoreApplication::translate("CommandLine", "Сдвиг фокуса для --simulate от параксиальной плоскости, мм; без него наилучший фокус."), QStringLiteral("MM")),
     };
     for (const QCommandLineOption& o : {options.simulate, options.fNumber, options.focus})
         parser.addOption(o);
@@ -118,13 +110,14 @@ std::optional<QByteArray> simulatedPhotograph(const SimulateRequest& request, co
         *noLens = true;
         return std::nullopt;
     }
-    if (std::abs(request.focus) > std::abs(*focal) / 2) {
-        *error = QCoreApplication::translate("CommandLine", "сдвиг фокуса %1 мм больше половины фокусного расстояния").arg(request.focus);
+    if (request.focus && std::abs(*request.focus) > std::abs(*focal) / 2) {
+        *error = QCoreApplication::translate("CommandLine", "сдвиг фокуса %1 мм больше половины фокусного расстояния").arg(*request.focus);
         return std::nullopt;
     }
     const double fNumber = request.fNumber.value_or(std::abs(*focal) / lens->stopDiameter);
+    const double focus = request.focus.value_or(bestFocusAt(*lens, fNumber));
     const std::optional<LinearImage> photo =
-        simulatePhotograph(toLinear(picture), *lens, fNumber, request.focus, LightKind::Panchromatic,
+        simulatePhotograph(toLinear(picture), *lens, fNumber, focus, LightKind::Panchromatic,
                            std::max(1, QThread::idealThreadCount()));
     if (!photo) {
         *noLens = true;

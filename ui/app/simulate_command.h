@@ -26,7 +26,7 @@ struct SimulateRequest {
     QString in;
     QString out;
     std::optional<double> fNumber; // the lens's own when none
-    double focus = 0;              // mm, the film minus the paraxial image plane
+    std::optional<double> focus;   // mm, the film minus the paraxial image plane; the best focus when none
     QByteArray picture;            // IN's bytes, read at once
 };
 

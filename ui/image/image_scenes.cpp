@@ -3,6 +3,8 @@
 // gradient with its bright rim the glow towards the edge.
 #include "image_scenes.h"
 
+#include <QCoreApplication>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -119,6 +121,30 @@ QImage fromLinear(const LinearImage& linear)
         }
     }
     return image;
+}
+
+QImage readScene(QImageReader& reader, QString* reason)
+{
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.isEmpty() || qint64(size.width()) * size.height() > MaxScenePixels)) {
+        *reason = QCoreApplication::translate("ImageView", "размер %1 × %2 не подходит")
+                      .arg(size.width()).arg(size.height());
+        return {};
+    }
+    // Eight bytes a pixel hold the widest format a reader gives.
+    constexpr qint64 BytesPerPixel = 8;
+    const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : MaxScenePixels;
+    const int megabytes = int(pixels * BytesPerPixel / (1024 * 1024)) + 1;
+    const int keptLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(std::max(keptLimit, megabytes));
+    QImage image = reader.read();
+    QImageReader::setAllocationLimit(keptLimit);
+    if (image.isNull())
+        *reason = reader.errorString();
+    else if (image.size().isEmpty())
+        *reason = QCoreApplication::translate("ImageView", "пустой снимок");
+    return image.size().isEmpty() ? QImage() : image;
 }
 
 } // namespace monocl

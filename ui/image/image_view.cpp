@@ -10,7 +10,7 @@
 #include "psf_picture.h"
 
 #include "core/lens_psf.h"
-#include "core/ray_spots.h"
+#include "core/through_focus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -275,8 +275,7 @@ void ImageView::resetStopAndFocus()
     const double reach = focal ? std::abs(*focal) / 2 : 1.0;
     m_focus->setRange(-reach, reach);
     const RayLens* lens = chosenLens();
-    const std::optional<RayLens> stopped = lens ? withFNumber(*lens, m_fNumber->value()) : std::nullopt;
-    m_focus->setValue(stopped ? ringSpots(*stopped).bestFocusShift.value_or(0.0) : 0.0);
+    m_focus->setValue(lens ? bestFocusAt(*lens, m_fNumber->value()) : 0.0);
 }
 
 } // namespace monocl

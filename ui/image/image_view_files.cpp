@@ -18,9 +18,6 @@ namespace monocl {
 
 namespace {
 
-// Larger pictures are refused before they are decoded: they would take
-// gigabytes, and the tab shows a preview anyway.
-constexpr qint64 MaxPicturePixels = 100'000'000;
 constexpr int PreviewWidth = 600;
 constexpr int PreviewHeight = 400;
 
@@ -33,19 +30,7 @@ QString readFailure(const QString& path, const QString& reason)
 QImage readPicture(const QString& path, QString* reason)
 {
     QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.isEmpty() || qint64(size.width()) * size.height() > MaxPicturePixels)) {
-        *reason = QCoreApplication::translate("ImageView", "размер %1 × %2 не подходит")
-                      .arg(size.width()).arg(size.height());
-        return {};
-    }
-    QImage image = reader.read();
-    if (image.isNull())
-        *reason = reader.errorString();
-    else if (image.size().isEmpty())
-        *reason = QCoreApplication::translate("ImageView", "пустой снимок");
-    return image.size().isEmpty() ? QImage() : image;
+    return readScene(reader, reason);
 }
 
 } // namespace
