@@ -15,7 +15,7 @@ namespace {
 constexpr double DepthsEachWay = 4;
 // How far past the paraxial focus (and the film as set) the range reaches,
 // as shares of their distance from the centre.
-constexpr double Overshoot = 1.25;
+constexpr double Overshoot = 1.1;
 
 double fNumberOf(const RayLens& lens)
 {
