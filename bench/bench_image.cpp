@@ -5,6 +5,8 @@
 #include "core/task_pool.h"
 #include "core/through_focus.h"
 
+#include "start_design_lens.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -13,21 +15,11 @@ using namespace monocl;
 
 namespace {
 
-// The start design at its own stop.
-RayLens startLens()
-{
-    RayLens l;
-    l.R1 = -20.40, l.R2 = -12.35, l.thickness = 3.803, l.diameter = 14.53, l.nd = 1.5182;
-    l.abbe = 63.84, l.stopZ = -5.72, l.stopDiameter = 6.64, l.halfField = 22.5 * 3.141592653589793 / 180.0;
-    l.requestedSpherical = 0.40;
-    return l;
-}
-
 double bestFocus(const RayLens& l) { return checkByRays(l).bestFocusShift.value_or(0.0); }
 
 void polychromaticPsf(benchmark::State& state)
 {
-    const RayLens lens = startLens();
+    const RayLens lens = startDesignLens();
     const PsfSetup setup{lens, lens.halfField, bestFocus(lens), LightKind::Panchromatic};
     for (auto _ : state)
         benchmark::DoNotOptimize(lensPsf(setup));
@@ -39,7 +31,7 @@ BENCHMARK(polychromaticPsf)->Unit(benchmark::kMillisecond);
 // computes them.
 void mtfSet(benchmark::State& state)
 {
-    const RayLens lens = startLens();
+    const RayLens lens = startDesignLens();
     const double focus = bestFocus(lens);
     const double shares[] = {0.0, 0.7, 1.0};
     for (auto _ : state) {
@@ -54,7 +46,7 @@ BENCHMARK(mtfSet)->Unit(benchmark::kMillisecond);
 // The line spreads through focus on the axis and at the edge, on two threads.
 void throughFocusSet(benchmark::State& state)
 {
-    const RayLens lens = startLens();
+    const RayLens lens = startDesignLens();
     const std::vector<double> shifts = focusShiftsOver(throughFocusRange(lens, bestFocus(lens)));
     const int count = 2 * static_cast<int>(shifts.size());
     for (auto _ : state) {
@@ -72,7 +64,7 @@ BENCHMARK(throughFocusSet)->Unit(benchmark::kMillisecond);
 // included.
 void preview(benchmark::State& state)
 {
-    const RayLens lens = startLens();
+    const RayLens lens = startDesignLens();
     LinearImage scene(1224, 816);
     for (std::size_t i = 0; i < scene.pixels.size(); ++i)
         scene.pixels[i] = static_cast<float>((i * 2654435761u) % 1000) / 1000.0f;

@@ -5,33 +5,19 @@
 #include "core/tolerances.h"
 #include "core/ray_trace.h"
 
+#include "start_design_lens.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace monocl;
 
-RayLens startDesign()
-{
-    RayLens lens;
-    lens.R1 = -20.40;
-    lens.R2 = -12.35;
-    lens.thickness = 3.803;
-    lens.diameter = 14.53;
-    lens.nd = 1.5182;
-    lens.abbe = 64;
-    lens.stopZ = -5.72;
-    lens.stopDiameter = 6.64;
-    lens.halfField = 22.5 * 3.14159265358979323846 / 180.0;
-    lens.requestedSpherical = 0.40;
-    return lens;
-}
-
 // The start design: 65 x 65 grid over the stop for three fields, the axial
 // and chief-ray samples and the section rays.
 void BM_CheckByRays(benchmark::State& st)
 {
-    const RayLens lens = startDesign();
+    const RayLens lens = startDesignLens();
     for (auto _ : st) {
         benchmark::DoNotOptimize(lens);
         RayCheck check = checkByRays(lens);
@@ -43,7 +29,7 @@ BENCHMARK(BM_CheckByRays)->Unit(benchmark::kMicrosecond);
 // The start design refined by rays as an aplanat of F' 52 mm and edge ratio 5.
 void BM_RefineByRays(benchmark::State& st)
 {
-    const RayLens lens = startDesign();
+    const RayLens lens = startDesignLens();
     const RefineTarget target{52, 5, 1};
     for (auto _ : st) {
         benchmark::DoNotOptimize(lens);
@@ -59,7 +45,7 @@ BENCHMARK(BM_RefineByRays)->Unit(benchmark::kMicrosecond);
 // typed one, each on Gauss rings on the axis and at the edge.
 void BM_ApertureSeries(benchmark::State& st)
 {
-    const RayLens lens = startDesign();
+    const RayLens lens = startDesignLens();
     for (auto _ : st) {
         benchmark::DoNotOptimize(lens);
         auto rows = apertureSeries(lens, 5.25);
@@ -72,7 +58,7 @@ BENCHMARK(BM_ApertureSeries)->Unit(benchmark::kMicrosecond);
 // and the through-focus curve.
 void BM_SpotPictures(benchmark::State& st)
 {
-    const RayLens lens = startDesign();
+    const RayLens lens = startDesignLens();
     for (auto _ : st) {
         benchmark::DoNotOptimize(lens);
         SpotPictures pictures = spotPictures(lens);
@@ -86,7 +72,7 @@ BENCHMARK(BM_SpotPictures)->Unit(benchmark::kMicrosecond);
 // Monte-Carlo run of 2,000 lenses and the tightening it leads to.
 void BM_ToleranceAnalysis(benchmark::State& st)
 {
-    const RefinedLens refined = refineByRays(startDesign(), RefineTarget{52, 5, 1});
+    const RefinedLens refined = refineByRays(startDesignLens(), RefineTarget{52, 5, 1});
     if (!refined.found) {
         st.SkipWithError("the start design was not refined");
         return;

@@ -2,6 +2,8 @@
 #include "core/photo_simulation.h"
 #include "core/ray_trace.h"
 
+#include "start_design_lens.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -74,20 +76,12 @@ TEST(ImageBlur, PointOfLightBecomesThePsfTurnedOutwards)
     }
 }
 
-RayLens startLens()
-{
-    RayLens l;
-    l.R1 = -20.40, l.R2 = -12.35, l.thickness = 3.803, l.diameter = 14.53, l.nd = 1.5182;
-    l.abbe = 64, l.stopZ = -5.72, l.stopDiameter = 6.64, l.halfField = 22.5 * Pi / 180.0;
-    return l;
-}
-
 // An even scene stays even up to the frame's edges and corners: the scene
 // goes on beyond the frame, so no edge loses the light its neighbours
 // outside would have sent it.
 TEST(ImageBlur, EvenSceneStaysEvenAtTheEdges)
 {
-    const RayLens l = startLens();
+    const RayLens l = startDesignLens();
     LinearImage scene(120, 80);
     for (int y = 0; y < scene.height; ++y)
         for (int x = 0; x < scene.width; ++x)
@@ -108,7 +102,7 @@ TEST(ImageBlur, EvenSceneStaysEvenAtTheEdges)
 // the frame's edges, in each channel.
 TEST(ImageBlur, PhotographKeepsTheMeanLight)
 {
-    const RayLens l = startLens();
+    const RayLens l = startDesignLens();
     const RayCheck check = checkByRays(l);
     LinearImage scene(300, 200);
     std::mt19937 random(7);

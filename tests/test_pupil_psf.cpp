@@ -3,6 +3,8 @@
 #include "core/psf_measure.h"
 #include "core/ray_trace.h"
 
+#include "start_design_lens.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,22 +15,6 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 constexpr double Lambda = 0.5876e-3; // mm
-
-RayLens startDesign()
-{
-    RayLens l;
-    l.R1 = -20.40;
-    l.R2 = -12.35;
-    l.thickness = 3.803;
-    l.diameter = 14.53;
-    l.nd = 1.5182;
-    l.abbe = 64;
-    l.stopZ = -5.72;
-    l.stopDiameter = 6.64;
-    l.halfField = 22.5 * Pi / 180.0;
-    l.requestedSpherical = 0.40;
-    return l;
-}
 
 // A lens without aberrations: a flat wave over a round stop of F / N.
 struct PerfectLens {
@@ -95,7 +81,7 @@ TEST(PupilPsf, PerfectLensMtfIsTheDiffractionLimit)
 // vignetting leaves. No MTF lies above the diffraction limit.
 TEST(LensPsf, EnergyAndTheDiffractionLimit)
 {
-    const RayLens lens = startDesign();
+    const RayLens lens = startDesignLens();
     const RayCheck check = checkByRays(lens);
     const double fNumber = *check.focalLength / lens.stopDiameter;
     const auto lines = lightLines(LightKind::Panchromatic);
@@ -125,7 +111,7 @@ TEST(LensPsf, GeometricLimitIsTheRaySpot)
 {
     for (const double fNumber : {5.6, 8.0}) {
         SCOPED_TRACE(fNumber);
-        const RayLens lens = *withFNumber(startDesign(), fNumber);
+        const RayLens lens = *withFNumber(startDesignLens(), fNumber);
         const RayCheck check = checkByRays(lens);
         ASSERT_GT(*check.spotAxis, 5 * *check.airyDiameter / 2);
         const struct {
@@ -155,7 +141,7 @@ double chiefHeight(const RayLens& l, double z)
 // edge is off the chief ray's image as the rays' centroid is, on the same side.
 TEST(LensPsf, LightLiesWhereTheRaysGo)
 {
-    const RayLens lens = *withFNumber(startDesign(), 5.6);
+    const RayLens lens = *withFNumber(startDesignLens(), 5.6);
     const RayCheck check = checkByRays(lens);
     const double offset = *check.spots[2].centroidY - chiefHeight(lens, *check.bestFocusZ);
     ASSERT_GT(std::abs(offset), 0.02);

@@ -1,5 +1,7 @@
 #include "core/ray_trace.h"
 
+#include "start_design_lens.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -15,22 +17,6 @@ using namespace monocl;
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
-
-RayLens startDesign()
-{
-    RayLens l;
-    l.R1 = -20.40;
-    l.R2 = -12.35;
-    l.thickness = 3.803;
-    l.diameter = 14.53;
-    l.nd = 1.5182;
-    l.abbe = 64;
-    l.stopZ = -5.72;
-    l.stopDiameter = 6.64;
-    l.halfField = 22.5 * Pi / 180.0;
-    l.requestedSpherical = 0.40;
-    return l;
-}
 
 // Third-order longitudinal aberrations at the paraxial image plane from the
 // Seidel sums, surface by surface, for the marginal ray at height h and the
@@ -223,7 +209,7 @@ TEST(RayTrace, LandscapeLensFoci)
 // their given digits moves the value.
 TEST(RayTrace, StartDesignFigures)
 {
-    const RayCheck c = checkByRays(startDesign());
+    const RayCheck c = checkByRays(startDesignLens());
     for (std::size_t k = 0; k < values.size(); ++k)
         EXPECT_TRUE(c.*values[k]) << "row " << k + 1;
     EXPECT_NEAR(*c.sphericalRelative, 0.43, 0.007);
@@ -244,7 +230,7 @@ TEST(RayTrace, StartDesignFigures)
 // of best focus is the one reported, and it grows 0.05 mm either side.
 TEST(RayTrace, BestFocusIsTheLeastAxialSpot)
 {
-    const RayLens l = startDesign();
+    const RayLens l = startDesignLens();
     const RayCheck c = checkByRays(l);
     ASSERT_TRUE(c.spotAxis && c.bestFocusZ);
 
@@ -294,7 +280,7 @@ TEST(RayTrace, WideFieldVignetting)
     };
     for (const Case w : {Case{50, false, true}, Case{60, false, false}}) {
         SCOPED_TRACE(w.degrees);
-        RayLens l = startDesign();
+        RayLens l = startDesignLens();
         l.halfField = w.degrees * Pi / 180.0;
         const RayCheck c = checkByRays(l);
         ASSERT_TRUE(c.vignetting);
@@ -316,7 +302,7 @@ TEST(RayTrace, WideFieldVignetting)
 // the distortion, zero by definition, is no gap in the check.
 TEST(RayTrace, FieldOfNoWidthHasEveryValue)
 {
-    RayLens l = startDesign();
+    RayLens l = startDesignLens();
     l.halfField = 0;
     const RayCheck c = checkByRays(l);
     ASSERT_TRUE(c.distortion && c.sagittalFocus && c.tangentialFocus && c.spotEdge && c.vignetting);
@@ -335,16 +321,16 @@ TEST(RayTrace, DegenerateLenses)
         RayLens lens;
         std::set<int> present; // table rows that keep a value
     };
-    RayLens flat = startDesign();
+    RayLens flat = startDesignLens();
     flat.R2 = flat.R1;
     flat.thickness = 0;
-    RayLens noAperture = startDesign();
+    RayLens noAperture = startDesignLens();
     noAperture.diameter = 0;
-    RayLens zeroRadius = startDesign();
+    RayLens zeroRadius = startDesignLens();
     zeroRadius.R1 = 0;
-    RayLens nanIndex = startDesign();
+    RayLens nanIndex = startDesignLens();
     nanIndex.nd = std::numeric_limits<double>::quiet_NaN();
-    RayLens noAbbe = startDesign();
+    RayLens noAbbe = startDesignLens();
     noAbbe.abbe = 0;
     const Case cases[] = {
         {"no power", flat, {6, 16}},

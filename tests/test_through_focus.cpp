@@ -2,6 +2,8 @@
 #include "core/ray_spots.h"
 #include "core/through_focus.h"
 
+#include "start_design_lens.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,14 +11,6 @@
 using namespace monocl;
 
 namespace {
-
-RayLens startLens()
-{
-    RayLens l;
-    l.R1 = -20.40, l.R2 = -12.35, l.thickness = 3.803, l.diameter = 14.53, l.nd = 1.5182;
-    l.abbe = 64, l.stopZ = -5.72, l.stopDiameter = 6.64, l.halfField = 22.5 * 3.14159265358979 / 180.0;
-    return l;
-}
 
 // The range about the axial best focus is the widest of: four depths of
 // focus (2 lambda N^2 at the d line) each way, 1,1 times the way to the
@@ -30,7 +24,7 @@ TEST(ThroughFocus, RangeHoldsTheFociAndTheDepth)
     } rows[] = {{32, 0, "depth"}, {4, 0, "paraxial"}, {8, 0, "paraxial"}, {8, 6.0, "film"}, {4, -20.0, "film"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.fNumber * 100 + row.filmFromBest);
-        const auto stopped = withFNumber(startLens(), row.fNumber);
+        const auto stopped = withFNumber(startDesignLens(), row.fNumber);
         ASSERT_TRUE(stopped);
         const double best = *ringSpots(*stopped).bestFocusShift;
         const double film = best + row.filmFromBest;

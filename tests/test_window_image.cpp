@@ -13,6 +13,7 @@
 #include "ui/widgets/track_bar.h"
 
 #include "box_catcher.h"
+#include "start_design_lens.h"
 #include "test_pictures.h"
 
 #include <QComboBox>
@@ -203,9 +204,7 @@ namespace {
 // the axis's and the edge's, each from its own field's PSF.
 TEST(ImageJob, ThroughFocusMeetsTheMtfAtTheFilm)
 {
-    RayLens lens;
-    lens.R1 = -20.40, lens.R2 = -12.35, lens.thickness = 3.803, lens.diameter = 14.53, lens.nd = 1.5182;
-    lens.abbe = 64, lens.stopZ = -5.72, lens.stopDiameter = 6.64, lens.halfField = 22.5 * 3.14159265358979 / 180.0;
+    const RayLens lens = startDesignLens();
     const double fNumber = 8;
     const auto stopped = withFNumber(lens, fNumber);
     ASSERT_TRUE(stopped);
