@@ -13,8 +13,6 @@ using namespace monocl;
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
-
 // A PSF made here: a round Gaussian blob `offset` mm out along the
 // meridional direction.
 Psf blob(double offset, double sigma)
