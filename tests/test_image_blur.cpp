@@ -85,7 +85,7 @@ TEST(ImageBlur, EvenSceneStaysEvenAtTheEdges)
         for (int x = 0; x < scene.width; ++x)
             for (int ch = 0; ch < 3; ++ch)
                 scene.at(x, y)[ch] = 0.25f * static_cast<float>(ch + 1);
-    const auto out = simulatePhotograph(scene, l, 5.6, 0.0, LightKind::Panchromatic, 2);
+    const auto out = simulatePhotograph(scene, l, 8.0, -3.0, LightKind::Panchromatic, 2);
     ASSERT_TRUE(out);
     const struct {
         int x, y;
