@@ -24,6 +24,10 @@ std::optional<int> answerCommandLine(int argc, char* argv[]);
 // quoted where they hold a comma, a quote or a line break.
 QString glassCatalogueCsv();
 
+// Whether the arguments ask for --help, --version or --list-glasses, which
+// answerCommandLine answers.
+bool asksWithoutWindow(int argc, char* argv[]);
+
 // Whether the arguments ask for files to be written, or hold an option that
 // is neither the program's --lang nor one of Qt's own for a window.
 bool asksForNoWindow(int argc, const char* const* argv);
