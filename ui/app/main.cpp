@@ -14,12 +14,15 @@ constexpr int ChooserWarmUpDelayMs = 400;
 int showWindow(const QString& designFile)
 {
     monocl::MonoclState state;
-    monocl::MainWindow window(monocl::startUp(state), state);
+    // The hidden tabs' views wait, so that the first frame comes sooner.
+    monocl::MainWindow window(monocl::startUp(state, monocl::Toptmono::HiddenTabs::BuiltWhenShown), state);
     window.fitToScreen();
     window.show();
     // Once the first frames are out, the chooser's first opening is made
-    // ready, so that it opens within a frame as every later one does.
+    // ready, so that it opens within a frame as every later one does, and
+    // so are the hidden tabs, so that the first switch to one is as quick.
     QTimer::singleShot(ChooserWarmUpDelayMs, window.form(), &monocl::Toptmono::prepareGlassChooser);
+    QTimer::singleShot(ChooserWarmUpDelayMs, window.form(), &monocl::Toptmono::buildHiddenTabs);
     // A file that cannot be opened is told in a box over the window, which
     // keeps the start values.
     if (!designFile.isEmpty())

@@ -16,10 +16,10 @@ void startState(MonoclState& state)
 
 } // namespace
 
-std::unique_ptr<Toptmono> startUp(MonoclState& state)
+std::unique_ptr<Toptmono> startUp(MonoclState& state, Toptmono::HiddenTabs hiddenTabs)
 {
     startState(state);
-    auto window = std::make_unique<Toptmono>(state);
+    auto window = std::make_unique<Toptmono>(state, nullptr, hiddenTabs);
     window->document().writeRangeGeneralTexts();
     return window;
 }

@@ -13,7 +13,8 @@ namespace monocl {
 // creation), then the general texts of the glass range's two indices. The
 // window speaks the language chosen (installTranslations). The window is
 // returned unshown. A QApplication must exist.
-std::unique_ptr<Toptmono> startUp(MonoclState& state);
+std::unique_ptr<Toptmono> startUp(MonoclState& state,
+                                  Toptmono::HiddenTabs hiddenTabs = Toptmono::HiddenTabs::BuiltAtOnce);
 
 // The same start without a window: the document as the window would hold
 // it. A QCoreApplication is enough.

@@ -41,9 +41,15 @@ class Toptmono : public QWidget
     Q_OBJECT
 
 public:
+    // When the image tab's view is built: with the window, or when the tab
+    // is first shown (or buildHiddenTabs is called), so that a window
+    // opening on the design tab paints its first frame sooner.
+    enum class HiddenTabs { BuiltAtOnce, BuiltWhenShown };
+
     // Creates the controls with their initial texts, values and checked
     // states, connects the handlers and runs FormCreate.
-    explicit Toptmono(MonoclState& state, QWidget* parent = nullptr);
+    explicit Toptmono(MonoclState& state, QWidget* parent = nullptr,
+                      HiddenTabs hiddenTabs = HiddenTabs::BuiltAtOnce);
     ~Toptmono() override;
 
     char decimalSeparator() const { return m_separator; }
@@ -123,6 +129,9 @@ public slots:
     void showAbout();
     // Measures the glass chooser's columns ahead of its first opening.
     void prepareGlassChooser();
+    // Builds the views of the tabs whose building waits for their first
+    // showing; nothing when they are built.
+    void buildHiddenTabs();
 
     void FormCreate(QObject* Sender);
     void PageControl1Change(QObject* Sender);

@@ -53,7 +53,7 @@ void bindControl(const QWidget* root, W*& member, const char* name)
 // Each member is found by its own name.
 #define BIND(member) bindControl(this, member, #member)
 
-Toptmono::Toptmono(MonoclState& state, QWidget* parent)
+Toptmono::Toptmono(MonoclState& state, QWidget* parent, HiddenTabs hiddenTabs)
     : QWidget(parent)
     , m_state(state)
     , m_separator(systemDecimalSeparator())
@@ -83,7 +83,10 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent)
 
     createTabs();
     m_rayView = new RayView(m_separator, m_rayTab);
-    m_imageView = new ImageView(m_separator, m_imageTab);
+    // The image view is the costliest of the hidden tabs to build: its
+    // spin boxes, lists and the scene it draws at once.
+    if (hiddenTabs == HiddenTabs::BuiltAtOnce)
+        m_imageView = new ImageView(m_separator, m_imageTab);
     bindControls();
     vvd->setFontColor(Qt::red);
     fillAboutPage();
@@ -182,7 +185,9 @@ void Toptmono::retranslate()
                                   m_document.forecastFault().has_value());
     showOutputs();
     m_rayView->retranslate();
-    m_imageView->retranslate();
+    // A view built later speaks the language of its time.
+    if (m_imageView)
+        m_imageView->retranslate();
 }
 
 void Toptmono::createFaultLines()
@@ -339,6 +344,11 @@ void Toptmono::connectHandlers()
         });
     }
 
+    // The image view is there before the tab's handler recomputes.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (PageControl1->currentWidget() == m_imageTab)
+            buildHiddenTabs();
+    });
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { PageControl1Change(PageControl1); });
     connect(m_glassViews, &GlassViews::glassPicked, this,
