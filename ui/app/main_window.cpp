@@ -2,7 +2,7 @@
 
 #include "design_document.h"
 #include "ui/report/drawing_settings_dialog.h"
-#include "language.h"
+#include "ui/cli/language.h"
 #include "ui/window/monoclForm.h"
 
 #include <QCoreApplication>

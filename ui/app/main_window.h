@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language.h"
+#include "ui/cli/language.h"
 
 #include <QMainWindow>
 

@@ -2,7 +2,7 @@
 
 #include "document/monocl_document.h"
 #include "ui/window/control_layout.h"
-#include "ui/glass/glass_table.h"
+#include "ui/files/glass_table.h"
 #include "ui/window/input_check.h"
 
 #include <QWidget>

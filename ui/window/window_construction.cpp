@@ -4,7 +4,7 @@
 
 #include "ui/glass/glass_views.h"
 #include "ui/widgets/canvas_image.h"
-#include "ui/widgets/decimal_separator.h"
+#include "ui/files/decimal_separator.h"
 #include "ui/widgets/memo.h"
 #include "ui/image/image_view.h"
 #include "ui/rays/ray_view.h"
