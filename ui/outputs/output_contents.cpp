@@ -19,6 +19,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <future>
+
 namespace monocl {
 
 namespace {
@@ -76,12 +78,17 @@ QStringList qLines(const std::vector<std::string>& lines)
 void writeRayCheck(OutputContents& c, const MonoclDocument& document)
 {
     if (c.rayLens) {
-        c.rayCheck = checkByRays(*c.rayLens);
         const std::optional<RefinedLens>& refined = document.refinedLens();
+        // The two lenses' checks are independent: the refined lens's is
+        // traced on a thread of its own meanwhile.
+        std::future<RayCheck> refinedCheck;
         if (refined && refined->found) {
             c.refinedLens = refined->lens;
-            c.refinedCheck = checkByRays(refined->lens);
+            refinedCheck = std::async(std::launch::async, [lens = refined->lens] { return checkByRays(lens); });
         }
+        c.rayCheck = checkByRays(*c.rayLens);
+        if (refinedCheck.valid())
+            c.refinedCheck = refinedCheck.get();
         c.refinement = qs(refinementLine(refined));
     }
     const RayLens* design = c.rayLens ? &*c.rayLens : nullptr;
