@@ -1,24 +1,29 @@
-// A window whose image view waits for its tab: built when the tab is first
-// shown, it holds what a view built with the window would hold.
+// A window whose image view and about page wait for their tab: built when
+// the tab is first shown, they hold what those built with the window hold.
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"
 #include "ui/image/image_view.h"
+#include "ui/widgets/memo.h"
 #include "ui/widgets/spin_edit.h"
 
 #include "box_catcher.h"
 
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace monocl;
 
 namespace {
 
 constexpr int ImageTab = 3;
+constexpr int AboutTab = 6;
 constexpr int WaitMs = 20000;
 
 // What the image tab shows once computed, for comparing two windows.
@@ -54,6 +59,28 @@ protected:
     BoxCatcher boxes;
 };
 
+// What the about page shows, for comparing two windows.
+struct AboutPageState
+{
+    QStringList lines;
+    QFont memoFont;
+    QString version;
+    QFont versionFont;
+    QRect versionGeometry;
+    bool versionVisible = false;
+    bool operator==(const AboutPageState&) const = default;
+};
+
+AboutPageState aboutPage(const Toptmono& window)
+{
+    const auto* memo = window.findChild<Memo*>(QStringLiteral("Memo1"));
+    const auto* version = window.findChild<QLabel*>(QStringLiteral("aboutVersion"));
+    if (!memo || !version)
+        return {};
+    return {memo->lines(), memo->font(), version->text(), version->font(), version->geometry(),
+            version->isVisible()};
+}
+
 } // namespace
 
 TEST_F(HiddenTabs, ImageViewWaitsForItsTab)
@@ -78,5 +105,39 @@ TEST_F(HiddenTabs, ImageViewBuiltWhenShownHoldsWhatOneBuiltAtOnceHolds)
     EXPECT_EQ(whenShown.focus, atOnce.focus);
     EXPECT_FALSE(whenShown.designCaption.isEmpty());
     EXPECT_EQ(whenShown.designCaption, atOnce.designCaption);
+    EXPECT_TRUE(boxes.messages.isEmpty());
+}
+
+// However the about page comes to be filled, once shown it is the page a
+// window built at once shows.
+TEST_F(HiddenTabs, AboutPageFilledLateHoldsWhatOneFilledAtOnceHolds)
+{
+    const struct {
+        const char* name;
+        std::function<void(Toptmono&)> fill;
+    } ways[] = {
+        {"its tab shown", [](Toptmono&) {}},
+        {"the idle building", [](Toptmono& w) { w.buildHiddenTabs(); }},
+        {"the menu's about", [](Toptmono& w) { w.showAbout(); }},
+    };
+    const auto shownAbout = [](Toptmono& window) {
+        window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(AboutTab);
+        return aboutPage(window);
+    };
+    MonoclState atOnceState;
+    std::unique_ptr<Toptmono> atOnce = startUp(atOnceState, Toptmono::HiddenTabs::BuiltAtOnce);
+    atOnce->show();
+    const AboutPageState expected = shownAbout(*atOnce);
+    ASSERT_EQ(expected.lines.size(), 5);
+    EXPECT_EQ(expected.memoFont.pixelSize(), 17);
+    EXPECT_TRUE(expected.versionVisible);
+    for (const auto& way : ways) {
+        MonoclState state;
+        std::unique_ptr<Toptmono> window = startUp(state, Toptmono::HiddenTabs::BuiltWhenShown);
+        window->show();
+        EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("aboutVersion")), nullptr) << way.name;
+        way.fill(*window);
+        EXPECT_TRUE(shownAbout(*window) == expected) << way.name;
+    }
     EXPECT_TRUE(boxes.messages.isEmpty());
 }

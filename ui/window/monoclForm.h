@@ -41,9 +41,10 @@ class Toptmono : public QWidget
     Q_OBJECT
 
 public:
-    // When the image tab's view is built: with the window, or when the tab
-    // is first shown (or buildHiddenTabs is called), so that a window
-    // opening on the design tab paints its first frame sooner.
+    // When the image tab's view and the about page's texts are built: with
+    // the window, or when their tab is first shown (or buildHiddenTabs is
+    // called), so that a window opening on the design tab paints its first
+    // frame sooner.
     enum class HiddenTabs { BuiltAtOnce, BuiltWhenShown };
 
     // Creates the controls with their initial texts, values and checked
@@ -176,6 +177,8 @@ private:
     // Building the window (window_construction.cpp).
     void createTabs();
     void bindControls();
+    // Each built once, when first asked for (the image view in window_rays.cpp).
+    void buildImageView();
     void fillAboutPage();
     // Texts written both at construction and on a change of language.
     static QString titleText();

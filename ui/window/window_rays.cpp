@@ -22,6 +22,12 @@ void Toptmono::showRayCheck()
 
 void Toptmono::buildHiddenTabs()
 {
+    buildImageView();
+    fillAboutPage();
+}
+
+void Toptmono::buildImageView()
+{
     if (m_imageView)
         return;
     m_imageView = new ImageView(m_separator, m_imageTab);
