@@ -58,6 +58,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent, HiddenTabs hiddenTabs)
     , m_state(state)
     , m_separator(systemDecimalSeparator())
     , m_document(state, m_separator)
+    , m_forecastViewsWait(hiddenTabs == HiddenTabs::BuiltWhenShown)
 {
     initPictures();
     setObjectName(QStringLiteral("optmono"));
@@ -356,6 +357,8 @@ void Toptmono::connectHandlers()
             buildImageView();
         else if (PageControl1->currentWidget() == TabSheet3)
             fillAboutPage();
+        else if (PageControl1->currentWidget() == TabSheet5)
+            showForecastTab();
     });
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { PageControl1Change(PageControl1); });

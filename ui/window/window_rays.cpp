@@ -24,6 +24,7 @@ void Toptmono::buildHiddenTabs()
 {
     buildImageView();
     fillAboutPage();
+    showForecastTab();
 }
 
 void Toptmono::buildImageView()
