@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -48,7 +49,15 @@ TEST_F(ProgramIcon, SmallSizesFirst)
     EXPECT_EQ(programIcon().availableSizes(), squares({16, 24, 32, 48, 64}));
     EXPECT_EQ(programIcon(IconSizes::Small).availableSizes(), squares({16, 24, 32, 48, 64}));
     EXPECT_EQ(programIcon(IconSizes::All).availableSizes(), squares({16, 24, 32, 48, 64, 128, 256}));
-    EXPECT_FALSE(programIcon(IconSizes::All).pixmap(256, 256).isNull());
+    // Each size is its own picture, as an icon given the files finds it.
+    const QIcon icon = programIcon(IconSizes::All);
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QIcon fromFile;
+        fromFile.addFile(QStringLiteral(":/icons/monocl-%1.png").arg(size), QSize(size, size));
+        const QImage expected = fromFile.pixmap(size, size).toImage();
+        ASSERT_EQ(expected.size(), QSize(size, size));
+        EXPECT_TRUE(icon.pixmap(size, size).toImage() == expected) << size;
+    }
 }
 
 TEST_F(ProgramIcon, WindowHasEverySizeAfterItsFirstFrame)

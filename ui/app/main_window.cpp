@@ -12,8 +12,10 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -55,9 +57,16 @@ bool isSmallProgramIcon(const QIcon& icon)
 QIcon programIcon(IconSizes sizes)
 {
     QIcon icon;
-    for (int size : IconSizeList)
-        if (sizes == IconSizes::All || size <= LargestSmallIcon)
-            icon.addFile(QStringLiteral(":/icons/monocl-%1.png").arg(size), QSize(size, size));
+    for (int size : IconSizeList) {
+        if (sizes == IconSizes::Small && size > LargestSmallIcon)
+            continue;
+        // Read as the PNG it is: asked whether they know the file, the image
+        // plugins would each be loaded first, which takes longer than the
+        // pictures.
+        QImageReader reader(QStringLiteral(":/icons/monocl-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
