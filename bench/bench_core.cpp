@@ -1,8 +1,13 @@
 #include "core/design_pass.h"
 #include "core/forecast.h"
+#include "core/glass_catalogue.h"
 #include "core/meniscus_solver.h"
 
 #include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -74,5 +79,16 @@ void BM_DesignPassAndForecast(benchmark::State& st)
 BENCHMARK(BM_DesignPassAndForecast);
 
 } // namespace
+
+// The built-in catalogue read at start-up: 1,572 glasses.
+void BM_ParseGlassTable(benchmark::State& st)
+{
+    std::ifstream file(MONOCL_GLASS_TABLE_PATH, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    for (auto _ : st)
+        benchmark::DoNotOptimize(parseGlassTable(text));
+    st.counters["glasses"] = static_cast<double>(parseGlassTable(text).size());
+}
+BENCHMARK(BM_ParseGlassTable)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

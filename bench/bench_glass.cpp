@@ -5,7 +5,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen monocl_bench_ui --benchmark_filter=Chooser
 #include "ui/glass/glass_chooser.h"
-#include "ui/glass/glass_table.h"
+#include "ui/files/glass_table.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>

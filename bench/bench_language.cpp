@@ -3,7 +3,7 @@
 // installed, the form's texts written anew.
 //
 //   QT_QPA_PLATFORM=offscreen monocl_bench_ui --benchmark_filter=Language
-#include "ui/app/language.h"
+#include "ui/cli/language.h"
 #include "ui/app/main_window.h"
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"

@@ -15,7 +15,7 @@
 // cases: recompute0, recompute1 (the tab in view), changed (the track bar
 // moved to and fro, as in BM_RecomputeChanged), keystroke, startup.
 
-#include "ui/app/settings.h"
+#include "ui/cli/settings.h"
 #include "ui/app/startup.h"
 #include "ui/widgets/kept_background.h"
 #include "bench_window.h"

@@ -3,6 +3,7 @@
 #include "format/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <numeric>
@@ -14,17 +15,30 @@ namespace {
 
 constexpr double kNdWeight = 100.0;
 
-std::vector<std::string_view> splitFields(std::string_view line)
+// A line's tab-separated fields; a line of more than MaxFields counts one
+// more, so that it is refused as a line of too many.
+constexpr std::size_t MaxFields = 6;
+struct Fields
 {
-    std::vector<std::string_view> fields;
+    std::array<std::string_view, MaxFields> field;
+    std::size_t count = 0;
+    std::size_t size() const { return count; }
+    std::string_view operator[](std::size_t i) const { return field[i]; }
+};
+
+Fields splitFields(std::string_view line)
+{
+    Fields fields;
     std::size_t start = 0;
     while (true) {
         const std::size_t tab = line.find('\t', start);
-        if (tab == std::string_view::npos) {
-            fields.push_back(line.substr(start));
+        if (fields.count == MaxFields) {
+            ++fields.count; // one field too many
             return fields;
         }
-        fields.push_back(line.substr(start, tab - start));
+        fields.field[fields.count++] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
+        if (tab == std::string_view::npos)
+            return fields;
         start = tab + 1;
     }
 }
@@ -55,7 +69,7 @@ std::optional<double> readNumber(std::string_view field)
 
 std::optional<Glass> readGlass(std::string_view line)
 {
-    const std::vector<std::string_view> f = splitFields(line);
+    const Fields f = splitFields(line);
     if (f.size() != 5 && f.size() != 6)
         return std::nullopt;
     Glass g;
@@ -163,6 +177,7 @@ std::vector<Glass> parseGlassTable(std::string_view tsvText)
         tsvText.remove_prefix(kByteOrderMark.size());
 
     std::vector<Glass> glasses;
+    glasses.reserve(static_cast<std::size_t>(std::count(tsvText.begin(), tsvText.end(), '\n')) + 1);
     while (!tsvText.empty()) {
         const std::size_t end = tsvText.find('\n');
         std::string_view line = tsvText.substr(0, end);

@@ -13,10 +13,14 @@ option(MONOCL_INSTALL "Add the install rules of monocl (program, desktop entry, 
 set(MONOCL_APP_ID "io.github.monocl.Monocl")
 
 if(MONOCL_INSTALL)
-    # Only the program itself: the static libraries, tests, benchmarks and
-    # fuzzers have no install rules.
+    # Only the program itself and its GUI part: the static libraries, tests,
+    # benchmarks and fuzzers have no install rules.
     install(TARGETS monocl
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    )
+    # The GUI part, which the program opens from lib/monocl.
+    install(TARGETS monocl_window
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/monocl
     )
 
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/${MONOCL_APP_ID}.desktop

@@ -2,7 +2,7 @@
 
 // The monocl program run from the command line, as a user runs it, in a
 // folder, a home and a locale of the test's own.
-#include "ui/app/command_line.h"
+#include "ui/cli/command_line.h"
 #include "ui/files/design_file.h"
 
 #include "core/ray_trace.h"

@@ -4,7 +4,7 @@
 #include "ui/files/output_files.h"
 #include "ui/report/report.h"
 #include "ui/app/startup.h"
-#include "ui/report/table_export.h"
+#include "ui/outputs/table_export.h"
 #include "ui/widgets/track_bar.h"
 #include "ui/report/workshop_drawing.h"
 

@@ -2,8 +2,8 @@
 // user reads, the numbers the same as the Russian window's, and a live switch
 // of language that changes words only.
 #include "ui/glass/glass_chooser.h"
-#include "ui/glass/glass_table.h"
-#include "ui/app/language.h"
+#include "ui/files/glass_table.h"
+#include "ui/cli/language.h"
 #include "ui/app/main_window.h"
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"

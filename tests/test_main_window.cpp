@@ -156,6 +156,45 @@ TEST_F(TopLevel, KeptBackgroundsLookAsSeeThrough)
     expectSeeThroughLook("repainted");
 }
 
+// The first frame paints what is behind the kept widgets anyway, so they
+// take their pictures only when painted alone: the frame behind the field
+// is painted once, not once more for each picture. From then on a change of
+// the field repaints it alone.
+TEST_F(TopLevel, KeptBackgroundsSeeThroughUntilTheFirstFrame)
+{
+    struct PaintCount : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    };
+    auto* nd = find<QLineEdit>("NDedit");
+    const QList<QWidget*> kept = {find<TrackBar>("KsfBar"), nd, find<QLabel>("nearestGlass")};
+    for (const QWidget* w : kept)
+        EXPECT_FALSE(w->testAttribute(Qt::WA_OpaquePaintEvent)) << w->objectName().toStdString();
+    PaintCount behind;
+    nd->parentWidget()->installEventFilter(&behind);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QApplication::processEvents();
+    EXPECT_EQ(behind.paints, 1);
+    for (const QWidget* w : kept)
+        EXPECT_TRUE(w->testAttribute(Qt::WA_OpaquePaintEvent)) << w->objectName().toStdString();
+    const struct {
+        const char* step;
+        int paintsBehind;
+    } typing[] = {{"typed, the picture taken", 1}, {"typed again", 0}};
+    for (const auto& typed : typing) {
+        nd->setText(nd->text() + QLatin1Char('1'));
+        behind.paints = 0;
+        QApplication::processEvents();
+        EXPECT_EQ(behind.paints, typed.paintsBehind) << typed.step;
+    }
+}
+
 TEST_F(TopLevel, LoneRadioButtonStaysChecked)
 {
     window->show();

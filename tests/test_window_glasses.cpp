@@ -1,7 +1,7 @@
 // The window's glass catalogue: choosing a glass, the nearest glass line and
 // the glasses inside the forecast's range.
 #include "format/number_text.h"
-#include "ui/glass/glass_table.h"
+#include "ui/files/glass_table.h"
 #include "ui/window/monoclForm.h"
 #include "ui/app/startup.h"
 

@@ -1,6 +1,6 @@
 #include "quiet_qt.h"
 
-#include "ui/app/settings.h"
+#include "ui/cli/settings.h"
 
 #include <QApplication>
 #include <QDir>

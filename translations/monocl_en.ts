@@ -210,6 +210,20 @@ written), 2 — arithmetic error in the design or a design without a lens
         <source>Сдвиг фокуса для --simulate от параксиальной плоскости, мм; без него наилучший фокус.</source>
         <translation>Focus shift for --simulate from the paraxial image plane, mm; the best focus without it.</translation>
     </message>
+    <message>
+        <source>для --%1 нужна графическая часть программы</source>
+        <translation>--%1 needs the program's graphical part</translation>
+    </message>
+    <message>
+        <source>нет файла %1 рядом с программой и в %2</source>
+        <translation>no file %1 beside the program or in %2</translation>
+    </message>
+    <message>
+        <source>monocl: графическая часть программы не открыта: %1
+</source>
+        <translation>monocl: the program's graphical part did not open: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Conclusions</name>

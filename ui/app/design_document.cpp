@@ -1,9 +1,9 @@
 #include "design_document.h"
 
 #include "ui/window/monoclForm.h"
-#include "ui/report/exchange_output.h"
+#include "ui/outputs/exchange_output.h"
 #include "ui/report/report.h"
-#include "ui/report/table_export.h"
+#include "ui/outputs/table_export.h"
 #include "ui/report/workshop_drawing.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "design_document.h"
 #include "ui/report/drawing_settings_dialog.h"
-#include "language.h"
+#include "ui/cli/language.h"
 #include "ui/window/monoclForm.h"
 
 #include <QCoreApplication>
@@ -12,13 +12,17 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 
 #include <functional>
+#include <utility>
 
 namespace monocl {
 
@@ -34,11 +38,35 @@ const QSize MinimumSize(480, 360);
 
 } // namespace
 
-QIcon programIcon()
+namespace {
+
+constexpr int IconSizeList[] = {16, 24, 32, 48, 64, 128, 256};
+constexpr int LargestSmallIcon = 64;
+
+bool isSmallProgramIcon(const QIcon& icon)
+{
+    QList<QSize> small;
+    for (int size : IconSizeList)
+        if (size <= LargestSmallIcon)
+            small.append(QSize(size, size));
+    return !icon.isNull() && icon.availableSizes() == small;
+}
+
+} // namespace
+
+QIcon programIcon(IconSizes sizes)
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/monocl-%1.png").arg(size), QSize(size, size));
+    for (int size : IconSizeList) {
+        if (sizes == IconSizes::Small && size > LargestSmallIcon)
+            continue;
+        // Read as the PNG it is: asked whether they know the file, the image
+        // plugins would each be loaded first, which takes longer than the
+        // pictures.
+        QImageReader reader(QStringLiteral(":/icons/monocl-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
@@ -49,8 +77,8 @@ MainWindow::MainWindow(std::unique_ptr<Toptmono> form, MonoclState& state, QWidg
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(m_form->windowTitle());
-    // The icon's seven pictures are decoded as they are added: a program that
-    // gave the application its icon has given it to this window too.
+    // The icon's pictures are decoded as they are added: a program that gave
+    // the application its icon has given it to this window too.
     if (QApplication::windowIcon().isNull())
         setWindowIcon(programIcon());
     setPalette(m_form->palette());
@@ -273,6 +301,23 @@ void MainWindow::setLanguage(Language language)
     installTranslations();
     // The window's texts change at once, not when the event loop next runs.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // The zero timer runs once the frame this paint belongs to is out.
+    if (event->type() == QEvent::Paint && !std::exchange(m_painted, true))
+        QTimer::singleShot(0, this, &MainWindow::completeIcon);
+    return QMainWindow::event(event);
+}
+
+void MainWindow::completeIcon()
+{
+    // An icon other than the program's start icon is left as it was given.
+    if (isSmallProgramIcon(QApplication::windowIcon()))
+        QApplication::setWindowIcon(programIcon(IconSizes::All));
+    if (isSmallProgramIcon(windowIcon()))
+        setWindowIcon(programIcon(IconSizes::All));
 }
 
 void MainWindow::changeEvent(QEvent* event)

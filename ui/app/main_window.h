@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language.h"
+#include "ui/cli/language.h"
 
 #include <QMainWindow>
 
@@ -55,6 +55,7 @@ protected:
     // Unsaved changes are offered to be saved first.
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void createMenus();
@@ -75,6 +76,9 @@ private:
                        const std::function<void()>& command);
     void retranslateMenus();
     void showDocumentState();
+    // The program's icon at start-up, in the application or the window, is
+    // given all its sizes.
+    void completeIcon();
     // Whether the window may close or another file replace the design:
     // asks, and saves, when there are unsaved changes.
     bool mayDiscardChanges();
@@ -82,11 +86,17 @@ private:
     Toptmono* m_form = nullptr;
     QScrollArea* m_scroll = nullptr;
     DesignDocument* m_document = nullptr;
+    bool m_painted = false;
     // Each menu's and action's Russian text, for the window's language.
     std::vector<std::pair<QAction*, const char*>> m_texts;
 };
 
-// The program's icon in all its sizes.
-QIcon programIcon();
+// The program's icon in all its sizes, or in the small ones only (up to 64
+// pixels), which a window's frame and a task bar show. Seven pictures are
+// decoded and sent to the display at once; the two largest are nine tenths
+// of their pixels. A program starts with the small sizes, and its window
+// gives all of them once its first frame is out.
+enum class IconSizes { All, Small };
+QIcon programIcon(IconSizes sizes = IconSizes::Small);
 
 } // namespace monocl

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/monocl_state.h"
-#include "document/monocl_document.h"
+#include "ui/cli/start_document.h"
 #include "ui/window/monoclForm.h"
 
 #include <memory>
@@ -12,12 +12,9 @@ namespace monocl {
 // window with its controls (FormCreate runs as the last step of its
 // creation), then the general texts of the glass range's two indices. The
 // window speaks the language chosen (installTranslations). The window is
-// returned unshown. A QApplication must exist.
+// returned unshown. A QApplication must exist. startDocument is the same
+// start without a window.
 std::unique_ptr<Toptmono> startUp(MonoclState& state,
                                   Toptmono::HiddenTabs hiddenTabs = Toptmono::HiddenTabs::BuiltAtOnce);
-
-// The same start without a window: the document as the window would hold
-// it. A QCoreApplication is enough.
-std::unique_ptr<MonoclDocument> startDocument(MonoclState& state);
 
 } // namespace monocl

@@ -2,7 +2,7 @@
 
 #include "core/real_fields.h"
 #include "document/drawing_settings.h"
-#include "ui/glass/glass_table.h"
+#include "ui/files/glass_table.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "glass_chooser.h"
 
 #include "glass_map.h"
-#include "glass_table.h"
+#include "ui/files/glass_table.h"
 
 #include "core/glass_search.h"
 #include "format/number_text.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "glass_table.h"
+#include "ui/files/glass_table.h"
 
 #include <QObject>
 #include <QString>

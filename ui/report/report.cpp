@@ -5,7 +5,7 @@
 #include "texts/ray_table.h"
 #include "ui/files/output_files.h"
 #include "ui/rays/ray_pictures.h"
-#include "output_contents.h"
+#include "ui/outputs/output_contents.h"
 #include "report_writer.h"
 #include "workshop_drawing.h"
 

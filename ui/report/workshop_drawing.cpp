@@ -4,7 +4,7 @@
 #include "element_table.h"
 
 #include "ui/files/output_files.h"
-#include "output_contents.h"
+#include "ui/outputs/output_contents.h"
 
 #include "format/number_text.h"
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace monocl {
 
@@ -13,7 +14,8 @@ KeptBackground::KeptBackground(QWidget* widget)
     : QObject(widget)
     , m_widget(widget)
 {
-    setOpaque(true);
+    // See-through until its first paint, which comes with the widgets behind
+    // it painted anyway, so that the window's first frame takes no pictures.
     widget->installEventFilter(this);
 }
 
@@ -95,6 +97,11 @@ void KeptBackground::capture(const Placement& where)
 bool KeptBackground::paintBehind(QPaintEvent* event)
 {
     const bool keep = canKeep();
+    // A first paint while see-through lays down what is behind it already.
+    if (!std::exchange(m_painted, true) && !m_widget->testAttribute(Qt::WA_OpaquePaintEvent)) {
+        setOpaque(keep);
+        return true;
+    }
     if (keep != m_widget->testAttribute(Qt::WA_OpaquePaintEvent)) {
         // The scale changed: from the next paint on, the widget is painted
         // the other way; this once, the widgets behind it are painted again.

@@ -16,7 +16,9 @@ namespace monocl {
 // widget alone, not the group box, the tab page and the tab pane behind it,
 // which would only lay down the same background again.
 //
-// Installed on the widget as an event filter, a child of it. Only at
+// Installed on the widget as an event filter, a child of it. Until its
+// first paint the widget is see-through: that paint lays down the widgets
+// behind it all the same. Only at
 // whole-number scales does the picture land on the device pixels it was
 // taken from; at 125 % or 150 % the widget lets the background through.
 class KeptBackground : public QObject
@@ -54,6 +56,7 @@ private:
     QImage m_picture;
     Placement m_placement;
     bool m_kept = true;
+    bool m_painted = false;
 };
 
 } // namespace monocl

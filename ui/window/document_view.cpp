@@ -123,6 +123,13 @@ void Toptmono::showOutputs()
         MonGrid->setRowCount(static_cast<int>(out.designTable.size()));
         showTable(*MonGrid, out.designTable);
     }
+    if (!m_forecastViewsWait)
+        showForecastOutputs();
+}
+
+void Toptmono::showForecastOutputs()
+{
+    const DocumentOutputs& out = m_document.outputs();
     if (!out.forecastTable.empty()) {
         for (int col = 0; col < ForecastTableCols; ++col)
             PrognozGrid->setColWidth(col, ForecastColWidths[static_cast<std::size_t>(col)]);
@@ -136,6 +143,14 @@ void Toptmono::showOutputs()
     m_forecastWarning->setText(lines(out.forecastWarnings).join(QLatin1Char('\n')));
     // A faulted forecast's warnings would be an earlier lens's.
     m_forecastWarning->setVisible(!out.forecastWarnings.empty() && !m_document.forecastFault());
+}
+
+void Toptmono::showForecastTab()
+{
+    if (!std::exchange(m_forecastViewsWait, false))
+        return;
+    showForecastOutputs();
+    showGlassViews();
 }
 
 void Toptmono::showRecompute()

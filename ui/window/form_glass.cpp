@@ -50,5 +50,6 @@ void Toptmono::prepareGlassChooser()
 void Toptmono::showGlassViews()
 {
     m_glassViews->showDesignGlass(m_state.Nd, m_state.Abbe);
-    m_glassViews->showRange({m_state.NdMin, m_state.NdMax, m_state.AbbeMin, m_state.AbbeMax});
+    if (!m_forecastViewsWait)
+        m_glassViews->showRange({m_state.NdMin, m_state.NdMax, m_state.AbbeMin, m_state.AbbeMax});
 }

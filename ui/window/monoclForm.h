@@ -2,7 +2,7 @@
 
 #include "document/monocl_document.h"
 #include "ui/window/control_layout.h"
-#include "ui/glass/glass_table.h"
+#include "ui/files/glass_table.h"
 #include "ui/window/input_check.h"
 
 #include <QWidget>
@@ -41,9 +41,10 @@ class Toptmono : public QWidget
     Q_OBJECT
 
 public:
-    // When the image tab's view is built: with the window, or when the tab
-    // is first shown (or buildHiddenTabs is called), so that a window
-    // opening on the design tab paints its first frame sooner.
+    // When the image tab's view, the about page's texts and the forecast
+    // tab's outputs are built: with the window, or when their tab is first
+    // shown (or buildHiddenTabs is called), so that a window opening on the
+    // design tab paints its first frame sooner.
     enum class HiddenTabs { BuiltAtOnce, BuiltWhenShown };
 
     // Creates the controls with their initial texts, values and checked
@@ -176,6 +177,8 @@ private:
     // Building the window (window_construction.cpp).
     void createTabs();
     void bindControls();
+    // Each built once, when first asked for (the image view in window_rays.cpp).
+    void buildImageView();
     void fillAboutPage();
     // Texts written both at construction and on a change of language.
     static QString titleText();
@@ -197,6 +200,9 @@ private:
     void watchDocument();
     void showControls();
     void showOutputs();
+    void showForecastOutputs();
+    // Writes the forecast tab's outputs that waited for its first showing.
+    void showForecastTab();
     void showRecompute();
     void drawSketch(const SketchLens& lens);
 
@@ -228,6 +234,9 @@ private:
     bool m_silentFaults = false;
     bool m_recomputeUnshown = false;
     bool m_inTabAction = false;
+    // While the forecast tab has not been shown in a window whose hidden
+    // tabs wait, its table, memos and glass list are not written.
+    bool m_forecastViewsWait = false;
     // The controls and outputs as last written into the widgets; none before
     // the first time.
     std::optional<InputControls> m_shownControls;

@@ -4,7 +4,7 @@
 
 #include "ui/glass/glass_views.h"
 #include "ui/widgets/canvas_image.h"
-#include "ui/widgets/decimal_separator.h"
+#include "ui/files/decimal_separator.h"
 #include "ui/widgets/memo.h"
 #include "ui/image/image_view.h"
 #include "ui/rays/ray_view.h"
@@ -58,6 +58,7 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent, HiddenTabs hiddenTabs)
     , m_state(state)
     , m_separator(systemDecimalSeparator())
     , m_document(state, m_separator)
+    , m_forecastViewsWait(hiddenTabs == HiddenTabs::BuiltWhenShown)
 {
     initPictures();
     setObjectName(QStringLiteral("optmono"));
@@ -83,13 +84,13 @@ Toptmono::Toptmono(MonoclState& state, QWidget* parent, HiddenTabs hiddenTabs)
 
     createTabs();
     m_rayView = new RayView(m_separator, m_rayTab);
-    // The image view is the costliest of the hidden tabs to build: its
-    // spin boxes, lists and the scene it draws at once.
-    if (hiddenTabs == HiddenTabs::BuiltAtOnce)
-        m_imageView = new ImageView(m_separator, m_imageTab);
     bindControls();
+    // The image view is the costliest of the hidden tabs to build: its
+    // spin boxes, lists and the scene it draws at once; the about page's
+    // two type sizes of its own each load a font.
+    if (hiddenTabs == HiddenTabs::BuiltAtOnce)
+        buildHiddenTabs();
     vvd->setFontColor(Qt::red);
-    fillAboutPage();
     setNoteTips();
     // A lone radio button in a group of its own stays checked when clicked.
     auto* film = new QButtonGroup(this);
@@ -171,7 +172,9 @@ void Toptmono::retranslate()
     }
     Lksf->setText(sphericalBarPrefix() + sphericalRatio);
     LKxr->setText(chromaticBarPrefix() + chromaticRatio);
-    writeAboutTexts();
+    // A page filled later speaks the language of its time.
+    if (m_aboutVersion)
+        writeAboutTexts();
     setNoteTips();
     // The tables, memos and glass lines are written by the recompute; a
     // fault it meets was told already.
@@ -223,6 +226,8 @@ void Toptmono::bindControls()
 
 void Toptmono::fillAboutPage()
 {
+    if (m_aboutVersion)
+        return;
     QFont font = TabSheet3->font();
     font.setBold(true);
     font.setPixelSize(17);
@@ -235,6 +240,8 @@ void Toptmono::fillAboutPage()
     small.setPixelSize(11);
     m_aboutVersion->setFont(small);
     writeAboutTexts();
+    // A child made after its page was shown is hidden until shown itself.
+    m_aboutVersion->show();
 }
 
 void Toptmono::writeAboutTexts()
@@ -347,7 +354,11 @@ void Toptmono::connectHandlers()
     // The image view is there before the tab's handler recomputes.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
         if (PageControl1->currentWidget() == m_imageTab)
-            buildHiddenTabs();
+            buildImageView();
+        else if (PageControl1->currentWidget() == TabSheet3)
+            fillAboutPage();
+        else if (PageControl1->currentWidget() == TabSheet5)
+            showForecastTab();
     });
     connect(PageControl1, &QTabWidget::currentChanged, this,
             [this] { PageControl1Change(PageControl1); });

@@ -1,6 +1,7 @@
 // The form's side of the ray check and the image: it feeds the ray view the
 // document's lenses while its tab is shown, and the image view always once
-// it is built (it computes only while its own tab is shown).
+// it is built (it computes only while its own tab is shown). Here too the
+// idle building of every tab that waits for its first showing.
 #include "monoclForm.h"
 
 #include "ui/image/image_view.h"
@@ -21,6 +22,13 @@ void Toptmono::showRayCheck()
 }
 
 void Toptmono::buildHiddenTabs()
+{
+    buildImageView();
+    fillAboutPage();
+    showForecastTab();
+}
+
+void Toptmono::buildImageView()
 {
     if (m_imageView)
         return;

@@ -5,7 +5,7 @@
 #include "document/monocl_document.h"
 #include "texts/exchange_files.h"
 #include "texts/lens_texts.h"
-#include "workshop_drawing.h"
+#include "drawing_data.h"
 
 #include <QCoreApplication>
 

@@ -2,11 +2,19 @@
 
 #include <QFile>
 
+// The catalogue lives in a resource of a static library, which a linker may
+// drop unless it is referenced; this pulls it in.
+static void initCatalogue()
+{
+    Q_INIT_RESOURCE(monocl);
+}
+
 namespace monocl {
 
 const std::vector<Glass>& glassCatalogue()
 {
     static const std::vector<Glass> glasses = [] {
+        initCatalogue();
         QFile file(QStringLiteral(":/glasses.tsv"));
         if (!file.open(QIODevice::ReadOnly))
             return std::vector<Glass>{};

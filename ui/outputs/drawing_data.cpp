@@ -1,6 +1,6 @@
 // What the element drawing shows of a document: the lens its settings
 // choose, in the lens's full values, with the tolerances of its optics.
-#include "workshop_drawing.h"
+#include "drawing_data.h"
 
 #include "output_contents.h"
 
@@ -9,7 +9,7 @@
 #include "texts/element_texts.h"
 #include "texts/lens_texts.h"
 #include "ui/files/lens_file.h"
-#include "ui/glass/glass_table.h"
+#include "ui/files/glass_table.h"
 
 #include <QCoreApplication>
 

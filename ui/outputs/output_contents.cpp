@@ -7,8 +7,8 @@
 #include "texts/element_texts.h"
 #include "texts/lens_texts.h"
 #include "texts/tolerance_table.h"
-#include "ui/glass/glass_table.h"
-#include "workshop_drawing.h"
+#include "ui/files/glass_table.h"
+#include "drawing_data.h"
 #include "texts/fault_text.h"
 #include "texts/aperture_table.h"
 #include "texts/lens_table.h"
@@ -18,6 +18,8 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+
+#include <future>
 
 namespace monocl {
 
@@ -76,12 +78,17 @@ QStringList qLines(const std::vector<std::string>& lines)
 void writeRayCheck(OutputContents& c, const MonoclDocument& document)
 {
     if (c.rayLens) {
-        c.rayCheck = checkByRays(*c.rayLens);
         const std::optional<RefinedLens>& refined = document.refinedLens();
+        // The two lenses' checks are independent: the refined lens's is
+        // traced on a thread of its own meanwhile.
+        std::future<RayCheck> refinedCheck;
         if (refined && refined->found) {
             c.refinedLens = refined->lens;
-            c.refinedCheck = checkByRays(refined->lens);
+            refinedCheck = std::async(std::launch::async, [lens = refined->lens] { return checkByRays(lens); });
         }
+        c.rayCheck = checkByRays(*c.rayLens);
+        if (refinedCheck.valid())
+            c.refinedCheck = refinedCheck.get();
         c.refinement = qs(refinementLine(refined));
     }
     const RayLens* design = c.rayLens ? &*c.rayLens : nullptr;

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
 namespace monocl {
+
+class MonoclDocument;
+struct SimulateRequest;
+struct WorkshopDrawing;
 
 // The exit statuses of the command line.
 inline constexpr int ExitDone = 0;
@@ -48,11 +53,27 @@ void chooseHeadlessPlatform(int argc, char** argv);
 // it returns the program's exit status. Empty where no window can open.
 using ShowWindow = std::function<int(const QString& designFile)>;
 
+// The outputs that paint: given by the part of the program that links Qt's
+// GUI, which the program loads only for them and for the window.
+struct PaintedOutputs
+{
+    // The report's PDF, naming the design file (empty for none).
+    std::function<QByteArray(const MonoclDocument& document, const QString& designFile)> report;
+    // The drawing's SVG at 1:1, or at its standard scale.
+    std::function<QByteArray(const WorkshopDrawing& drawing, bool standardScale)> svg;
+    // The photograph through the lens; none with the message, or *noLens.
+    using Simulate = std::function<std::optional<QByteArray>(const SimulateRequest& request,
+                                                             const MonoclDocument& document, bool* noLens,
+                                                             QString* error)>;
+    Simulate simulate;
+};
+
 // monocl [FILE] opens the window through showWindow, with FILE loaded.
 // monocl --csv OUT.csv --report OUT.pdf --svg OUT.svg --save OUT.monocl
 // [FILE] (any of them) computes from FILE, or from the start values, and
-// writes the files without a window. Messages go to standard error. An
+// writes the files without a window. An output asked for that painted
+// cannot make is a usage error. Messages go to standard error. An
 // application object must exist.
-int runCommandLine(const ShowWindow& showWindow);
+int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted = {});
 
 } // namespace monocl

@@ -1,19 +1,19 @@
 #include "command_line.h"
 
+#include "language.h"
+#include "settings.h"
+#include "simulate_options.h"
+#include "start_document.h"
+
 #include "ui/files/design_file.h"
 #include "ui/files/drawing_settings_file.h"
-#include "ui/report/exchange_output.h"
-#include "ui/glass/glass_table.h"
-#include "language.h"
+#include "ui/files/glass_table.h"
 #include "ui/files/lens_file.h"
 #include "ui/files/output_files.h"
-#include "ui/report/report.h"
-#include "settings.h"
-#include "simulate_command.h"
-#include "startup.h"
-#include "ui/report/table_export.h"
-#include "ui/report/output_contents.h"
-#include "ui/report/workshop_drawing.h"
+#include "ui/outputs/drawing_data.h"
+#include "ui/outputs/exchange_output.h"
+#include "ui/outputs/output_contents.h"
+#include "ui/outputs/table_export.h"
 
 #include "format/number_text.h"
 
@@ -23,6 +23,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace monocl {
 
@@ -155,6 +156,11 @@ bool takeLanguage(const QStringList& arguments)
     return true;
 }
 
+int paintingMissing(const QString& option)
+{
+    return usageError(QCoreApplication::translate("CommandLine", "для --%1 нужна графическая часть программы").arg(option));
+}
+
 int languageError()
 {
     return usageError(QCoreApplication::translate("CommandLine", "у параметра --lang допустимы ru и en"));
@@ -176,12 +182,12 @@ QString csvField(const std::string& text)
 // design, which is told as a fault. False with the message for a picture
 // or a request that does not fit.
 bool addSimulated(OutputFiles& files, const SimulateRequest& request, const MonoclDocument& document,
-                  QStringList& faults, QString* error)
+                  const PaintedOutputs::Simulate& simulate, QStringList& faults, QString* error)
 {
     if (!faults.isEmpty())
         return true;
     bool noLens = false;
-    const std::optional<QByteArray> bytes = simulatedPhotograph(request, document, &noLens, error);
+    const std::optional<QByteArray> bytes = simulate(request, document, &noLens, error);
     if (noLens) {
         faults << QCoreApplication::translate("CommandLine", "снимок не рассчитан: у расчета нет линзы.");
         return true;
@@ -229,7 +235,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     return answer(glassCatalogueCsv());
 }
 
-int runCommandLine(const ShowWindow& showWindow)
+int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
 {
     if (!takeLanguage(QCoreApplication::arguments()))
         return languageError();
@@ -279,6 +285,11 @@ int runCommandLine(const ShowWindow& showWindow)
     }
 
     // Everything is read and checked before anything is computed or written.
+    for (const auto& [index, painter] : {std::pair{1, bool(painted.report)}, std::pair{2, bool(painted.svg)}})
+        if (parser.isSet(outputs[index]) && !painter)
+            return paintingMissing(QString::fromLatin1(OutputOptions[index].name));
+    if (simulate && !painted.simulate)
+        return paintingMissing(QStringLiteral("simulate"));
     std::optional<DrawingLens> drawingLens;
     if (parser.isSet(QStringLiteral("drawing-lens"))) {
         const QString value = parser.value(QStringLiteral("drawing-lens"));
@@ -322,15 +333,10 @@ int runCommandLine(const ShowWindow& showWindow)
     const auto path = [&](int i) { return parser.value(outputs[i]); };
     if (parser.isSet(outputs[0]))
         files.add(path(0), tablesCsv(outputContents(*document), document->decimalSeparator()));
-    if (parser.isSet(outputs[1])) {
-        ReportInfo info;
-        info.designFile = designFile;
-        files.add(path(1), reportPdf(*document, info));
-    }
+    if (parser.isSet(outputs[1]))
+        files.add(path(1), painted.report(*document, designFile));
     if (parser.isSet(outputs[2]))
-        files.add(path(2), workshopSvg(drawing, svgScale == QLatin1String("drawing")
-                                                    ? elementScale(drawing.diameter)
-                                                    : DrawingScale{}));
+        files.add(path(2), painted.svg(drawing, svgScale == QLatin1String("drawing")));
     if (parser.isSet(outputs[3])) {
         files.add(path(3), designFileBytes(captureDesign(*document)));
     }
@@ -346,7 +352,7 @@ int runCommandLine(const ShowWindow& showWindow)
     if (parser.isSet(outputs[6]))
         files.add(path(6), prescriptionBytes(*document));
     QString error;
-    if (simulate && !addSimulated(files, *simulate, *document, faults, &error)) {
+    if (simulate && !addSimulated(files, *simulate, *document, painted.simulate, faults, &error)) {
         tell(error);
         return ExitUsageOrFileError;
     }
