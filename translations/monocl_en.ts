@@ -212,7 +212,7 @@ written), 2 — arithmetic error in the design or a design without a lens
     </message>
     <message>
         <source>для --%1 нужна графическая часть программы</source>
-        <translation>--%1 needs the program's graphical part</translation>
+        <translation>--%1 needs the program&apos;s graphical part</translation>
     </message>
     <message>
         <source>нет файла %1 рядом с программой и в %2</source>
@@ -221,8 +221,12 @@ written), 2 — arithmetic error in the design or a design without a lens
     <message>
         <source>monocl: графическая часть программы не открыта: %1
 </source>
-        <translation>monocl: the program's graphical part did not open: %1
+        <translation>monocl: the program&apos;s graphical part did not open: %1
 </translation>
+    </message>
+    <message>
+        <source>папка программы не найдена</source>
+        <translation>the program's folder was not found</translation>
     </message>
 </context>
 <context>

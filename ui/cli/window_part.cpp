@@ -28,6 +28,12 @@ std::filesystem::path programFolder()
 WindowMain* openWindowPart(QString* reason)
 {
     const std::filesystem::path folder = programFolder();
+    // Without the program's own folder the names would be taken from the
+    // working folder, where any library of that name could be lying.
+    if (folder.empty()) {
+        *reason = QCoreApplication::translate("CommandLine", "папка программы не найдена");
+        return nullptr;
+    }
     for (const std::filesystem::path& candidate :
          {folder / MONOCL_WINDOW_PART, folder / MONOCL_INSTALLED_WINDOW_PART_DIR / MONOCL_WINDOW_PART}) {
         if (!std::filesystem::exists(candidate))
