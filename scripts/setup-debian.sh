@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n fonts-liberation2 fonts-dejavu-core
     libgtest-dev libbenchmark-dev
     qt6-svg-dev qt6-tools-dev qt6-l10n-tools
-    libfftw3-dev
+    libfftw3-dev libfontconfig-dev
 )
 # The extra checks of the test script: sanitizers, fuzzers and coverage, and
 # the validators of the AppStream metainfo and the desktop entry, and groff

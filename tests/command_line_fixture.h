@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <functional>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -69,6 +70,8 @@ protected:
         QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir.path());
+        if (inChild)
+            process.setChildProcessModifier(inChild);
         process.start(program, args);
         Outcome r;
         if (!process.waitForFinished(60000)) {
@@ -110,6 +113,8 @@ protected:
 
     QTemporaryDir dir;
     QTemporaryDir home;
+    // Run in the child before the program starts, when set.
+    std::function<void()> inChild;
 };
 
 // The start values with a change.

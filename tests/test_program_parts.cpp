@@ -2,6 +2,8 @@
 // painted come from its GUI part, which it opens beside itself.
 #include "command_line_fixture.h"
 
+#include <sys/resource.h>
+
 namespace {
 
 // A copy of the program in a folder without its GUI part.
@@ -52,5 +54,36 @@ TEST_F(CommandLine, ProgramWithoutItsGuiPartWritesTextsAndTellsWhatIsMissing)
         ASSERT_EQ(whole.exitCode, 0) << line << ": " << whole.err.toStdString();
         EXPECT_FALSE(alonesBytes.isEmpty()) << line;
         EXPECT_EQ(alonesBytes, readFile(QString::fromLatin1(row.file))) << line;
+    }
+}
+
+// Where no thread can be started (here: each would ask for a stack larger
+// than the machine's memory), the work meant for one is done on the main
+// thread, and the outputs are those of a run that had threads.
+TEST_F(CommandLine, OutputsAreTheSameWhereNoThreadCanStart)
+{
+    const struct {
+        QStringList args;
+        const char* file;
+    } rows[] = {
+        {{QStringLiteral("--csv"), QStringLiteral("t.csv")}, "t.csv"},
+        {{QStringLiteral("--lens"), QStringLiteral("t.json")}, "t.json"},
+        {{QStringLiteral("--svg"), QStringLiteral("t.svg")}, "t.svg"}, // the GUI part's start
+    };
+    for (const auto& row : rows) {
+        const std::string line = row.args.join(QLatin1Char(' ')).toStdString();
+        const Outcome threaded = monocl(row.args, "C");
+        ASSERT_EQ(threaded.exitCode, 0) << line << ": " << threaded.err.toStdString();
+        const QByteArray expected = readFile(QString::fromLatin1(row.file));
+        ASSERT_TRUE(QFile::remove(path(QString::fromLatin1(row.file))));
+        inChild = [] {
+            const rlimit huge{rlim_t(1) << 46, rlim_t(1) << 46};
+            setrlimit(RLIMIT_STACK, &huge);
+        };
+        const Outcome alone = monocl(row.args, "C");
+        inChild = nullptr;
+        EXPECT_EQ(alone.exitCode, 0) << line << ": " << alone.err.toStdString();
+        EXPECT_FALSE(expected.isEmpty()) << line;
+        EXPECT_EQ(readFile(QString::fromLatin1(row.file)), expected) << line;
     }
 }

@@ -8,13 +8,20 @@
 #include "ui/cli/command_line.h"
 #include "ui/cli/settings.h"
 #include "ui/cli/window_part.h"
+#include "ui/files/glass_table.h"
 #include "ui/report/report.h"
 #include "ui/report/workshop_drawing.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <system_error>
+#include <thread>
 #include <type_traits>
+
+#ifdef MONOCL_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace {
 
@@ -38,6 +45,31 @@ int showWindow(const QString& designFile)
     if (!designFile.isEmpty())
         window.openFile(designFile);
     return QApplication::exec();
+}
+
+// Work that waits on nothing Qt sets up, begun on a thread of its own while
+// Qt connects to the display, so that it is done before it is asked for.
+// Fontconfig reads its configuration and caches when the first text is
+// measured, several milliseconds on the thread that measures; it is
+// thread-safe, and Qt's own FcInit then finds it loaded. The catalogue
+// gives the nearest glass's line; a second caller waits for the first, and
+// a failure here is met again, and told, where the catalogue is used.
+// Without a thread to spare, each is done where it is first needed.
+std::jthread prepareMeanwhile()
+{
+    try {
+        return std::jthread([] {
+#ifdef MONOCL_FONTCONFIG
+            FcInit();
+#endif
+            try {
+                monocl::glassCatalogue();
+            } catch (...) {
+            }
+        });
+    } catch (const std::system_error&) {
+        return {};
+    }
 }
 
 monocl::PaintedOutputs paintedOutputs()
@@ -66,6 +98,7 @@ int monoclWindowMain(int argc, char** argv)
     // A report, a drawing or a photograph without a window paints on a GUI
     // application, offscreen unless a platform is chosen.
     monocl::chooseHeadlessPlatform(argc, argv);
+    const std::jthread prepared = prepareMeanwhile();
     if (monocl::asksForNoWindow(argc, argv)) {
         QGuiApplication app(argc, argv);
         monocl::nameProgram();

@@ -23,6 +23,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <future>
 #include <utility>
 
 namespace monocl {
@@ -300,6 +301,11 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
     const QString svgScale = parser.value(QStringLiteral("svg-scale"));
     if (!svgScale.isEmpty() && svgScale != QLatin1String("1:1") && svgScale != QLatin1String("drawing"))
         return usageError(QCoreApplication::translate("CommandLine", "у параметра --svg-scale допустимы 1:1 и drawing"));
+    // The outputs name their glass from the catalogue: it is read on a
+    // thread of its own while the design is read and computed. (Where no
+    // thread can be started, work asked of another thread is done where its
+    // result is taken.)
+    const std::future<void> catalogueRead = std::async(Meanwhile, [] { glassCatalogue(); });
     std::optional<DesignData> data;
     if (!designFile.isEmpty()) {
         DesignReadResult read = readDesign(designFile);
@@ -324,6 +330,11 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
         document->setDrawingSettings(settings, false);
     }
 
+    // The table's exact traces take the longest: they are made meanwhile.
+    std::future<OutputTraces> traces;
+    if (parser.isSet(outputs[0]))
+        traces = std::async(Meanwhile, traced, lensesToTrace(*document));
+
     // A design that gives no lens is a failure as much as a fault is.
     const WorkshopDrawing drawing = workshopDrawing(*document, DrawingInfo{designFile, QDate::currentDate()});
     if (!drawing.problem.isEmpty())
@@ -332,7 +343,7 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
     OutputFiles files;
     const auto path = [&](int i) { return parser.value(outputs[i]); };
     if (parser.isSet(outputs[0]))
-        files.add(path(0), tablesCsv(outputContents(*document), document->decimalSeparator()));
+        files.add(path(0), tablesCsv(outputContents(*document, traces.get()), document->decimalSeparator()));
     if (parser.isSet(outputs[1]))
         files.add(path(1), painted.report(*document, designFile));
     if (parser.isSet(outputs[2]))

@@ -73,24 +73,16 @@ QStringList qLines(const std::vector<std::string>& lines)
     return list;
 }
 
-// Both lenses traced, their tables, the refinement, the warnings and the
+// Both lenses' checks, their tables, the refinement, the warnings and the
 // softness by aperture of the refined lens (the design's when none).
-void writeRayCheck(OutputContents& c, const MonoclDocument& document)
+void writeRayCheck(OutputContents& c, const MonoclDocument& document, OutputTraces traces)
 {
-    if (c.rayLens) {
-        const std::optional<RefinedLens>& refined = document.refinedLens();
-        // The two lenses' checks are independent: the refined lens's is
-        // traced on a thread of its own meanwhile.
-        std::future<RayCheck> refinedCheck;
-        if (refined && refined->found) {
-            c.refinedLens = refined->lens;
-            refinedCheck = std::async(std::launch::async, [lens = refined->lens] { return checkByRays(lens); });
-        }
-        c.rayCheck = checkByRays(*c.rayLens);
-        if (refinedCheck.valid())
-            c.refinedCheck = refinedCheck.get();
-        c.refinement = qs(refinementLine(refined));
-    }
+    c.rayLens = std::move(traces.rayLens);
+    c.refinedLens = std::move(traces.refinedLens);
+    c.rayCheck = std::move(traces.rayCheck);
+    c.refinedCheck = std::move(traces.refinedCheck);
+    if (c.rayLens)
+        c.refinement = qs(refinementLine(document.refinedLens()));
     const RayLens* design = c.rayLens ? &*c.rayLens : nullptr;
     const RayLens* refinedLens = c.refinedLens ? &*c.refinedLens : nullptr;
     const char sep = c.decimalSeparator;
@@ -100,8 +92,8 @@ void writeRayCheck(OutputContents& c, const MonoclDocument& document)
     c.lensTable = tableRows(lensTableRows(design, refinedLens, sep));
     c.rayWarnings = qLines(rayWarnings(design, refinedLens));
     c.apertureTableTitle = qs(apertureTableTitle(refinedLens != nullptr));
-    if (const RayLens* lens = refinedLens ? refinedLens : design)
-        c.apertureTable = tableRows(apertureTableRows(apertureSeries(*lens, std::nullopt), sep));
+    if (design || refinedLens)
+        c.apertureTable = tableRows(apertureTableRows(traces.apertures, sep));
 }
 
 // The catalogue glass the document names, or the one within reach of its
@@ -161,7 +153,41 @@ QList<QStringList> tableRows(const std::vector<std::vector<std::string>>& table)
     return rows;
 }
 
+OutputTraces lensesToTrace(const MonoclDocument& document)
+{
+    OutputTraces lenses;
+    if (document.designFault())
+        return lenses;
+    lenses.rayLens = document.rayLens();
+    if (!lenses.rayLens)
+        return lenses;
+    if (const std::optional<RefinedLens>& refined = document.refinedLens(); refined && refined->found)
+        lenses.refinedLens = refined->lens;
+    return lenses;
+}
+
+OutputTraces traced(OutputTraces lenses)
+{
+    if (!lenses.rayLens)
+        return lenses;
+    // The two lenses' checks are independent: the refined lens's is traced
+    // on a thread of its own meanwhile.
+    std::future<RayCheck> refinedCheck;
+    if (lenses.refinedLens)
+        refinedCheck = std::async(Meanwhile, [lens = *lenses.refinedLens] { return checkByRays(lens); });
+    lenses.rayCheck = checkByRays(*lenses.rayLens);
+    lenses.apertures = apertureSeries(lenses.refinedLens ? *lenses.refinedLens : *lenses.rayLens, std::nullopt);
+    if (refinedCheck.valid())
+        lenses.refinedCheck = refinedCheck.get();
+    return lenses;
+}
+
 OutputContents outputContents(const MonoclDocument& document)
+{
+    return outputContents(document, traced(lensesToTrace(document)));
+}
+
+OutputContents outputContents(const MonoclDocument& document, OutputTraces traces)
 {
     const InputControls& in = document.controls();
     const auto spin = [&](SpinId id) { return qs(in.spinText(id)); };
@@ -206,8 +232,6 @@ OutputContents outputContents(const MonoclDocument& document)
     if (const auto& fault = document.designFault()) {
         c.designFault = faultLine(qs(*fault));
         dashValues(c.designTable, QString::fromLatin1(DesignFailedDash));
-    } else {
-        c.rayLens = document.rayLens();
     }
     if (const auto& fault = document.forecastFault()) {
         c.forecastFault = faultLine(qs(*fault));
@@ -215,7 +239,7 @@ OutputContents outputContents(const MonoclDocument& document)
         c.conclusions.clear();
         c.recommendations.clear();
     }
-    writeRayCheck(c, document);
+    writeRayCheck(c, document, std::move(traces));
     fillLensData(c, document);
     return c;
 }
