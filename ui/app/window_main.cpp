@@ -50,10 +50,9 @@ int showWindow(const QString& designFile)
 // Work that waits on nothing Qt sets up, begun on a thread of its own while
 // Qt connects to the display, so that it is done before it is asked for.
 // Fontconfig reads its configuration and caches when the first text is
-// measured, several milliseconds on the thread that measures; it is
-// thread-safe, and Qt's own FcInit then finds it loaded. The catalogue
-// gives the nearest glass's line; a second caller waits for the first, and
-// a failure here is met again, and told, where the catalogue is used.
+// measured, several milliseconds on the thread that measures; Qt's own
+// FcInit then finds it loaded. The catalogue gives the nearest glass's
+// line; a failure here is met again, and told, where the catalogue is used.
 // Without a thread to spare, each is done where it is first needed.
 std::jthread prepareMeanwhile()
 {
@@ -70,6 +69,15 @@ std::jthread prepareMeanwhile()
     } catch (const std::system_error&) {
         return {};
     }
+}
+
+// Qt first asks fontconfig when it first measures a text, after its
+// application object is made, and frees fontconfig's configuration when
+// that object goes: the work above ends before either, never beside them.
+void waitFor(std::jthread& work)
+{
+    if (work.joinable())
+        work.join();
 }
 
 monocl::PaintedOutputs paintedOutputs()
@@ -98,13 +106,15 @@ int monoclWindowMain(int argc, char** argv)
     // A report, a drawing or a photograph without a window paints on a GUI
     // application, offscreen unless a platform is chosen.
     monocl::chooseHeadlessPlatform(argc, argv);
-    const std::jthread prepared = prepareMeanwhile();
+    std::jthread prepared = prepareMeanwhile();
     if (monocl::asksForNoWindow(argc, argv)) {
         QGuiApplication app(argc, argv);
+        waitFor(prepared);
         monocl::nameProgram();
         return monocl::runCommandLine({}, paintedOutputs());
     }
     QApplication app(argc, argv);
+    waitFor(prepared);
     monocl::nameProgram();
     QApplication::setWindowIcon(monocl::programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.monocl.Monocl"));
