@@ -50,6 +50,10 @@ double readDigits(const std::string& digits, long long scale)
 // could not be read back.
 bool beyondDouble(const std::string& digits, int scale)
 {
+    // Below 10^308 every value is short of the largest double, 1.8 x 10^308;
+    // only the few next to it are worth reading.
+    if (scale + static_cast<long long>(digits.size()) <= 308)
+        return false;
     return std::isinf(readDigits(digits, scale));
 }
 

@@ -330,10 +330,15 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
         document->setDrawingSettings(settings, false);
     }
 
-    // The table's exact traces take the longest: they are made meanwhile.
-    std::future<OutputTraces> traces;
-    if (parser.isSet(outputs[0]))
-        traces = std::async(Meanwhile, traced, lensesToTrace(*document));
+    // The table's exact traces take the longest. Both checks are made on a
+    // thread of their own while this one makes the drawing's data (its
+    // tolerances take about as long) and the aperture series: two cores, two
+    // threads.
+    const bool tables = parser.isSet(outputs[0]);
+    const OutputTraces lenses = tables ? lensesToTrace(*document) : OutputTraces{};
+    std::future<OutputTraces> checks;
+    if (tables)
+        checks = std::async(Meanwhile, rayChecked, lenses);
 
     // A design that gives no lens is a failure as much as a fault is.
     const WorkshopDrawing drawing = workshopDrawing(*document, DrawingInfo{designFile, QDate::currentDate()});
@@ -342,8 +347,12 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
 
     OutputFiles files;
     const auto path = [&](int i) { return parser.value(outputs[i]); };
-    if (parser.isSet(outputs[0]))
-        files.add(path(0), tablesCsv(outputContents(*document, traces.get()), document->decimalSeparator()));
+    if (tables) {
+        std::vector<ApertureRow> apertures = aperturesOf(lenses);
+        OutputTraces traces = checks.get();
+        traces.apertures = std::move(apertures);
+        files.add(path(0), tablesCsv(outputContents(*document, std::move(traces)), document->decimalSeparator()));
+    }
     if (parser.isSet(outputs[1]))
         files.add(path(1), painted.report(*document, designFile));
     if (parser.isSet(outputs[2]))

@@ -89,6 +89,10 @@ inline constexpr std::launch Meanwhile = std::launch::async | std::launch::defer
 OutputTraces lensesToTrace(const MonoclDocument& document);
 // Both checks, side by side, and the aperture series.
 OutputTraces traced(OutputTraces lenses);
+// The pieces of traced, for a caller that shares them out itself: both
+// checks, one after the other, and the aperture series.
+OutputTraces rayChecked(OutputTraces lenses);
+std::vector<ApertureRow> aperturesOf(const OutputTraces& lenses);
 
 // "Расчет прерван ошибкой: " and the error box's message.
 QString faultLine(const QString& message);

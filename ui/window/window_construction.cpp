@@ -23,7 +23,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QLineEdit>
 #include <QLocale>
@@ -261,18 +260,42 @@ void Toptmono::writeAboutTexts()
     m_aboutVersion->adjustSize();
 }
 
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+// The marker a caption ends in, "1)" to "5)" (a blank may stand before the
+// bracket: "3 )"), as the note starts; empty for a caption without one.
+QString noteMarkerOf(const QString& caption)
+{
+    qsizetype end = caption.size();
+    while (end > 0 && isBlank(caption[end - 1]))
+        --end;
+    if (end < 1 || caption[end - 1] != u')')
+        return {};
+    --end;
+    if (end > 0 && caption[end - 1] == u' ')
+        --end;
+    if (end < 1 || caption[end - 1] < u'1' || caption[end - 1] > u'5')
+        return {};
+    return QString(caption[end - 1]) + u')';
+}
+
+} // namespace
+
 // The captions that end in a note's marker, 1) to 5), show that note.
 void Toptmono::setNoteTips()
 {
     QStringList notes;
     for (const QLabel* note : TabSheet2->findChildren<QLabel*>())
         notes << note->text();
-    static const QRegularExpression marker(QStringLiteral("([1-5]) ?\\)\\s*$"));
     const auto tipFor = [&](const QString& caption) {
-        const QRegularExpressionMatch m = marker.match(caption);
-        if (!m.hasMatch())
+        const QString prefix = noteMarkerOf(caption);
+        if (prefix.isEmpty())
             return QString();
-        const QString prefix = m.captured(1) + QLatin1Char(')');
         for (const QString& note : notes)
             if (note.startsWith(prefix))
                 return note.mid(prefix.size()).trimmed();
