@@ -330,15 +330,14 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
         document->setDrawingSettings(settings, false);
     }
 
-    // The table's exact traces take the longest. Both checks are made on a
-    // thread of their own while this one makes the drawing's data (its
-    // tolerances take about as long) and the aperture series: two cores, two
-    // threads.
+    // The table's exact traces take the longest: another thread starts on
+    // them while this one makes the drawing's data (its tolerances take
+    // about as long), then joins in.
     const bool tables = parser.isSet(outputs[0]);
-    const OutputTraces lenses = tables ? lensesToTrace(*document) : OutputTraces{};
-    std::future<OutputTraces> checks;
+    TraceShares traces(tables ? lensesToTrace(*document) : OutputTraces{});
+    std::future<void> tracing;
     if (tables)
-        checks = std::async(Meanwhile, rayChecked, lenses);
+        tracing = std::async(Meanwhile, [&traces] { traces.run(); });
 
     // A design that gives no lens is a failure as much as a fault is.
     const WorkshopDrawing drawing = workshopDrawing(*document, DrawingInfo{designFile, QDate::currentDate()});
@@ -348,10 +347,9 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
     OutputFiles files;
     const auto path = [&](int i) { return parser.value(outputs[i]); };
     if (tables) {
-        std::vector<ApertureRow> apertures = aperturesOf(lenses);
-        OutputTraces traces = checks.get();
-        traces.apertures = std::move(apertures);
-        files.add(path(0), tablesCsv(outputContents(*document, std::move(traces)), document->decimalSeparator()));
+        traces.run();
+        tracing.get();
+        files.add(path(0), tablesCsv(outputContents(*document, traces.take()), document->decimalSeparator()));
     }
     if (parser.isSet(outputs[1]))
         files.add(path(1), painted.report(*document, designFile));

@@ -181,36 +181,35 @@ OutputTraces lensesToTrace(const MonoclDocument& document)
     return lenses;
 }
 
-OutputTraces rayChecked(OutputTraces lenses)
+void TraceShares::run()
 {
-    if (lenses.rayLens)
-        lenses.rayCheck = checkByRays(*lenses.rayLens);
-    if (lenses.refinedLens)
-        lenses.refinedCheck = checkByRays(*lenses.refinedLens);
-    return lenses;
-}
-
-std::vector<ApertureRow> aperturesOf(const OutputTraces& lenses)
-{
-    if (!lenses.rayLens)
-        return {};
-    return apertureSeries(lenses.refinedLens ? *lenses.refinedLens : *lenses.rayLens, std::nullopt);
+    enum Piece { RayCheckPiece, RefinedCheckPiece, AperturesPiece, PieceCount };
+    for (int piece; (piece = m_next.fetch_add(1)) < PieceCount;) {
+        if (!m_traces.rayLens)
+            return;
+        const RayLens& refinedOrDesign = m_traces.refinedLens ? *m_traces.refinedLens : *m_traces.rayLens;
+        switch (piece) {
+        case RayCheckPiece:
+            m_traces.rayCheck = checkByRays(*m_traces.rayLens);
+            break;
+        case RefinedCheckPiece:
+            if (m_traces.refinedLens)
+                m_traces.refinedCheck = checkByRays(*m_traces.refinedLens);
+            break;
+        case AperturesPiece:
+            m_traces.apertures = apertureSeries(refinedOrDesign, std::nullopt);
+            break;
+        }
+    }
 }
 
 OutputTraces traced(OutputTraces lenses)
 {
-    if (!lenses.rayLens)
-        return lenses;
-    // The two lenses' checks are independent: the refined lens's is traced
-    // on a thread of its own meanwhile.
-    std::future<RayCheck> refinedCheck;
-    if (lenses.refinedLens)
-        refinedCheck = std::async(Meanwhile, [lens = *lenses.refinedLens] { return checkByRays(lens); });
-    lenses.rayCheck = checkByRays(*lenses.rayLens);
-    lenses.apertures = aperturesOf(lenses);
-    if (refinedCheck.valid())
-        lenses.refinedCheck = refinedCheck.get();
-    return lenses;
+    TraceShares shares(std::move(lenses));
+    std::future<void> helper = std::async(Meanwhile, [&shares] { shares.run(); });
+    shares.run();
+    helper.get();
+    return shares.take();
 }
 
 OutputContents outputContents(const MonoclDocument& document)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <future>
 #include <optional>
 #include <vector>
@@ -87,12 +88,29 @@ inline constexpr std::launch Meanwhile = std::launch::async | std::launch::defer
 // The lenses to trace, untraced. On the document's thread: the refinement
 // is found when it is first asked for.
 OutputTraces lensesToTrace(const MonoclDocument& document);
-// Both checks, side by side, and the aperture series.
+// Both checks and the aperture series, shared out between this thread and
+// another.
 OutputTraces traced(OutputTraces lenses);
-// The pieces of traced, for a caller that shares them out itself: both
-// checks, one after the other, and the aperture series.
-OutputTraces rayChecked(OutputTraces lenses);
-std::vector<ApertureRow> aperturesOf(const OutputTraces& lenses);
+
+// The pieces of the traces (the two checks and the aperture series) for
+// threads to share out: each thread that calls run takes the next piece not
+// yet taken until none is left, so a thread that comes free early does more.
+// Every piece writes a value of its own.
+class TraceShares
+{
+public:
+    explicit TraceShares(OutputTraces lenses) : m_traces(std::move(lenses)) {}
+    TraceShares(const TraceShares&) = delete;
+    TraceShares& operator=(const TraceShares&) = delete;
+
+    void run();
+    // Once every run has returned.
+    OutputTraces take() { return std::move(m_traces); }
+
+private:
+    OutputTraces m_traces;
+    std::atomic<int> m_next{0};
+};
 
 // "Расчет прерван ошибкой: " and the error box's message.
 QString faultLine(const QString& message);
