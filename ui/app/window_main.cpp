@@ -3,25 +3,20 @@
 // starts with Qt Core alone.
 #include "main_window.h"
 #include "simulate_command.h"
+#include "start_meanwhile.h"
 #include "startup.h"
 
 #include "ui/cli/command_line.h"
 #include "ui/cli/settings.h"
 #include "ui/cli/window_part.h"
-#include "ui/files/glass_table.h"
 #include "ui/report/report.h"
 #include "ui/report/workshop_drawing.h"
 
 #include <QApplication>
 #include <QTimer>
 
-#include <system_error>
 #include <thread>
 #include <type_traits>
-
-#ifdef MONOCL_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
 
 namespace {
 
@@ -45,39 +40,6 @@ int showWindow(const QString& designFile)
     if (!designFile.isEmpty())
         window.openFile(designFile);
     return QApplication::exec();
-}
-
-// Work that waits on nothing Qt sets up, begun on a thread of its own while
-// Qt connects to the display, so that it is done before it is asked for.
-// Fontconfig reads its configuration and caches when the first text is
-// measured, several milliseconds on the thread that measures; Qt's own
-// FcInit then finds it loaded. The catalogue gives the nearest glass's
-// line; a failure here is met again, and told, where the catalogue is used.
-// Without a thread to spare, each is done where it is first needed.
-std::jthread prepareMeanwhile()
-{
-    try {
-        return std::jthread([] {
-#ifdef MONOCL_FONTCONFIG
-            FcInit();
-#endif
-            try {
-                monocl::glassCatalogue();
-            } catch (...) {
-            }
-        });
-    } catch (const std::system_error&) {
-        return {};
-    }
-}
-
-// Qt first asks fontconfig when it first measures a text, after its
-// application object is made, and frees fontconfig's configuration when
-// that object goes: the work above ends before either, never beside them.
-void waitFor(std::jthread& work)
-{
-    if (work.joinable())
-        work.join();
 }
 
 monocl::PaintedOutputs paintedOutputs()
@@ -106,15 +68,15 @@ int monoclWindowMain(int argc, char** argv)
     // A report, a drawing or a photograph without a window paints on a GUI
     // application, offscreen unless a platform is chosen.
     monocl::chooseHeadlessPlatform(argc, argv);
-    std::jthread prepared = prepareMeanwhile();
+    std::jthread prepared = monocl::prepareMeanwhile();
     if (monocl::asksForNoWindow(argc, argv)) {
         QGuiApplication app(argc, argv);
-        waitFor(prepared);
+        monocl::waitFor(prepared);
         monocl::nameProgram();
         return monocl::runCommandLine({}, paintedOutputs());
     }
     QApplication app(argc, argv);
-    waitFor(prepared);
+    monocl::waitFor(prepared);
     monocl::nameProgram();
     QApplication::setWindowIcon(monocl::programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.monocl.Monocl"));
