@@ -205,6 +205,8 @@ void TraceShares::run()
 
 OutputTraces traced(OutputTraces lenses)
 {
+    if (!lenses.rayLens)
+        return lenses;
     TraceShares shares(std::move(lenses));
     std::future<void> helper = std::async(Meanwhile, [&shares] { shares.run(); });
     shares.run();
