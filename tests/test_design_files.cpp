@@ -3,6 +3,7 @@
 #include "ui/files/design_file.h"
 #include "ui/files/output_files.h"
 #include "ui/report/report.h"
+#include "ui/report/text_heights.h"
 #include "ui/app/startup.h"
 #include "ui/outputs/table_export.h"
 #include "ui/widgets/track_bar.h"
@@ -689,6 +690,43 @@ TEST_F(DesignFiles, ReportDrawsLargeLensesReduced)
     const double k = pdf.logicalDpiY() / 25.4;
     EXPECT_LE(workshopDrawingSize(large, scale, &pdf).width(), pdf.width() / k);
     EXPECT_GT(workshopDrawingSize(large, DrawingScale{1, 1}, &pdf).width(), pdf.width() / k);
+}
+
+// The report measures each wrapped text once and keeps its height: what it
+// gives is the text's own measure, for one text at two widths, in two
+// weights and at two sizes, and again once kept.
+TEST_F(DesignFiles, ReportKeepsEachTextsOwnHeight)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageLayout(reportPageLayout());
+    pdf.setResolution(600);
+    const QString text = QStringLiteral("Относительная сферическая аберрация задается в диапазоне от 0,25 до 0,5 %");
+    const double k = pdf.logicalDpiY() / 25.4;
+    struct Row {
+        double points;
+        bool bold;
+        double widthMm;
+    };
+    const Row rows[] = {{9, false, 30}, {9, false, 170}, {9, true, 30}, {13, true, 30}, {9, false, 30}};
+    report::TextHeights heights(pdf);
+    double narrow = 0, wide = 0;
+    for (const Row& row : rows) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(row.points);
+        font.setBold(row.bold);
+        const QFontMetricsF metrics(font, &pdf);
+        const double own = std::max(metrics.boundingRect(QRectF(0, 0, row.widthMm * k, 1e9),
+                                                         Qt::TextWordWrap | Qt::AlignLeft, text).height(),
+                                    metrics.height());
+        const double kept = heights.height(text, font, row.widthMm * k);
+        EXPECT_EQ(kept, own) << row.points << " pt, bold " << row.bold << ", " << row.widthMm << " mm";
+        if (row.points == 9 && !row.bold)
+            (row.widthMm < 100 ? narrow : wide) = kept;
+    }
+    // The rows can tell a width from another: the text wraps in the narrow one.
+    EXPECT_GT(narrow, 1.5 * wide);
 }
 
 TEST_F(DesignFiles, PrintOpensThePreviewOfTheReport)

@@ -191,9 +191,10 @@ DrawingScale reportDrawingScale(const WorkshopDrawing& drawing, QPagedPaintDevic
 void paintReport(QPainter& painter, QPagedPaintDevice& device, const OutputContents& contents,
                  const WorkshopDrawing& drawing, const ReportInfo& info)
 {
-    ReportWriter count(nullptr, device, 0);
+    TextHeights heights(device);
+    ReportWriter count(nullptr, device, 0, heights);
     layOut(count, device, contents, drawing, info);
-    ReportWriter writer(&painter, device, count.pages());
+    ReportWriter writer(&painter, device, count.pages(), heights);
     layOut(writer, device, contents, drawing, info);
     writer.finish();
 }

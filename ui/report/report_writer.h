@@ -3,6 +3,8 @@
 // The report's pages laid out from the top down, in millimetres of the
 // printable area.
 
+#include "text_heights.h"
+
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
@@ -43,8 +45,8 @@ inline QString programTitle()
 class ReportWriter
 {
 public:
-    ReportWriter(QPainter* painter, QPagedPaintDevice& device, int pageCount)
-        : m_painter(painter), m_device(device), m_pageCount(pageCount)
+    ReportWriter(QPainter* painter, QPagedPaintDevice& device, int pageCount, TextHeights& heights)
+        : m_painter(painter), m_device(device), m_pageCount(pageCount), m_heights(heights)
     {
         m_k = device.logicalDpiY() / 25.4;
         m_width = device.width() / m_k;
@@ -58,10 +60,7 @@ public:
 
     double textHeight(const QString& text, const QFont& font, double width) const
     {
-        const QFontMetricsF metrics(font, &m_device);
-        const QRectF r = metrics.boundingRect(QRectF(0, 0, width * m_k, 1e9),
-                                              Qt::TextWordWrap | Qt::AlignLeft, text);
-        return std::max(r.height(), metrics.height()) / m_k;
+        return m_heights.height(text, font, width * m_k) / m_k;
     }
 
     // The space left on this page, and on an empty page.
@@ -192,6 +191,7 @@ private:
     QPainter* m_painter;
     QPagedPaintDevice& m_device;
     int m_pageCount;
+    TextHeights& m_heights;
     double m_k = 1;
     double m_width = 0;
     double m_height = 0;
