@@ -670,13 +670,27 @@ TEST_F(DesignFiles, FailedDesignDrawsANote)
         EXPECT_FALSE(d.contains(QLatin1Char('C')));
 }
 
+namespace {
+
+// A PDF laid out as the report's, written to memory.
+struct ReportPage
+{
+    ReportPage()
+    {
+        buffer.open(QIODevice::WriteOnly);
+        pdf.setPageLayout(reportPageLayout());
+        pdf.setResolution(600);
+    }
+    QBuffer buffer;
+    QPdfWriter pdf{&buffer};
+};
+
+} // namespace
+
 TEST_F(DesignFiles, ReportDrawsLargeLensesReduced)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setPageLayout(reportPageLayout());
-    pdf.setResolution(600);
+    ReportPage page;
+    QPdfWriter& pdf = page.pdf;
     // The start lens, 14,5 mm across, at 5:1 is 72 mm on the sheet.
     EXPECT_EQ(reportDrawingScale(workshopDrawing(window->document()), pdf), (DrawingScale{5, 1}));
     spin("FSpin")->setText(QStringLiteral("1000"));
@@ -697,11 +711,8 @@ TEST_F(DesignFiles, ReportDrawsLargeLensesReduced)
 // weights and at two sizes, and again once kept.
 TEST_F(DesignFiles, ReportKeepsEachTextsOwnHeight)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&buffer);
-    pdf.setPageLayout(reportPageLayout());
-    pdf.setResolution(600);
+    ReportPage page;
+    QPdfWriter& pdf = page.pdf;
     const QString text = QStringLiteral("Относительная сферическая аберрация задается в диапазоне от 0,25 до 0,5 %");
     const double k = pdf.logicalDpiY() / 25.4;
     struct Row {
