@@ -9,8 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <future>
-#include <string>
+#include <system_error>
 
 namespace {
 
@@ -59,5 +60,7 @@ TEST(StartMeanwhile, TheStartingThreadStaysQtsMainThread)
     }
     qInstallMessageHandler(nullptr);
     warnings = nullptr;
-    EXPECT_EQ(std::system((std::string("rm -rf ") + home).c_str()), 0);
+    std::error_code removed;
+    std::filesystem::remove_all(home, removed);
+    EXPECT_FALSE(removed) << removed.message();
 }
