@@ -5,6 +5,8 @@
 #include "ui/report/report.h"
 #include "ui/report/text_heights.h"
 #include "ui/app/startup.h"
+#include "ui/outputs/drawing_data.h"
+#include "ui/outputs/output_contents.h"
 #include "ui/outputs/table_export.h"
 #include "ui/widgets/track_bar.h"
 #include "ui/report/workshop_drawing.h"
@@ -500,6 +502,8 @@ TEST_F(DesignFiles, CsvHoldsBothTablesAsShown)
         QString error;
         ASSERT_TRUE(writeTablesCsv(window->document(), file, &error)) << error.toStdString();
         const QByteArray bytes = readFile(file);
+        // Made without the traces and the tolerances, not a byte short.
+        EXPECT_EQ(bytes, tablesCsv(outputContents(window->document()), sep)) << "failed design: " << failed;
         const QChar separator = sep == ',' ? QLatin1Char(';') : QLatin1Char(',');
         const QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes), separator);
 
@@ -809,6 +813,46 @@ TEST_F(DesignFiles, DrawingLabelsAreTheLensValuesToTheDigitsShown)
         EXPECT_EQ(d.surfaces[0].sagRing, shown(sag(l.R1, 0.4 * l.diameter), 3));
         EXPECT_EQ(d.surfaces[1].sagRing, shown(sag(l.R2, 0.4 * l.diameter), 3));
         EXPECT_EQ(d.lensSource, QStringLiteral("уточнено по лучам"));
+    }
+}
+
+// A run that draws nothing learns from the drawing's outcome what the whole
+// drawing would say of its lens.
+TEST_F(DesignFiles, DrawingOutcomeSaysWhatTheDrawingSays)
+{
+    struct Row
+    {
+        const char* name;
+        std::function<void()> set;
+        bool hasLens;
+        const char* problem; // a part of it; empty for none
+    };
+    const Row rows[] = {
+        {"a lens", [] {}, true, ""},
+        {"no meniscus found", [&] { find<TrackBar>("KsfBar")->setValue(100); edit("ABEdit")->setText(QStringLiteral("100")); },
+         false, "Мениск для этих требований не найден"},
+        {"the refined lens asked for and not found",
+         [&] {
+             spin("OtSpin")->setText(QStringLiteral("1"));
+             DrawingSettings s;
+             s.lens = DrawingLens::Refined;
+             ASSERT_FALSE(window->document().setDrawingSettings(s));
+         },
+         false, "Уточненная лучами линза не найдена"},
+    };
+    for (const Row& row : rows) {
+        document.reset();
+        SetUp();
+        row.set();
+        const WorkshopDrawing whole = workshopDrawing(window->document());
+        const WorkshopDrawing outcome = drawingOutcome(window->document());
+        EXPECT_EQ(outcome.hasLens, row.hasLens) << row.name;
+        EXPECT_EQ(outcome.hasLens, whole.hasLens) << row.name;
+        EXPECT_EQ(outcome.refinedMissing, whole.refinedMissing) << row.name;
+        EXPECT_EQ(outcome.problem, whole.problem) << row.name;
+        EXPECT_EQ(outcome.note, whole.note) << row.name;
+        EXPECT_EQ(outcome.problem.isEmpty(), !*row.problem) << row.name;
+        EXPECT_TRUE(outcome.problem.contains(QString::fromUtf8(row.problem))) << row.name << ": " << outcome.problem.toStdString();
     }
 }
 

@@ -330,27 +330,18 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
         document->setDrawingSettings(settings, false);
     }
 
-    // The table's exact traces take the longest: another thread starts on
-    // them while this one makes the drawing's data (its tolerances take
-    // about as long), then joins in.
-    const bool tables = parser.isSet(outputs[0]);
-    TraceShares traces(tables ? lensesToTrace(*document) : OutputTraces{});
-    std::future<void> tracing;
-    if (tables)
-        tracing = std::async(Meanwhile, [&traces] { traces.run(); });
-
-    // A design that gives no lens is a failure as much as a fault is.
-    const WorkshopDrawing drawing = workshopDrawing(*document, DrawingInfo{designFile, QDate::currentDate()});
+    // A design that gives no lens is a failure as much as a fault is. Only
+    // the SVG needs the drawing itself, with its tolerances analysed.
+    const DrawingInfo drawingInfo{designFile, QDate::currentDate()};
+    const WorkshopDrawing drawing = parser.isSet(outputs[2]) ? workshopDrawing(*document, drawingInfo)
+                                                             : drawingOutcome(*document, drawingInfo);
     if (!drawing.problem.isEmpty())
         faults << drawing.problem;
 
     OutputFiles files;
     const auto path = [&](int i) { return parser.value(outputs[i]); };
-    if (tables) {
-        traces.run();
-        tracing.get();
-        files.add(path(0), tablesCsv(outputContents(*document, traces.take()), document->decimalSeparator()));
-    }
+    if (parser.isSet(outputs[0]))
+        files.add(path(0), tablesCsv(tableContents(*document), document->decimalSeparator()));
     if (parser.isSet(outputs[1]))
         files.add(path(1), painted.report(*document, designFile));
     if (parser.isSet(outputs[2]))

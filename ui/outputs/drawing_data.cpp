@@ -105,18 +105,16 @@ void fillMaterial(WorkshopDrawing& d, const MonoclDocument& document, const RayL
                   qs(inhomogeneityCode(s.inhomogeneityClass, s.striaeClass))};
 }
 
-} // namespace
-
-WorkshopDrawing workshopDrawing(const MonoclDocument& document, const DrawingInfo& info)
+// Whether the document's present lens can be drawn: the problem or the note
+// where it cannot, the lens and its rim's width in d where it can.
+std::optional<DrawnLens> startDrawing(WorkshopDrawing& d, const MonoclDocument& document)
 {
-    WorkshopDrawing d;
-    d.info = info;
     const DesignSection& design = document.lastDesign();
     const bool designed = !document.designFault() && design.computed && !design.failed && document.rayLens();
     if (designed && !(rimWidth(*document.rayLens()).value_or(0.0) > 0)) {
         d.problem = drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру"));
         d.note = drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Поверхности мениска не сходятся по его диаметру: чертеж не построен."));
-        return d;
+        return std::nullopt;
     }
     const auto drawn = document.drawnLens();
     const auto rim = drawn ? rimWidth(drawn->lens) : std::nullopt;
@@ -128,20 +126,40 @@ WorkshopDrawing workshopDrawing(const MonoclDocument& document, const DrawingInf
             d.problem = drawingText(QT_TRANSLATE_NOOP("WorkshopDrawing", "Уточненная лучами линза не найдена: %1"))
                             .arg(QLatin1String(refineFailureName(document.refinedLens()->reason)));
         d.note = noteOf(document);
-        return d;
+        return std::nullopt;
     }
+    d.hasLens = true;
+    d.edge = *rim;
+    return drawn;
+}
+
+} // namespace
+
+WorkshopDrawing drawingOutcome(const MonoclDocument& document, const DrawingInfo& info)
+{
+    WorkshopDrawing d;
+    d.info = info;
+    startDrawing(d, document);
+    return d;
+}
+
+WorkshopDrawing workshopDrawing(const MonoclDocument& document, const DrawingInfo& info)
+{
+    WorkshopDrawing d;
+    d.info = info;
+    const std::optional<DrawnLens> drawn = startDrawing(d, document);
+    if (!drawn)
+        return d;
     const RayLens& lens = drawn->lens;
     const char sep = document.decimalSeparator();
     const DrawingSettings& s = document.drawingSettings();
     const auto settingsProblem = drawingSettingsProblem(s, lens, sep);
-    d.hasLens = true;
     d.R1 = lens.R1;
     d.R2 = lens.R2;
     d.thickness = lens.thickness;
     d.diameter = lens.diameter;
     d.stopDistance = lens.stopZ;
     d.stopDiameter = lens.stopDiameter;
-    d.edge = *rim;
     d.bevel = settingsProblem ? 0 : s.bevel;
     d.lensSource = qs(lensSourceText(drawn->refined));
 
@@ -154,7 +172,7 @@ WorkshopDrawing workshopDrawing(const MonoclDocument& document, const DrawingInf
     d.diameterText = QStringLiteral("Ø") + qs(lengthText(lens.diameter, sep)) + tolerance(Dimension::Diameter);
     d.stopDistanceText = QStringLiteral("X1 = ") + qs(signedLengthText(lens.stopZ, sep)) + tolerance(Dimension::StopDistance);
     d.stopDiameterText = QStringLiteral("Ø") + qs(lengthText(lens.stopDiameter, sep));
-    d.edgeText = QStringLiteral("(%1)").arg(qs(lengthText(*rim, sep)));
+    d.edgeText = QStringLiteral("(%1)").arg(qs(lengthText(d.edge, sep)));
 
     fillColumns(d, document, lens, !settingsProblem);
     fillMaterial(d, document, lens);

@@ -66,5 +66,9 @@ struct WorkshopDrawing
 
 // The drawing of the document's present lens, as its settings choose it.
 WorkshopDrawing workshopDrawing(const MonoclDocument& document, const DrawingInfo& info = DrawingInfo());
+// Of that drawing only whether it has a lens, and the problem and the note
+// where it has none: what a run that draws nothing needs, without the
+// tolerances' analysis and the texts.
+WorkshopDrawing drawingOutcome(const MonoclDocument& document, const DrawingInfo& info = DrawingInfo());
 
 } // namespace monocl

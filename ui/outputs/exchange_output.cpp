@@ -31,7 +31,7 @@ QByteArray exchangeBytes(const MonoclDocument& document, const LensText& text, c
             return QByteArray::fromStdString(*written);
         why = QCoreApplication::translate("ExchangeFile", "У линзы нет параксиального фокуса: файл обмена не записан.");
     } else {
-        why = workshopDrawing(document).note;
+        why = drawingOutcome(document).note;
     }
     if (failure)
         *failure = why;

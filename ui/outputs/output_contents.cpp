@@ -18,6 +18,8 @@
 
 #include <QCoreApplication>
 
+#include <atomic>
+
 #include <future>
 
 namespace monocl {
@@ -123,14 +125,17 @@ std::string glassText(const MonoclDocument& document, const RayLens& lens)
     return materialName(named, lens.nd, lens.abbe, glassCatalogue()).value_or(std::string());
 }
 
-void fillLensData(OutputContents& c, const MonoclDocument& document)
+// The tolerances are analysed for the report's table of them; the tables'
+// CSV has none, and the analysis is the longest part of the lens data.
+enum class Tolerances { Analysed, Left };
+
+void fillLensData(OutputContents& c, const MonoclDocument& document, Tolerances tolerances)
 {
     c.lensDataTitle = QCoreApplication::translate("LensData", LensDataTitle);
     c.toleranceTitle = QCoreApplication::translate("Report", "Допуски по оптике");
     const auto drawn = document.drawnLens();
     if (!drawn) {
-        const WorkshopDrawing drawing = workshopDrawing(document);
-        c.lensDataFault = drawing.note;
+        c.lensDataFault = drawingOutcome(document).note;
         return;
     }
     LensDataValues v;
@@ -141,11 +146,114 @@ void fillLensData(OutputContents& c, const MonoclDocument& document)
     v.clearApertures = document.clearApertures();
     v.glass = glassText(document, drawn->lens);
     c.lensData = tableRows(lensDataRows(v, document.decimalSeparator()));
-    if (const auto& tolerances = document.tolerances()) {
-        c.toleranceTable = tableRows(toleranceRows(*tolerances, document.decimalSeparator()));
+    if (tolerances == Tolerances::Left)
+        return;
+    if (const auto& analysis = document.tolerances()) {
+        c.toleranceTable = tableRows(toleranceRows(*analysis, document.decimalSeparator()));
         for (const std::string& line :
-             toleranceSummary(*tolerances, document.drawingSettings().budget, document.decimalSeparator()))
+             toleranceSummary(*analysis, document.drawingSettings().budget, document.decimalSeparator()))
             c.toleranceSummary << qs(line);
+    }
+}
+
+// The inputs of both tabs as the window shows them.
+void writeInputs(OutputContents& c, const MonoclDocument& document)
+{
+    const InputControls& in = document.controls();
+    const auto spin = [&](SpinId id) { return qs(in.spinText(id)); };
+    const auto field = [&](RealFieldId id) { return qs(in.field(id)); };
+    const auto bar = [&](BarId id) { return qs(document.barRatioText(id)); };
+    c.designInputs = {
+        {QCoreApplication::translate("Report", "Фокусное расстояние монокля, мм"), spin(SpinId::FSpin)},
+        {QCoreApplication::translate("Report", "Поле зрения, угловые градусы (2b)"), spin(SpinId::ASpin)},
+        {QCoreApplication::translate("Report", "Относительная толщина края"), spin(SpinId::OtSpin)},
+        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"), field(RealFieldId::NDedit)},
+        {QCoreApplication::translate("Report", "Число Аббе"), field(RealFieldId::ABEdit)},
+        {QCoreApplication::translate("Report", "Относительная сферическая аберрация, %"), bar(BarId::KsfBar)},
+        {QCoreApplication::translate("Report", "Относительная хроматическая аберрация"), bar(BarId::KxrBar)},
+        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(in, DesignFilterGroup)},
+        {QCoreApplication::translate("Report", "Тип фотоматериала"), checkedCaption(in, FilmGroup)},
+        {QCoreApplication::translate("Report", "Тип коррекции"), checkedCaption(in, CorrectionGroup)},
+    };
+    c.forecastInputs = {
+        {QCoreApplication::translate("Report", "Высота линзы hm, мм"), field(RealFieldId::ihm)},
+        {QCoreApplication::translate("Report", "Толщина края (фальцета) с фаской h, мм"), field(RealFieldId::ih)},
+        {QCoreApplication::translate("Report", "Диаметр линзы d, мм"), field(RealFieldId::id)},
+        {QCoreApplication::translate("Report", "Фокусное расстояние F, мм"), field(RealFieldId::iff)},
+        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"),
+         fromTo(field(RealFieldId::inmin), field(RealFieldId::inmax))},
+        {QCoreApplication::translate("Report", "Число Аббе"), fromTo(spin(SpinId::VminSP), spin(SpinId::VmaxSP))},
+        {QCoreApplication::translate("Report", "Относительное фокусное расстояние N"), spin(SpinId::NSpin)},
+        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(in, ForecastFilterGroup)},
+    };
+}
+
+// The design's and the forecast's tables and memos, a fault's line in place
+// of a section that ended in one.
+void writeTables(OutputContents& c, const MonoclDocument& document)
+{
+    const DocumentOutputs& out = document.outputs();
+    c.designTableTitle = QCoreApplication::translate("Toptmono", DesignTableTitle);
+    c.designTable = tableRows(out.designTable);
+    c.forecastTableTitle = QCoreApplication::translate("Toptmono", ForecastTableTitle);
+    c.forecastTable = tableRows(out.forecastTable);
+    for (const std::string& line : out.conclusions)
+        c.conclusions << qs(line);
+    for (const std::string& line : out.recommendations)
+        c.recommendations << qs(line);
+
+    c.decimalSeparator = document.decimalSeparator();
+    if (const auto& fault = document.designFault()) {
+        c.designFault = faultLine(qs(*fault));
+        dashValues(c.designTable, QString::fromLatin1(DesignFailedDash));
+    }
+    if (const auto& fault = document.forecastFault()) {
+        c.forecastFault = faultLine(qs(*fault));
+        dashValues(c.forecastTable, QString::fromLatin1(DesignFailedDash));
+        c.conclusions.clear();
+        c.recommendations.clear();
+    }
+}
+
+// The pieces of the traces (the two checks and the aperture series) for
+// threads to share out: each thread that calls run takes the next piece not
+// yet taken until none is left, so a thread that comes free early does more.
+// Every piece writes a value of its own.
+class TraceShares
+{
+public:
+    explicit TraceShares(OutputTraces lenses) : m_traces(std::move(lenses)) {}
+    TraceShares(const TraceShares&) = delete;
+    TraceShares& operator=(const TraceShares&) = delete;
+
+    void run();
+    // Once every run has returned.
+    OutputTraces take() { return std::move(m_traces); }
+
+private:
+    OutputTraces m_traces;
+    std::atomic<int> m_next{0};
+};
+
+void TraceShares::run()
+{
+    enum Piece { RayCheckPiece, RefinedCheckPiece, AperturesPiece, PieceCount };
+    for (int piece; (piece = m_next.fetch_add(1)) < PieceCount;) {
+        if (!m_traces.rayLens)
+            return;
+        const RayLens& refinedOrDesign = m_traces.refinedLens ? *m_traces.refinedLens : *m_traces.rayLens;
+        switch (piece) {
+        case RayCheckPiece:
+            m_traces.rayCheck = checkByRays(*m_traces.rayLens);
+            break;
+        case RefinedCheckPiece:
+            if (m_traces.refinedLens)
+                m_traces.refinedCheck = checkByRays(*m_traces.refinedLens);
+            break;
+        case AperturesPiece:
+            m_traces.apertures = apertureSeries(refinedOrDesign, std::nullopt);
+            break;
+        }
     }
 }
 
@@ -181,28 +289,6 @@ OutputTraces lensesToTrace(const MonoclDocument& document)
     return lenses;
 }
 
-void TraceShares::run()
-{
-    enum Piece { RayCheckPiece, RefinedCheckPiece, AperturesPiece, PieceCount };
-    for (int piece; (piece = m_next.fetch_add(1)) < PieceCount;) {
-        if (!m_traces.rayLens)
-            return;
-        const RayLens& refinedOrDesign = m_traces.refinedLens ? *m_traces.refinedLens : *m_traces.rayLens;
-        switch (piece) {
-        case RayCheckPiece:
-            m_traces.rayCheck = checkByRays(*m_traces.rayLens);
-            break;
-        case RefinedCheckPiece:
-            if (m_traces.refinedLens)
-                m_traces.refinedCheck = checkByRays(*m_traces.refinedLens);
-            break;
-        case AperturesPiece:
-            m_traces.apertures = apertureSeries(refinedOrDesign, std::nullopt);
-            break;
-        }
-    }
-}
-
 OutputTraces traced(OutputTraces lenses)
 {
     if (!lenses.rayLens)
@@ -221,58 +307,20 @@ OutputContents outputContents(const MonoclDocument& document)
 
 OutputContents outputContents(const MonoclDocument& document, OutputTraces traces)
 {
-    const InputControls& in = document.controls();
-    const auto spin = [&](SpinId id) { return qs(in.spinText(id)); };
-    const auto field = [&](RealFieldId id) { return qs(in.field(id)); };
-    const auto bar = [&](BarId id) { return qs(document.barRatioText(id)); };
     OutputContents c;
-    c.designInputs = {
-        {QCoreApplication::translate("Report", "Фокусное расстояние монокля, мм"), spin(SpinId::FSpin)},
-        {QCoreApplication::translate("Report", "Поле зрения, угловые градусы (2b)"), spin(SpinId::ASpin)},
-        {QCoreApplication::translate("Report", "Относительная толщина края"), spin(SpinId::OtSpin)},
-        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"), field(RealFieldId::NDedit)},
-        {QCoreApplication::translate("Report", "Число Аббе"), field(RealFieldId::ABEdit)},
-        {QCoreApplication::translate("Report", "Относительная сферическая аберрация, %"), bar(BarId::KsfBar)},
-        {QCoreApplication::translate("Report", "Относительная хроматическая аберрация"), bar(BarId::KxrBar)},
-        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(in, DesignFilterGroup)},
-        {QCoreApplication::translate("Report", "Тип фотоматериала"), checkedCaption(in, FilmGroup)},
-        {QCoreApplication::translate("Report", "Тип коррекции"), checkedCaption(in, CorrectionGroup)},
-    };
-    c.forecastInputs = {
-        {QCoreApplication::translate("Report", "Высота линзы hm, мм"), field(RealFieldId::ihm)},
-        {QCoreApplication::translate("Report", "Толщина края (фальцета) с фаской h, мм"), field(RealFieldId::ih)},
-        {QCoreApplication::translate("Report", "Диаметр линзы d, мм"), field(RealFieldId::id)},
-        {QCoreApplication::translate("Report", "Фокусное расстояние F, мм"), field(RealFieldId::iff)},
-        {QCoreApplication::translate("Report", "Показатель преломления (на линии d=0,5875 мкм)"),
-         fromTo(field(RealFieldId::inmin), field(RealFieldId::inmax))},
-        {QCoreApplication::translate("Report", "Число Аббе"), fromTo(spin(SpinId::VminSP), spin(SpinId::VmaxSP))},
-        {QCoreApplication::translate("Report", "Относительное фокусное расстояние N"), spin(SpinId::NSpin)},
-        {QCoreApplication::translate("Report", "Светофильтр"), checkedCaption(in, ForecastFilterGroup)},
-    };
-    const DocumentOutputs& out = document.outputs();
-    c.designTableTitle = QCoreApplication::translate("Toptmono", DesignTableTitle);
-    c.designTable = tableRows(out.designTable);
-    c.forecastTableTitle = QCoreApplication::translate("Toptmono", ForecastTableTitle);
-    c.forecastTable = tableRows(out.forecastTable);
-    for (const std::string& line : out.conclusions)
-        c.conclusions << qs(line);
-    for (const std::string& line : out.recommendations)
-        c.recommendations << qs(line);
-
-    c.decimalSeparator = document.decimalSeparator();
+    writeInputs(c, document);
+    writeTables(c, document);
     c.rayTableTitle = QCoreApplication::translate("RayView", RayTableTitle);
-    if (const auto& fault = document.designFault()) {
-        c.designFault = faultLine(qs(*fault));
-        dashValues(c.designTable, QString::fromLatin1(DesignFailedDash));
-    }
-    if (const auto& fault = document.forecastFault()) {
-        c.forecastFault = faultLine(qs(*fault));
-        dashValues(c.forecastTable, QString::fromLatin1(DesignFailedDash));
-        c.conclusions.clear();
-        c.recommendations.clear();
-    }
     writeRayCheck(c, document, std::move(traces));
-    fillLensData(c, document);
+    fillLensData(c, document, Tolerances::Analysed);
+    return c;
+}
+
+OutputContents tableContents(const MonoclDocument& document)
+{
+    OutputContents c;
+    writeTables(c, document);
+    fillLensData(c, document, Tolerances::Left);
     return c;
 }
 

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <future>
 #include <optional>
 #include <vector>
@@ -92,32 +91,16 @@ OutputTraces lensesToTrace(const MonoclDocument& document);
 // another.
 OutputTraces traced(OutputTraces lenses);
 
-// The pieces of the traces (the two checks and the aperture series) for
-// threads to share out: each thread that calls run takes the next piece not
-// yet taken until none is left, so a thread that comes free early does more.
-// Every piece writes a value of its own.
-class TraceShares
-{
-public:
-    explicit TraceShares(OutputTraces lenses) : m_traces(std::move(lenses)) {}
-    TraceShares(const TraceShares&) = delete;
-    TraceShares& operator=(const TraceShares&) = delete;
-
-    void run();
-    // Once every run has returned.
-    OutputTraces take() { return std::move(m_traces); }
-
-private:
-    OutputTraces m_traces;
-    std::atomic<int> m_next{0};
-};
-
 // "Расчет прерван ошибкой: " and the error box's message.
 QString faultLine(const QString& message);
 
 OutputContents outputContents(const MonoclDocument& document);
 // With the traces of lensesToTrace(document) made already.
 OutputContents outputContents(const MonoclDocument& document, OutputTraces traces);
+// Only what the tables' CSV writes: the design's and the forecast's tables
+// and the lens data. Neither the traces nor the tolerances, which take the
+// longest, are made.
+OutputContents tableContents(const MonoclDocument& document);
 
 // The table's cells as rows of texts.
 QList<QStringList> tableRows(const std::vector<std::vector<std::string>>& table);

@@ -37,7 +37,7 @@ QByteArray tablesCsv(const OutputContents& c, char decimalSeparator)
 
 bool writeTablesCsv(const MonoclDocument& document, const QString& path, QString* error)
 {
-    return writeFileAtomically(path, tablesCsv(outputContents(document), document.decimalSeparator()),
+    return writeFileAtomically(path, tablesCsv(tableContents(document), document.decimalSeparator()),
                                error);
 }
 
