@@ -4,13 +4,11 @@
 
 #include <QLibraryInfo>
 #include <QString>
-#include <QThread>
 
 #include <dlfcn.h>
 
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 #ifdef MONOCL_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -37,26 +35,6 @@ void openImagePlugins(const std::string& folder)
 }
 
 } // namespace
-
-std::jthread startMeanwhile(std::function<void()> work)
-{
-    // Qt takes for its main thread the first thread that asks it about
-    // threads (a QFile does): this one asks first. Had the other one won
-    // while still running, the application object would be made on a thread
-    // Qt does not take for the main one, and at times the window never
-    // painted.
-    QThread::currentThread();
-    try {
-        return std::jthread([work = std::move(work)] {
-            try {
-                work();
-            } catch (...) {
-            }
-        });
-    } catch (const std::system_error&) {
-        return {};
-    }
-}
 
 // Fontconfig reads its configuration and caches when the first text is
 // measured, several milliseconds on the thread that measures; Qt's own

@@ -23,7 +23,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <future>
 #include <utility>
 
 namespace monocl {
@@ -301,11 +300,6 @@ int runCommandLine(const ShowWindow& showWindow, const PaintedOutputs& painted)
     const QString svgScale = parser.value(QStringLiteral("svg-scale"));
     if (!svgScale.isEmpty() && svgScale != QLatin1String("1:1") && svgScale != QLatin1String("drawing"))
         return usageError(QCoreApplication::translate("CommandLine", "у параметра --svg-scale допустимы 1:1 и drawing"));
-    // The outputs name their glass from the catalogue: it is read on a
-    // thread of its own while the design is read and computed. (Where no
-    // thread can be started, work asked of another thread is done where its
-    // result is taken.)
-    const std::future<void> catalogueRead = std::async(Meanwhile, [] { glassCatalogue(); });
     std::optional<DesignData> data;
     if (!designFile.isEmpty()) {
         DesignReadResult read = readDesign(designFile);
