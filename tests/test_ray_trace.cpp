@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace monocl;
@@ -347,5 +348,35 @@ TEST(RayTrace, DegenerateLenses)
             EXPECT_EQ((r.*values[static_cast<std::size_t>(row - 1)]).has_value(),
                       c.present.count(row) == 1)
                 << "row " << row;
+    }
+}
+
+// Each thread keeps the rays of its last check for the next: a check gives
+// the same after any other as on a thread that has made none.
+TEST(RayTrace, ACheckDoesNotDependOnTheOneBefore)
+{
+    const RayLens start = startDesignLens();
+    RayLens wide = start;
+    wide.halfField = 50 * Pi / 180.0; // vignetted at the edge
+    RayLens blocked = start;
+    blocked.halfField = 60 * Pi / 180.0; // no ray of the edge gets through
+    RayLens noPower = start;
+    noPower.R2 = noPower.R1;
+    noPower.thickness = 0;
+    const RayLens lenses[] = {start, wide, blocked, noPower};
+    for (const RayLens& before : lenses) {
+        for (const RayLens& lens : lenses) {
+            RayCheck fresh;
+            std::thread([&] { fresh = checkByRays(lens); }).join();
+            checkByRays(before);
+            const RayCheck after = checkByRays(lens);
+            for (std::size_t row = 0; row < values.size(); ++row)
+                EXPECT_EQ(after.*values[row], fresh.*values[row]) << "row " << row + 1;
+            for (std::size_t k = 0; k < 3; ++k) {
+                EXPECT_EQ(after.spots[k].points.size(), fresh.spots[k].points.size()) << "field " << k;
+                EXPECT_EQ(after.spots[k].centroidY, fresh.spots[k].centroidY) << "field " << k;
+            }
+            EXPECT_EQ(after.bestFocusZ, fresh.bestFocusZ);
+        }
     }
 }
