@@ -19,7 +19,6 @@
 #include <QCoreApplication>
 
 #include <atomic>
-
 #include <future>
 
 namespace monocl {
