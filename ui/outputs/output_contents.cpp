@@ -25,6 +25,21 @@ namespace monocl {
 
 namespace {
 
+// The exact traces the report shows: plain values taken from the document
+// and traced without it, so that two threads may share the tracing.
+struct OutputTraces
+{
+    std::optional<RayLens> rayLens;     // none for a failed design
+    std::optional<RayLens> refinedLens; // none for a refinement not found
+    std::optional<RayCheck> rayCheck;
+    std::optional<RayCheck> refinedCheck;
+    std::vector<ApertureRow> apertures; // of the refined lens, else the design's
+};
+
+// Work for another thread, or, where none can be started, for the one that
+// takes its result.
+constexpr std::launch Meanwhile = std::launch::async | std::launch::deferred;
+
 QString qs(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -256,6 +271,45 @@ void TraceShares::run()
     }
 }
 
+// The lenses to trace, untraced. On the document's thread: the refinement
+// is found when it is first asked for.
+OutputTraces lensesToTrace(const MonoclDocument& document)
+{
+    OutputTraces lenses;
+    if (document.designFault())
+        return lenses;
+    lenses.rayLens = document.rayLens();
+    if (!lenses.rayLens)
+        return lenses;
+    if (const std::optional<RefinedLens>& refined = document.refinedLens(); refined && refined->found)
+        lenses.refinedLens = refined->lens;
+    return lenses;
+}
+
+// Both checks and the aperture series, shared out between this thread and
+// another.
+OutputTraces traced(OutputTraces lenses)
+{
+    if (!lenses.rayLens)
+        return lenses;
+    TraceShares shares(std::move(lenses));
+    std::future<void> helper = std::async(Meanwhile, [&shares] { shares.run(); });
+    shares.run();
+    helper.get();
+    return shares.take();
+}
+
+OutputContents outputContents(const MonoclDocument& document, OutputTraces traces)
+{
+    OutputContents c;
+    writeInputs(c, document);
+    writeTables(c, document);
+    c.rayTableTitle = QCoreApplication::translate("RayView", RayTableTitle);
+    writeRayCheck(c, document, std::move(traces));
+    fillLensData(c, document, Tolerances::Analysed);
+    return c;
+}
+
 } // namespace
 
 QString faultLine(const QString& message)
@@ -275,45 +329,13 @@ QList<QStringList> tableRows(const std::vector<std::vector<std::string>>& table)
     return rows;
 }
 
-OutputTraces lensesToTrace(const MonoclDocument& document)
-{
-    OutputTraces lenses;
-    if (document.designFault())
-        return lenses;
-    lenses.rayLens = document.rayLens();
-    if (!lenses.rayLens)
-        return lenses;
-    if (const std::optional<RefinedLens>& refined = document.refinedLens(); refined && refined->found)
-        lenses.refinedLens = refined->lens;
-    return lenses;
-}
 
-OutputTraces traced(OutputTraces lenses)
-{
-    if (!lenses.rayLens)
-        return lenses;
-    TraceShares shares(std::move(lenses));
-    std::future<void> helper = std::async(Meanwhile, [&shares] { shares.run(); });
-    shares.run();
-    helper.get();
-    return shares.take();
-}
 
 OutputContents outputContents(const MonoclDocument& document)
 {
     return outputContents(document, traced(lensesToTrace(document)));
 }
 
-OutputContents outputContents(const MonoclDocument& document, OutputTraces traces)
-{
-    OutputContents c;
-    writeInputs(c, document);
-    writeTables(c, document);
-    c.rayTableTitle = QCoreApplication::translate("RayView", RayTableTitle);
-    writeRayCheck(c, document, std::move(traces));
-    fillLensData(c, document, Tolerances::Analysed);
-    return c;
-}
 
 OutputContents tableContents(const MonoclDocument& document)
 {

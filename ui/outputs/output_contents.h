@@ -1,13 +1,11 @@
 #pragma once
 
-#include "core/aperture_series.h"
 #include "core/ray_trace.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <future>
 #include <optional>
 #include <vector>
 
@@ -68,35 +66,10 @@ struct OutputContents
     QStringList toleranceSummary;
 };
 
-// The exact traces the outputs show: plain values taken from the document
-// and traced without it, so that a caller may trace them on a thread of its
-// own while it makes the rest.
-struct OutputTraces
-{
-    std::optional<RayLens> rayLens;     // none for a failed design
-    std::optional<RayLens> refinedLens; // none for a refinement not found
-    std::optional<RayCheck> rayCheck;
-    std::optional<RayCheck> refinedCheck;
-    std::vector<ApertureRow> apertures; // of the refined lens, else the design's
-};
-
-// Work for another thread, or, where none can be started, for the one that
-// takes its result.
-inline constexpr std::launch Meanwhile = std::launch::async | std::launch::deferred;
-
-// The lenses to trace, untraced. On the document's thread: the refinement
-// is found when it is first asked for.
-OutputTraces lensesToTrace(const MonoclDocument& document);
-// Both checks and the aperture series, shared out between this thread and
-// another.
-OutputTraces traced(OutputTraces lenses);
-
 // "Расчет прерван ошибкой: " and the error box's message.
 QString faultLine(const QString& message);
 
 OutputContents outputContents(const MonoclDocument& document);
-// With the traces of lensesToTrace(document) made already.
-OutputContents outputContents(const MonoclDocument& document, OutputTraces traces);
 // Only what the tables' CSV writes: the design's and the forecast's tables
 // and the lens data. Neither the traces nor the tolerances, which take the
 // longest, are made.

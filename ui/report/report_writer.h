@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
