@@ -1,13 +1,18 @@
 #!/bin/bash
 # Whole-process timings of monocl beside bare Qt programs of the same kind,
-# alternated in one run, as the machine is noisy; prints each case's medians
-# and the ratio of monocl's to the reference's.
+# alternated in one run, as the machine is noisy; prints each case's medians,
+# the program's against the reference's, and their ratio.
 #
 #   bash bench/whole_process.sh [RUNS] [BUILD]      (RUNS 15, BUILD build)
 #
 #   first frame  monocl's window against an empty QMainWindow of the same
 #                size, from exec to the first painted frame on X11 (an Xvfb
 #                of its own): wall and CPU time, peak RSS
+#   frame/texts  the same against a window of that size that shows only the
+#                first frame's texts, in its fonts (whole_process/
+#                first_frame_texts.tsv): what the window costs beyond them
+#   texts/empty  that window of texts against the empty one: what the texts
+#                alone cost
 #   --csv        `monocl --csv OUT` against a QCoreApplication writing a CSV
 #                of the same lines and bytes
 #   --version    `monocl --version`, the floor of any run of the program
@@ -19,7 +24,10 @@ runs=${1:-15}
 build=${2:-build}
 bench=$build/bench
 monocl=$build/monocl
-for f in "$monocl" "$bench/monocl_bare_main_window" "$bench/monocl_bare_csv_writer" \
+here=$(dirname "$0")
+texts=$here/whole_process/first_frame_texts.tsv
+for f in "$monocl" "$bench/monocl_bare_main_window" "$bench/monocl_bare_text_window" "$texts" \
+         "$bench/monocl_bare_csv_writer" \
          "$bench/monocl_bare_pdf_writer" "$bench/libmonocl_first_frame_exit.so"; do
     [[ -e $f ]] || { echo "missing $f: build the project with BUILD_TESTING=ON" >&2; exit 1; }
 done
@@ -76,7 +84,7 @@ compare() {
         a=$(cut -d' ' -f$column "$work/a" | median)
         b=$(cut -d' ' -f$column "$work/b" | median)
         awk -v n="$name" -v l="$label" -v a="$a" -v b="$b" \
-            'BEGIN { printf "%-15s %-13s monocl %8.4f  reference %8.4f  ratio %5.2f\n", n, l, a, b, (b > 0 ? a / b : 0) }'
+            'BEGIN { printf "%-15s %-13s %8.4f  against %8.4f  ratio %5.2f\n", n, l, a, b, (b > 0 ? a / b : 0) }'
     done
 }
 
@@ -89,6 +97,9 @@ size=$(grep -o 'first frame [0-9]*x[0-9]*' "$work/size" | grep -o '[0-9]*x[0-9]*
 [[ -n $size ]] || { echo "monocl showed no frame:" >&2; cat "$work/size" >&2; exit 1; }
 echo "first frame of $size on Xvfb :$display, $runs runs each, alternated"
 compare "first frame" "$frame_env $monocl" "$frame_env $bench/monocl_bare_main_window ${size%x*} ${size#*x}"
+text_window="$frame_env $bench/monocl_bare_text_window ${size%x*} ${size#*x} $texts"
+compare "frame/texts" "$frame_env $monocl" "$text_window"
+compare "texts/empty" "$text_window" "$frame_env $bench/monocl_bare_main_window ${size%x*} ${size#*x}"
 
 "$monocl" --csv "$work/monocl.csv"
 lines=$(wc -l <"$work/monocl.csv")
