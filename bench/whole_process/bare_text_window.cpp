@@ -2,9 +2,9 @@
 // QMainWindow of the size given that shows the texts of monocl's first frame
 // in its fonts and nothing else. The menu bar has the program's five menus,
 // the tab bar its seven tabs; the first page shows each text of the texts
-// file as the kind of widget that shows it in monocl, in rows, without
-// monocl's frames, grid lines, sketch or track bars. Ended by
-// first_frame_exit.
+// file as the kind of widget that shows it in monocl, in rows: group boxes
+// only as large as their titles, and no grid lines, sketch or track bars.
+// Ended by first_frame_exit.
 //
 //   bare_text_window WIDTH HEIGHT TEXTS
 //
@@ -33,7 +33,7 @@
 namespace {
 
 // The rows wrap before the window's right edge; a text longer than a row
-// is cut, as monocl's title is not.
+// would be cut, and none of the first frame's is.
 constexpr int RowWidth = 1120;
 constexpr int Gap = 4;
 
