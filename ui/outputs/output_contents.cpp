@@ -329,13 +329,10 @@ QList<QStringList> tableRows(const std::vector<std::vector<std::string>>& table)
     return rows;
 }
 
-
-
 OutputContents outputContents(const MonoclDocument& document)
 {
     return outputContents(document, traced(lensesToTrace(document)));
 }
-
 
 OutputContents tableContents(const MonoclDocument& document)
 {
